@@ -1,0 +1,39 @@
+# projcalc: `make run` builds and starts the program, `make test` builds and runs every test.
+# Both install what a fresh Debian 12 machine lacks first.
+
+PRESET ?= dev
+BUILD_DIR := build/$(PRESET)
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: all deps configure build test run bench clean format
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+configure: deps
+	@cmake --preset $(PRESET) >/dev/null
+
+build: configure
+	@cmake --build --preset $(PRESET) -j $(JOBS)
+
+test: build
+	@ctest --preset $(PRESET)
+
+run: build
+	@if [ -x $(BUILD_DIR)/src/app/projcalc ]; then \
+		$(BUILD_DIR)/src/app/projcalc $(ARGS); \
+	else \
+		echo "The projcalc window is not built yet; the engine and its tests are."; \
+	fi
+
+bench:
+	@$(MAKE) --no-print-directory build PRESET=release
+	@build/release/bench/projcalc_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	@rm -rf build

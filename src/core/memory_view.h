@@ -1,0 +1,67 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/view.h"
+#include "i18n/language.h"
+
+namespace projcalc {
+
+// A view held in memory: what a window would show, kept as plain values. The command-line tool
+// and the tests drive the controller through it and read back what the user would see.
+class MemoryView : public View {
+  public:
+    struct OptionState {
+        bool checked = false;
+        bool enabled = true;
+    };
+    struct ModelRow {
+        std::string name;
+        int modelIndex = 0;
+    };
+
+    // View
+    void setValueText(int index, const std::string& text) override;
+    [[nodiscard]] std::string valueText(int index) const override;
+    void setEnterButtonVisible(int index, bool visible) override;
+    void selectValueText(int index) override;
+    void setOffsetText(int index, const std::string& text) override;
+    void setOptionChecked(OptionGroup group, int index) override;
+    void setOptionEnabled(OptionGroup group, int index, bool enabled) override;
+    void showAspectPreview(double aspectRatio, const std::string& caption) override;
+    void clearModelList() override;
+    void addModelRow(const std::string& name, int modelIndex) override;
+    void selectModelRow(int row) override;
+    void setTitle(const std::string& title) override;
+    void applyInterfaceTexts(const InterfaceTexts& texts) override;
+    void showMessage(const std::string& text) override;
+    void showError(const AppError& error) override;
+
+    // What the user sees.
+    std::array<std::string, 4> valueTexts = {"Distance", "SSize", "Width", "Height"};
+    std::array<bool, 4> enterVisible = {true, true, true, true};
+    std::array<std::string, 2> offsetTexts = {"Offset", "Offset"};
+    int selectedValueBox = -1;  // the box whose text was last selected on focus
+    std::array<std::vector<OptionState>, 4> options = {
+        std::vector<OptionState>(4), std::vector<OptionState>(2), std::vector<OptionState>(3),
+        std::vector<OptionState>(2)};
+    double aspectPreviewRatio = 0.0;
+    std::string aspectPreviewCaption = "Label1";
+    std::vector<ModelRow> modelRows;
+    int selectedModelRow = -1;
+    std::string title = "Form1";
+    InterfaceTexts texts;
+    std::vector<std::string> messages;  // every message shown, in order
+    std::vector<AppError> errors;       // every error shown, in order
+
+    [[nodiscard]] const std::vector<OptionState>& group(OptionGroup g) const {
+        return options[static_cast<std::size_t>(g)];
+    }
+    // The checked option of a group, or -1.
+    [[nodiscard]] int checkedOption(OptionGroup g) const;
+};
+
+}  // namespace projcalc

@@ -1,0 +1,115 @@
+#include "i18n/language.h"
+
+#include <cmath>
+
+#include "util/numbers.h"
+#include "util/text.h"
+
+namespace projcalc {
+namespace {
+
+constexpr const char* kSection = "Language";
+
+struct KeyTarget {
+    const char* key;
+    const char* objectName;
+};
+
+// Menu items: the File menu's object name differs from its key.
+constexpr KeyTarget kMenuKeys[] = {
+    {"mnuFile", "nmuFile"},           {"mnuFileOpen", "mnuFileOpen"},
+    {"mnuFileSave", "mnuFileSave"},   {"mnuFileSaveAs", "mnuFileSaveAs"},
+    {"mnuFilePrint", "mnuFilePrint"}, {"mnuFileQuit", "mnuFileQuit"},
+    {"mnuOption", "mnuOption"},       {"mnuOptionModelInfo", "mnuOptionModelInfo"},
+    {"mnuAbout", "mnuAbout"},         {"mnuAboutAbout", "mnuAboutAbout"},
+};
+
+constexpr KeyTarget kLabelKeys[] = {
+    {"LBL1", "lblModel"},       {"LBL2", "fraUnits"},       {"LBL3", "optUnits_0"},
+    {"LBL4", "optUnits_1"},     {"LBL5", "optUnits_2"},     {"LBL6", "fraWIDE"},
+    {"LBL7", "optWIDE_0"},      {"LBL8", "optWIDE_1"},      {"LBL9", "fraPosition"},
+    {"LBL10", "optPosition_0"}, {"LBL11", "optPosition_1"}, {"LBL12", "fraAspect"},
+    {"LBL13", "lblValue_0"},    {"LBL14", "lblValue_1"},    {"LBL15", "lblValue_2"},
+    {"LBL16", "lblValue_3"},    {"LBL17", "lblOffset"},
+};
+constexpr std::size_t kFirstMultiLineLabel = 12;  // LBL13 to LBL17 take "<BR>" line breaks
+
+bool isBlank(const std::string& text) {
+    return trimBlanks(text).empty();
+}
+
+}  // namespace
+
+const std::vector<std::string>& fontControlNames() {
+    static const std::vector<std::string> names = {
+        "lblModel",   "fraUnits",   "optUnits_0",  "optUnits_1",    "optUnits_2",    "fraWIDE",
+        "optWIDE_0",  "optWIDE_1",  "fraPosition", "optPosition_0", "optPosition_1", "fraAspect",
+        "lblValue_0", "lblValue_1", "lblValue_2",  "lblValue_3",    "lblOffset"};
+    return names;
+}
+
+std::optional<std::string> readLanguageText(const Profile& languageFile, const std::string& key) {
+    std::optional<std::string> value = languageFile.value(kSection, key);
+    if (!value || isBlank(*value)) return std::nullopt;
+    return value;
+}
+
+std::optional<std::string> readVersionText(const Profile& languageFile) {
+    std::optional<std::string> value = languageFile.value("Version", "Version");
+    if (!value || isBlank(*value)) return std::nullopt;
+    return value;
+}
+
+std::optional<InterfaceTexts> readInterfaceTexts(const Profile& languageFile,
+                                                 std::string* missingKey) {
+    InterfaceTexts texts;
+    std::string failed;
+    const auto read = [&](const std::string& key, std::string& target) {
+        if (!failed.empty()) return;
+        if (auto value = readLanguageText(languageFile, key)) {
+            target = std::move(*value);
+        } else {
+            failed = key;
+        }
+    };
+
+    read("Caption", texts.captionText);
+    read("FontName", texts.fontName);
+    std::string fontSize;
+    read("FontSize", fontSize);
+    if (failed.empty()) {
+        const double size = roundHalfEven(readLeadingNumber(fontSize).value);
+        texts.fontSize = size > 0 && size < 1000 ? static_cast<int>(size) : 0;
+    }
+    read("msg1", texts.invalidModelFileMessage);
+    for (std::size_t unit = 0; unit < 3; ++unit) {
+        read("msg" + std::to_string(2 + unit), texts.limitMessages.tooLarge[unit]);
+    }
+    for (std::size_t unit = 0; unit < 3; ++unit) {
+        read("msg" + std::to_string(5 + unit), texts.limitMessages.tooSmall[unit]);
+    }
+    for (const KeyTarget& item : kMenuKeys) {
+        std::string caption;
+        read(item.key, caption);
+        texts.menuCaptions.push_back({item.objectName, caption});
+    }
+    for (std::size_t i = 0; i < std::size(kLabelKeys); ++i) {
+        std::string caption;
+        read(kLabelKeys[i].key, caption);
+        if (i >= kFirstMultiLineLabel) caption = replaceAll(caption, "<BR>", "\r\n");
+        texts.controlCaptions.push_back({kLabelKeys[i].objectName, caption});
+    }
+    for (std::size_t i = 0; i < texts.printDialogTexts.size(); ++i) {
+        read("LBL" + std::to_string(18 + i), texts.printDialogTexts[i]);
+    }
+    if (!failed.empty()) {
+        if (missingKey != nullptr) *missingKey = failed;
+        return std::nullopt;
+    }
+    if (auto pdf = readLanguageText(languageFile, "mnuFileExportPdf")) {
+        texts.exportPdfCaption = *pdf;
+    }
+    return texts;
+}
+
+}  // namespace projcalc

@@ -1,0 +1,119 @@
+#include "models/model_catalogue.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <limits>
+
+#include "util/numbers.h"
+#include "util/text.h"
+#include "util/text_decoding.h"
+
+namespace projcalc {
+namespace {
+
+constexpr int kColumnCount = kLastColumn + 1;
+
+std::string where(const std::string& fileName, std::size_t lineNumber) {
+    return fileName + ", line " + std::to_string(lineNumber);
+}
+
+std::string shortened(std::string_view text) {
+    constexpr std::size_t kShown = 40;
+    if (text.size() <= kShown) return std::string(text);
+    return std::string(utf8Prefix(text, kShown)) + "...";
+}
+
+// Splits a line at every comma into at most 43 fields; `count` is the number of fields the line
+// really has (fields beyond 42 are not kept).
+std::size_t splitFields(std::string_view line, std::array<std::string_view, kColumnCount>& fields) {
+    std::size_t count = 0;
+    std::size_t from = 0;
+    for (;;) {
+        const std::size_t comma = line.find(',', from);
+        const std::string_view field = line.substr(
+            from, comma == std::string_view::npos ? std::string_view::npos : comma - from);
+        if (count < fields.size()) fields[count] = field;
+        ++count;
+        if (comma == std::string_view::npos) break;
+        from = comma + 1;
+    }
+    for (std::size_t i = count; i < fields.size(); ++i)
+        fields[i] = {};
+    return count;
+}
+
+std::optional<AppError> readModelLine(const std::array<std::string_view, kColumnCount>& fields,
+                                      const std::string& fileName, std::size_t lineNumber,
+                                      ModelRecord& model) {
+    const auto place = [&] { return where(fileName, lineNumber); };
+    for (int column = 1; column <= kLastColumn; ++column) {
+        const std::string_view text = fields[static_cast<std::size_t>(column)];
+        const LeadingNumber number = readLeadingNumber(text);
+        if (number.overflow) {
+            return makeError(ErrorCode::Overflow, place() + ", field " + std::to_string(column) +
+                                                      ": the number " + shortened(text) +
+                                                      " is too large");
+        }
+        if (double* real = realColumn(model, column)) {
+            *real = number.value;
+        } else if (OffsetRatio* ratio = ratioColumn(model, column)) {
+            ratio->value = number.value;
+            ratio->present = !text.empty();
+        } else {
+            const double rounded = roundHalfEven(number.value);
+            if (rounded < std::numeric_limits<std::int32_t>::min() ||
+                rounded > std::numeric_limits<std::int32_t>::max()) {
+                return makeError(ErrorCode::Overflow,
+                                 place() + ", field " + std::to_string(column) + ": " +
+                                     shortened(text) + " is not a 32-bit whole number");
+            }
+            const auto value = static_cast<std::int32_t>(rounded);
+            (column == 13 ? model.panelAspect : model.aspectMask) = value;
+        }
+    }
+    fillMissingRatios(model.ratios);
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<AppError> parseModelCatalogue(std::string_view bytes, const std::string& fileName,
+                                            std::vector<ModelRecord>& table) {
+    const std::string text = decodeText(bytes);
+    const std::vector<std::string_view> lines = splitLines(text);
+    std::array<std::string_view, kColumnCount> fields{};
+    table.reserve(table.size() + std::min(lines.size(), kMaxModels));
+    for (std::size_t index = 1; index < lines.size(); ++index) {  // line 1 is the header
+        const std::size_t lineNumber = index + 1;
+        const std::size_t count = splitFields(lines[index], fields);
+        const std::string_view name = trimBlanks(fields[0]);
+        if (name.empty()) continue;
+        const auto place = [&] { return where(fileName, lineNumber); };
+        if (count < static_cast<std::size_t>(kRequiredColumns)) {
+            return makeError(ErrorCode::TableFull, place() + " has " + std::to_string(count) +
+                                                       (count == 1 ? " field" : " fields") +
+                                                       "; a model needs at least " +
+                                                       std::to_string(kRequiredColumns));
+        }
+        ModelRecord model;
+        model.modelName = std::string(name);
+        if (auto error = readModelLine(fields, fileName, lineNumber, model)) return error;
+        if (table.size() >= kMaxModels) {
+            return makeError(ErrorCode::TableFull, place() + ": the catalogue holds at most " +
+                                                       std::to_string(kMaxModels) + " models");
+        }
+        table.push_back(std::move(model));
+    }
+    return std::nullopt;
+}
+
+std::optional<AppError> loadModelCatalogue(const std::filesystem::path& path,
+                                           std::vector<ModelRecord>& table,
+                                           FileSystem& fileSystem) {
+    std::string bytes;
+    if (auto error = fileSystem.readFile(path, bytes)) return error;
+    return parseModelCatalogue(bytes, path.string(), table);
+}
+
+}  // namespace projcalc

@@ -1,0 +1,87 @@
+#include "util/errors.h"
+
+#include <cerrno>
+#include <string>
+
+namespace projcalc {
+
+std::string_view errorTitle(ErrorCode code) noexcept {
+    switch (code) {
+        case ErrorCode::Overflow:
+            return "Overflow";
+        case ErrorCode::TableFull:
+            return "Subscript out of range";
+        case ErrorCode::DivisionByZero:
+            return "Division by zero";
+        case ErrorCode::TypeMismatch:
+            return "Type mismatch";
+        case ErrorCode::BadFileName:
+            return "Bad file name or number";
+        case ErrorCode::FileNotFound:
+            return "File not found";
+        case ErrorCode::DeviceIo:
+            return "Device I/O error";
+        case ErrorCode::DiskFull:
+            return "Disk full";
+        case ErrorCode::InputPastEnd:
+            return "Input past end of file";
+        case ErrorCode::PermissionDenied:
+            return "Permission denied";
+        case ErrorCode::PathFileAccess:
+            return "Path/File access error";
+    }
+    return "Error";
+}
+
+AppError makeError(ErrorCode code, std::string_view detail) {
+    std::string description(errorTitle(code));
+    if (!detail.empty()) {
+        description += ": ";
+        description += detail;
+    }
+    return AppError{static_cast<int>(code), std::move(description)};
+}
+
+AppError fileError(const std::error_code& ec, std::string_view detail) {
+    ErrorCode code = ErrorCode::PathFileAccess;
+    if (ec.category() == std::generic_category() || ec.category() == std::system_category()) {
+        switch (ec.value()) {
+            case ENOENT:
+                code = ErrorCode::FileNotFound;
+                break;
+            case EACCES:
+            case EPERM:
+            case EROFS:
+                code = ErrorCode::PermissionDenied;
+                break;
+            case ENOSPC:
+            case EFBIG:
+#ifdef EDQUOT
+            case EDQUOT:
+#endif
+                code = ErrorCode::DiskFull;
+                break;
+            case EIO:
+                code = ErrorCode::DeviceIo;
+                break;
+            case ENAMETOOLONG:
+            case EINVAL:
+                code = ErrorCode::BadFileName;
+                break;
+            default:
+                code = ErrorCode::PathFileAccess;
+                break;
+        }
+    }
+    std::string text(detail);
+    if (ec && code != ErrorCode::FileNotFound) {
+        text += " (" + ec.message() + ")";
+    }
+    return makeError(code, text);
+}
+
+std::string errorMessageText(const AppError& error) {
+    return "Err : " + std::to_string(error.number) + "\r\n" + error.description;
+}
+
+}  // namespace projcalc

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace projcalc {
+
+// The error numbers the program reports in its "Err : " messages. The numbers are the ones users
+// of the earlier releases know from their messages, so they stay as they are.
+enum class ErrorCode : int {
+    Overflow = 6,
+    TableFull = 9,
+    DivisionByZero = 11,
+    TypeMismatch = 13,
+    BadFileName = 52,
+    FileNotFound = 53,
+    DeviceIo = 57,
+    DiskFull = 61,
+    InputPastEnd = 62,
+    PermissionDenied = 70,
+    PathFileAccess = 75,
+};
+
+// One reported failure: its number and a description that says what it concerns.
+struct AppError {
+    int number = 0;
+    std::string description;
+
+    friend bool operator==(const AppError&, const AppError&) = default;
+};
+
+// The short name of an error number ("Overflow", "File not found", ...).
+[[nodiscard]] std::string_view errorTitle(ErrorCode code) noexcept;
+
+// An error whose description is the error's short name, ": " and what it concerns.
+[[nodiscard]] AppError makeError(ErrorCode code, std::string_view detail);
+
+// The error for a failed file operation, chosen by the system's error code.
+[[nodiscard]] AppError fileError(const std::error_code& ec, std::string_view detail);
+
+// The message text shown for an error: "Err : " + number + CR LF + description.
+[[nodiscard]] std::string errorMessageText(const AppError& error);
+
+// Thrown by calculations that meet a division by zero, an overflow or a non-finite value. The
+// action that caught it stops; nothing of the failing calculation has been stored.
+class ArithmeticFault : public std::runtime_error {
+  public:
+    explicit ArithmeticFault(AppError error)
+        : std::runtime_error(error.description), error_(std::move(error)) {}
+    [[nodiscard]] const AppError& error() const noexcept { return error_; }
+
+  private:
+    AppError error_;
+};
+
+}  // namespace projcalc

@@ -1,0 +1,29 @@
+#include "util/paths.h"
+
+#include "util/file_system.h"
+
+namespace projcalc {
+
+std::string fileNameOf(std::string_view path) {
+    const auto at = path.find_last_of("/\\");
+    if (at == std::string_view::npos) return {};
+    return std::string(path.substr(at + 1));
+}
+
+std::string stripExtension(std::string_view name) {
+    const auto at = name.rfind('.');
+    if (at == std::string_view::npos) return std::string(name);
+    return std::string(name.substr(0, at));
+}
+
+std::string withTrailingBackslash(std::string_view path) {
+    std::string result(path);
+    if (result.empty() || result.back() != kPathSeparator) result.push_back(kPathSeparator);
+    return result;
+}
+
+bool fileExists(const std::string& path) {
+    return localFileSystem().fileExists(path);
+}
+
+}  // namespace projcalc

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace projcalc {
+
+// The platform's path separator.
+inline constexpr char kPathSeparator = '/';
+
+// The part of a path after its last separator ("/" or "\"); empty when the path ends with a
+// separator or has none: "D:\plans\hall.cf" and "/plans/hall.cf" both give "hall.cf".
+[[nodiscard]] std::string fileNameOf(std::string_view path);
+
+// The name before its last "."; a name without "." is returned unchanged.
+[[nodiscard]] std::string stripExtension(std::string_view name);
+
+// The folder path with exactly one trailing separator added when it has none.
+[[nodiscard]] std::string withTrailingBackslash(std::string_view path);
+
+// True when a regular file exists at the path (folders are not files). Names are compared the
+// way the file system compares them.
+[[nodiscard]] bool fileExists(const std::string& path);
+
+}  // namespace projcalc

@@ -1,0 +1,65 @@
+#include "util/text.h"
+
+namespace projcalc {
+
+std::string replaceAll(std::string text, std::string_view search, std::string_view replacement) {
+    if (search.empty()) return text;
+    std::string result;
+    result.reserve(text.size());
+    std::size_t from = 0;
+    for (std::size_t at = text.find(search); at != std::string::npos;
+         at = text.find(search, from)) {
+        result.append(text, from, at - from);
+        result.append(replacement);
+        from = at + search.size();
+    }
+    result.append(text, from, std::string::npos);
+    return result;
+}
+
+std::string_view trimBlanks(std::string_view text) noexcept {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+std::vector<std::string_view> splitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t from = 0;
+    while (from < text.size()) {
+        std::size_t end = text.find('\n', from);
+        const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(from, end - from);
+        if (!line.empty() && line.back() == '\r' && end < text.size()) line.remove_suffix(1);
+        lines.push_back(line);
+        from = next;
+    }
+    return lines;
+}
+
+std::string toLineFeeds(std::string_view text) {
+    return replaceAll(std::string(text), "\r\n", "\n");
+}
+
+std::size_t utf8Length(std::string_view text) noexcept {
+    std::size_t count = 0;
+    for (unsigned char c : text) {
+        if ((c & 0xC0) != 0x80) ++count;
+    }
+    return count;
+}
+
+std::string_view utf8Prefix(std::string_view text, std::size_t count) noexcept {
+    std::size_t seen = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            if (seen == count) return text.substr(0, i);
+            ++seen;
+        }
+    }
+    return text;
+}
+
+}  // namespace projcalc

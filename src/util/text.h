@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace projcalc {
+
+// Replaces every occurrence of `search` in `text` by `replacement`, case-sensitively. An empty
+// search text leaves the text unchanged.
+[[nodiscard]] std::string replaceAll(std::string text, std::string_view search,
+                                     std::string_view replacement);
+
+// The text without leading and trailing blanks (spaces only; tabs are kept).
+[[nodiscard]] std::string_view trimBlanks(std::string_view text) noexcept;
+
+// Splits a text into lines at LF, dropping one CR before each LF. A final line end does not
+// start another line; an empty text has no lines.
+[[nodiscard]] std::vector<std::string_view> splitLines(std::string_view text);
+
+// The text with every CR LF turned into LF, for widgets that break lines at LF only.
+[[nodiscard]] std::string toLineFeeds(std::string_view text);
+
+// The number of characters (code points) of a UTF-8 text.
+[[nodiscard]] std::size_t utf8Length(std::string_view text) noexcept;
+
+// The first `count` characters (code points) of a UTF-8 text.
+[[nodiscard]] std::string_view utf8Prefix(std::string_view text, std::size_t count) noexcept;
+
+}  // namespace projcalc

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace projcalc {
+
+// Turns the bytes of a text file into UTF-8: a UTF-8 byte order mark is skipped; bytes that are
+// not valid UTF-8 are read as Windows-1252, the single-byte code page older files were written in.
+[[nodiscard]] std::string decodeText(std::string_view bytes);
+
+[[nodiscard]] bool isValidUtf8(std::string_view bytes) noexcept;
+
+}  // namespace projcalc

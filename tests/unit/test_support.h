@@ -1,0 +1,91 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <string_view>
+
+#include "core/calculator_state.h"
+#include "models/model_record.h"
+
+namespace projcalc {
+
+// A folder of its own for one test, removed afterwards.
+class TempDir {
+  public:
+    TempDir() {
+        std::random_device random;
+        path_ = std::filesystem::temp_directory_path() /
+                ("projcalc-test-" + std::to_string(random()) + std::to_string(random()));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempDir() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    [[nodiscard]] const std::filesystem::path& path() const { return path_; }
+
+    std::filesystem::path write(const std::string& name, std::string_view contents) const {
+        const auto file = path_ / name;
+        std::ofstream out(file, std::ios::binary);
+        out << contents;
+        return file;
+    }
+
+    [[nodiscard]] std::string read(const std::string& name) const {
+        std::ifstream in(path_ / name, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+  private:
+    std::filesystem::path path_;
+};
+
+// A well-formed model: throw ratio about 1.5 at WIDE and 2.0 at TELE, limits 30 to 300 inches
+// for every aspect group, two offsets, a 4:3 panel, every aspect offered.
+inline ModelRecord sampleModel(const std::string& name = "Sample 100") {
+    ModelRecord m;
+    m.modelName = name;
+    m.limits = {30, 300, 30, 300, 30, 300, 30, 300, 30, 300, 30, 300};
+    m.wideSizeSlope = 0.8333;
+    m.wideSizeIntercept = 1.0;
+    m.teleSizeSlope = 0.625;
+    m.teleSizeIntercept = -0.5;
+    m.wideOffsetCoefficientA = 0.5;
+    m.teleOffsetCoefficientA = 0.55;
+    m.wideOffsetCoefficientB = 0.1;
+    m.teleOffsetCoefficientB = 0.12;
+    m.panelAspect = 0;
+    m.aspectMask = 15;
+    return m;
+}
+
+// A state with one model selected the way model selection copies it, at the given aspect option,
+// zoom end and unit (no reference distances).
+inline CalculatorState stateWith(const ModelRecord& model, int aspectIndex = 0, int zoomEnd = 0,
+                                 int unitIndex = 0, int position = 1) {
+    CalculatorState s;
+    s.modelTable = {model};
+    s.currentModel = 0;
+    s.aspectIndex = aspectIndex;
+    s.aspectWidth = kAspects[static_cast<std::size_t>(aspectIndex)].width;
+    s.aspectHeight = kAspects[static_cast<std::size_t>(aspectIndex)].height;
+    s.aspectRatio = s.aspectWidth / s.aspectHeight;
+    s.zoomEnd = zoomEnd;
+    s.unitIndex = unitIndex;
+    s.projectorPosition = position;
+    s.modelKind = static_cast<int>(model.modelKind);
+    s.panelAspect = model.panelAspect;
+    s.offsetScale169 = model.offsetScale169;
+    s.wideOffsetCoefficients = {model.wideOffsetCoefficientA, model.wideOffsetCoefficientB};
+    s.teleOffsetCoefficients = {model.teleOffsetCoefficientA, model.teleOffsetCoefficientB};
+    s.limits = model.limits;
+    s.ratios = model.ratios;
+    return s;
+}
+
+}  // namespace projcalc

@@ -1,0 +1,114 @@
+#include "util/text.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "test_support.h"
+#include "util/paths.h"
+#include "util/profile.h"
+#include "util/text_decoding.h"
+
+namespace projcalc {
+namespace {
+
+TEST(ReplaceAll, ReplacesEveryOccurrenceCaseSensitively) {
+    EXPECT_EQ(replaceAll("Projection<BR>Distance<BR>Here", "<BR>", "\r\n"),
+              "Projection\r\nDistance\r\nHere");
+    EXPECT_EQ(replaceAll("a<br>b", "<BR>", "\r\n"), "a<br>b");
+    EXPECT_EQ(replaceAll("no marker", "<BR>", "x"), "no marker");
+    EXPECT_EQ(replaceAll("%1 and %1", "%1", "60"), "60 and 60");
+    EXPECT_EQ(replaceAll("aaa", "a", "aa"), "aaaaaa");  // never loops on its own replacement
+    EXPECT_EQ(replaceAll("text", "", "x"), "text");
+}
+
+TEST(Lines, SplitAtLineFeedsWithOrWithoutCarriageReturns) {
+    const auto lines = splitLines("a\r\nb\nc\r\n\nd");
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[0], "a");
+    EXPECT_EQ(lines[1], "b");
+    EXPECT_EQ(lines[2], "c");
+    EXPECT_EQ(lines[3], "");
+    EXPECT_EQ(lines[4], "d");
+    EXPECT_TRUE(splitLines("").empty());
+    EXPECT_EQ(splitLines("only\n").size(), 1u);
+}
+
+TEST(Decoding, SkipsTheByteOrderMarkAndFallsBackToWindows1252) {
+    EXPECT_EQ(decodeText("\xEF\xBB\xBFModel"), "Model");
+    EXPECT_EQ(decodeText("Caf\xC3\xA9"), "Caf\xC3\xA9");  // valid UTF-8 stays
+    EXPECT_EQ(decodeText("Caf\xE9"), "Caf\xC3\xA9");      // 1252 e-acute
+    EXPECT_EQ(decodeText("\x80 5"), "\xE2\x82\xAC 5");    // 1252 euro sign
+    EXPECT_EQ(decodeText(std::string("a\0b", 3)), std::string("a\0b", 3));
+    EXPECT_FALSE(isValidUtf8("\xC0\xAF"));      // overlong
+    EXPECT_FALSE(isValidUtf8("\xED\xA0\x80"));  // surrogate
+    EXPECT_FALSE(isValidUtf8("\xE2\x82"));      // cut short
+    EXPECT_TRUE(isValidUtf8("\xF0\x9F\x93\xBD"));
+}
+
+TEST(Paths, FileNameOfTakesThePartAfterTheLastSeparator) {
+    EXPECT_EQ(fileNameOf("D:\\plans\\hall.cf"), "hall.cf");
+    EXPECT_EQ(fileNameOf("/home/ann/plans/hall.cf"), "hall.cf");
+    EXPECT_EQ(fileNameOf("hall.cf"), "");
+    EXPECT_EQ(fileNameOf("D:\\plans\\"), "");
+    EXPECT_EQ(fileNameOf("/plans/"), "");
+}
+
+TEST(Paths, StripExtensionDropsTheLastExtensionOnly) {
+    EXPECT_EQ(stripExtension("hall.plan.cf"), "hall.plan");
+    EXPECT_EQ(stripExtension("hall"), "hall");
+    EXPECT_EQ(stripExtension(".cf"), "");
+}
+
+TEST(Paths, TrailingSeparatorIsAddedExactlyOnce) {
+    EXPECT_EQ(withTrailingBackslash("/opt/projcalc"), "/opt/projcalc/");
+    EXPECT_EQ(withTrailingBackslash("/opt/projcalc/"), "/opt/projcalc/");
+    EXPECT_EQ(withTrailingBackslash(""), "/");
+}
+
+TEST(Paths, FileExistsAnswersForRegularFilesOnly) {
+    TempDir dir;
+    const auto file = dir.write("Hall.cf", "x");
+    EXPECT_TRUE(fileExists(file.string()));
+    EXPECT_FALSE(fileExists((dir.path() / "hall.cf").string()));  // names are case-sensitive here
+    EXPECT_FALSE(fileExists(dir.path().string()));                // a folder is not a file
+    EXPECT_FALSE(fileExists((dir.path() / "missing.cf").string()));
+}
+
+TEST(Profile, ReadsSectionsAndKeysWithoutRegardToCase) {
+    const Profile p = Profile::parse(
+        "; comment\r\n[Language]\r\nCaption=Projection Distance Calculator\r\n"
+        "msg2= too large %1 \r\nempty=\r\n  LBL1 =Model\r\n;LBL2=Hidden\r\n"
+        "key=first\r\nkey=second\r\n[Version]\r\nVersion=2.10");
+    EXPECT_EQ(p.value("language", "CAPTION"), "Projection Distance Calculator");
+    EXPECT_EQ(p.value("Language", "msg2"), " too large %1 ");  // blanks are kept
+    EXPECT_EQ(p.value("Language", "empty"), "");
+    EXPECT_EQ(p.value("Language", "LBL1"), "Model");
+    EXPECT_EQ(p.value("Language", "LBL2"), std::nullopt);
+    EXPECT_EQ(p.value("Language", "key"), "first");
+    EXPECT_EQ(p.value("Version", "Version"), "2.10");
+    EXPECT_EQ(p.value("Version", "Caption"), std::nullopt);
+    EXPECT_EQ(Profile::parse("Caption=outside any section").value("", "Caption"), std::nullopt);
+}
+
+TEST(Profile, CutsValuesToTheirFirst1023Characters) {
+    const std::string value(1024, 'x');
+    const Profile p = Profile::parse("[S]\nk=" + value + "\nu=" + std::string(1100, '\xE9'));
+    EXPECT_EQ(p.value("S", "k"), std::string(1023, 'x'));
+    const std::string wide = *p.value("S", "u");  // Windows-1252 read as UTF-8: 2 bytes each
+    EXPECT_EQ(utf8Length(wide), 1023u);
+}
+
+TEST(Profile, ReadProfileStringGivesEmptyForMissingFilesSectionsAndKeys) {
+    TempDir dir;
+    const auto file = dir.write("Language.ini", "[Language]\nCaption=Calc\n");
+    EXPECT_EQ(readProfileString(file, "Language", "Caption"), "Calc");
+    EXPECT_EQ(readProfileString(file, "Language", "Missing"), "");
+    EXPECT_EQ(readProfileString(file, "Other", "Caption"), "");
+    EXPECT_EQ(readProfileString(dir.path() / "none.ini", "Language", "Caption"), "");
+}
+
+}  // namespace
+}  // namespace projcalc
