@@ -1,5 +1,7 @@
 #include "core/memory_view.h"
 
+#include "diagrams/design_sizes.h"
+
 namespace projcalc {
 namespace {
 
@@ -74,6 +76,34 @@ void MemoryView::showMessage(const std::string& text) {
 
 void MemoryView::showError(const AppError& error) {
     errors.push_back(error);
+}
+
+Size MemoryView::controlSize(const std::string& objectName) const {
+    return designSize(objectName);
+}
+
+void MemoryView::showScene(DiagramId diagram, const Scene& scene) {
+    if (diagram == DiagramId::Front) {
+        frontScene = scene;
+        ++frontDrawings;
+    } else {
+        sideScene = scene;
+        ++sideDrawings;
+    }
+}
+
+std::string MemoryView::askOpenFileName(const FileFilter& filter,
+                                        const std::string& /*initialFolder*/) {
+    dialogFilters.push_back(filter);
+    if (dialogAnswers.empty()) return {};
+    std::string answer = std::move(dialogAnswers.front());
+    dialogAnswers.pop_front();
+    return answer;
+}
+
+std::string MemoryView::askSaveFileName(const FileFilter& filter, const std::string& initialFolder,
+                                        const std::string& /*defaultExtension*/) {
+    return askOpenFileName(filter, initialFolder);
 }
 
 int MemoryView::checkedOption(OptionGroup g) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <deque>
 #include <string>
 #include <utility>
 #include <vector>
@@ -39,6 +40,13 @@ class MemoryView : public View {
     void applyInterfaceTexts(const InterfaceTexts& texts) override;
     void showMessage(const std::string& text) override;
     void showError(const AppError& error) override;
+    [[nodiscard]] Size controlSize(const std::string& objectName) const override;
+    void showScene(DiagramId diagram, const Scene& scene) override;
+    [[nodiscard]] std::string askOpenFileName(const FileFilter& filter,
+                                              const std::string& initialFolder) override;
+    [[nodiscard]] std::string askSaveFileName(const FileFilter& filter,
+                                              const std::string& initialFolder,
+                                              const std::string& defaultExtension) override;
 
     // What the user sees.
     std::array<std::string, 4> valueTexts = {"Distance", "SSize", "Width", "Height"};
@@ -56,6 +64,13 @@ class MemoryView : public View {
     InterfaceTexts texts;
     std::vector<std::string> messages;  // every message shown, in order
     std::vector<AppError> errors;       // every error shown, in order
+    Scene frontScene;                   // the last drawing of each picture box
+    Scene sideScene;
+    int frontDrawings = 0;  // how many times each view was drawn
+    int sideDrawings = 0;
+    // Answers to the file dialogs, taken in order; an empty answer (or none left) cancels.
+    std::deque<std::string> dialogAnswers;
+    std::vector<FileFilter> dialogFilters;  // the filter of every dialog shown
 
     [[nodiscard]] const std::vector<OptionState>& group(OptionGroup g) const {
         return options[static_cast<std::size_t>(g)];

@@ -2,11 +2,18 @@
 
 #include <string>
 
+#include "diagrams/scene.h"
 #include "util/errors.h"
 
 namespace projcalc {
 
 struct InterfaceTexts;
+
+// One entry of a file dialog's filter list: "CalculateFile (*.cf)" with the pattern "*.cf".
+struct FileFilter {
+    std::string description;
+    std::string pattern;
+};
 
 // The option groups of the main window.
 enum class OptionGroup { Aspect, Zoom, Units, Position };
@@ -48,6 +55,21 @@ class View {
     virtual void showMessage(const std::string& text) = 0;
     // An error message box with the error icon: "Err : " + number + CR LF + description.
     virtual void showError(const AppError& error) = 0;
+
+    // The size of a control or picture as the window really shows it ("txtValue_3", "imgKara",
+    // "picDraw1", ...), read by the diagram layouts.
+    [[nodiscard]] virtual Size controlSize(const std::string& objectName) const = 0;
+    // Paints a drawing into its picture box and moves the controls lying on it.
+    virtual void showScene(DiagramId diagram, const Scene& scene) = 0;
+
+    // File dialogs, starting in `initialFolder`. They return the chosen path, or an empty text
+    // when the user cancels. The save dialog appends `defaultExtension` to a name without one
+    // and asks before overwriting an existing file.
+    [[nodiscard]] virtual std::string askOpenFileName(const FileFilter& filter,
+                                                      const std::string& initialFolder) = 0;
+    [[nodiscard]] virtual std::string askSaveFileName(const FileFilter& filter,
+                                                      const std::string& initialFolder,
+                                                      const std::string& defaultExtension) = 0;
 };
 
 }  // namespace projcalc

@@ -1,0 +1,116 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calc/solver.h"
+#include "core/calculator_state.h"
+#include "core/view.h"
+#include "i18n/language.h"
+#include "util/file_system.h"
+
+namespace projcalc {
+
+// Key code of the Enter key, as the value boxes' key handler receives it.
+inline constexpr int kEnterKey = 13;
+
+// The controller of the main window: it owns the calculator state and the window's own fields,
+// runs the start-up sequence and reacts to every user action by telling the view what to show.
+//
+// Each user event is one public method. Where an option is checked from code, the controller
+// checks it on the view and runs its handler directly; the ready flag decides whether the
+// handler recalculates. A click on the option that is already checked, or a pick of the model
+// that is already selected, changes nothing.
+class Calculator {
+  public:
+    explicit Calculator(View& view, FileSystem& fileSystem = localFileSystem());
+
+    Calculator(const Calculator&) = delete;
+    Calculator& operator=(const Calculator&) = delete;
+
+    // Runs the start-up sequence against a data folder: the interface texts, the default options,
+    // the catalogue, the first model and its results. Returns false when the program must end (a
+    // missing interface text or an unreadable catalogue; the message has been shown).
+    [[nodiscard]] bool startUp(const std::filesystem::path& dataFolder);
+
+    // The user picks a row of the model list.
+    void onModelPicked(int row);
+
+    // Value boxes (0 distance, 1 diagonal, 2 width, 3 height).
+    void onValueFocus(int index);
+    void onValueKey(int index, int keyCode);
+    void onValueFocusLost(int index);
+    void onEnterClicked(int index);
+
+    // Option clicks by the user.
+    void onAspectClicked(int index);
+    void onZoomClicked(int index);
+    void onUnitsClicked(int index);
+    void onPositionClicked(int index);
+
+    // Takes a typed value: reads it, rounds it up to a whole number, solves from it (restoring the
+    // previous text when the limits reject it), then refreshes every box and both drawings.
+    void commitValue(int index);
+
+    // Hides every Enter button, then shows the one of `index` (0 to 3; -1 shows none).
+    void showEnterButton(int index);
+
+    // The version text for the About dialog, read from Language.ini at every call. Nothing when it
+    // is missing: the caller shows kLanguageErrorMessage and ends the program.
+    [[nodiscard]] std::optional<std::string> readVersionText() const;
+
+    [[nodiscard]] const CalculatorState& state() const noexcept { return state_; }
+    [[nodiscard]] const InterfaceTexts& texts() const noexcept { return texts_; }
+    [[nodiscard]] bool calculatorReady() const noexcept { return calculatorReady_; }
+    [[nodiscard]] bool clampToLimit() const noexcept { return clampToLimit_; }
+    [[nodiscard]] const std::array<std::string, 4>& committedTexts() const noexcept {
+        return committedTexts_;
+    }
+    [[nodiscard]] const std::string& currentFile() const noexcept { return currentFile_; }
+    // The row of the model list that is selected, or -1.
+    [[nodiscard]] int selectedRow() const noexcept { return selectedRow_; }
+    // The model index carried by each row of the model list.
+    [[nodiscard]] const std::vector<int>& listRows() const noexcept { return listRows_; }
+
+  private:
+    // Model selection: copies the model's values into the state, offers its aspects and zoom ends,
+    // works out the drawing reference distances and starts from its largest diagonal.
+    void applyModel(int modelIndex);
+    void selectListRow(int row);
+    void fillModelList();
+    void selectDiagonalLimits();
+
+    // Option handlers, run by user clicks and by options checked from code.
+    void aspectChanged(int index);
+    void zoomChanged(int index);
+    void unitsChanged(int index);
+    void positionChanged(int index);
+
+    // The recalculation chain: solve, show the results, then draw. Returns false when an
+    // arithmetic fault stopped it (the fault has been reported; nothing further ran).
+    bool recalculate(int mode, double value, bool drawFront = true);
+    bool refreshAndDraw();
+    bool solve(int mode, double value, bool& ok);
+    void drawFrontView();
+    void drawSideView();
+    void reportFault(const AppError& error);
+
+    [[nodiscard]] std::filesystem::path dataFile(const char* name) const;
+    [[nodiscard]] SolverContext solverContext();
+
+    View& view_;
+    FileSystem& fileSystem_;
+    CalculatorState state_;
+    InterfaceTexts texts_;
+    bool calculatorReady_ = false;
+    bool clampToLimit_ = false;
+    std::array<std::string, 4> committedTexts_;
+    std::string currentFile_;
+    std::vector<int> listRows_;
+    int selectedRow_ = -1;
+};
+
+}  // namespace projcalc
