@@ -5,7 +5,7 @@ PRESET ?= dev
 BUILD_DIR := build/$(PRESET)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build test run bench clean format
+.PHONY: all deps configure build test test-asan fuzz run bench clean format
 
 all: build
 
@@ -20,6 +20,14 @@ build: configure
 
 test: build
 	@ctest --preset $(PRESET)
+
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps
+	@$(MAKE) --no-print-directory test PRESET=asan
+
+# Every fuzz target for FUZZ_SECONDS (default 60) each.
+fuzz: deps
+	@scripts/run-fuzzers.sh
 
 run: build
 	@if [ -x $(BUILD_DIR)/src/app/projcalc ]; then \

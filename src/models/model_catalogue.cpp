@@ -13,6 +13,12 @@ namespace projcalc {
 namespace {
 
 constexpr int kColumnCount = kLastColumn + 1;
+constexpr int kKindColumn = 15;  // a real in the file, used as a whole number
+
+bool fitsInt32(double value) {
+    return value >= std::numeric_limits<std::int32_t>::min() &&
+           value <= std::numeric_limits<std::int32_t>::max();
+}
 
 std::string where(const std::string& fileName, std::size_t lineNumber) {
     return fileName + ", line " + std::to_string(lineNumber);
@@ -47,6 +53,11 @@ std::optional<AppError> readModelLine(const std::array<std::string_view, kColumn
                                       const std::string& fileName, std::size_t lineNumber,
                                       ModelRecord& model) {
     const auto place = [&] { return where(fileName, lineNumber); };
+    const auto notWholeNumber = [&](int column, std::string_view text) {
+        return makeError(ErrorCode::Overflow, place() + ", field " + std::to_string(column) + ": " +
+                                                  shortened(text) +
+                                                  " is not a 32-bit whole number");
+    };
     for (int column = 1; column <= kLastColumn; ++column) {
         const std::string_view text = fields[static_cast<std::size_t>(column)];
         const LeadingNumber number = readLeadingNumber(text);
@@ -55,6 +66,9 @@ std::optional<AppError> readModelLine(const std::array<std::string_view, kColumn
                                                       ": the number " + shortened(text) +
                                                       " is too large");
         }
+        if (column == kKindColumn && !fitsInt32(roundHalfEven(number.value))) {
+            return notWholeNumber(column, text);
+        }
         if (double* real = realColumn(model, column)) {
             *real = number.value;
         } else if (OffsetRatio* ratio = ratioColumn(model, column)) {
@@ -62,12 +76,7 @@ std::optional<AppError> readModelLine(const std::array<std::string_view, kColumn
             ratio->present = !text.empty();
         } else {
             const double rounded = roundHalfEven(number.value);
-            if (rounded < std::numeric_limits<std::int32_t>::min() ||
-                rounded > std::numeric_limits<std::int32_t>::max()) {
-                return makeError(ErrorCode::Overflow,
-                                 place() + ", field " + std::to_string(column) + ": " +
-                                     shortened(text) + " is not a 32-bit whole number");
-            }
+            if (!fitsInt32(rounded)) return notWholeNumber(column, text);
             const auto value = static_cast<std::int32_t>(rounded);
             (column == 13 ? model.panelAspect : model.aspectMask) = value;
         }

@@ -130,11 +130,17 @@ TEST(Catalogue, ANumberTooLargeForADoubleFailsTheLoad) {
     EXPECT_NE(l.error->description.find("line 2, field 1"), std::string::npos);
 }
 
-TEST(Catalogue, AnIntegerColumnOutsideThirtyTwoBitsFailsTheLoad) {
-    const Loaded l = load(kHeader + "M,1,2,3,4,5,6,7,8,9,10,11,12,1e12");
-    ASSERT_TRUE(l.error.has_value());
-    EXPECT_EQ(l.error->number, 6);
-    EXPECT_NE(l.error->description.find("field 13"), std::string::npos);
+TEST(Catalogue, WholeNumberColumnsOutsideThirtyTwoBitsFailTheLoad) {
+    for (const auto& [line, field] :
+         {std::pair{"M,1,2,3,4,5,6,7,8,9,10,11,12,1e12", "field 13"},
+          std::pair{"M,1,2,3,4,5,6,7,8,9,10,11,12,0,-3e9", "field 14"},
+          std::pair{"M,1,2,3,4,5,6,7,8,9,10,11,12,0,15,1e300", "field 15"}}) {
+        const Loaded l = load(kHeader + line);
+        ASSERT_TRUE(l.error.has_value()) << line;
+        EXPECT_EQ(l.error->number, 6);
+        EXPECT_NE(l.error->description.find(field), std::string::npos) << l.error->description;
+    }
+    EXPECT_FALSE(load(kHeader + "M,1,2,3,4,5,6,7,8,9,10,11,12,0,15,2.5").error.has_value());
 }
 
 TEST(Catalogue, HoldsAThousandModelsAndRefusesTheNext) {

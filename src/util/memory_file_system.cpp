@@ -1,0 +1,55 @@
+#include "util/memory_file_system.h"
+
+namespace projcalc {
+
+std::optional<AppError> MemoryFileSystem::failureFor(const std::filesystem::path& path) const {
+    if (failing.count(path.string()) != 0) return failure;
+    return std::nullopt;
+}
+
+std::optional<AppError> MemoryFileSystem::readFile(const std::filesystem::path& path,
+                                                   std::string& contents) {
+    if (auto error = failureFor(path)) return error;
+    const auto it = files.find(path.string());
+    if (it == files.end()) return makeError(ErrorCode::FileNotFound, path.string());
+    contents = it->second;
+    return std::nullopt;
+}
+
+std::optional<AppError> MemoryFileSystem::writeFileAtomic(const std::filesystem::path& path,
+                                                          std::string_view contents) {
+    if (auto error = failureFor(path)) return error;
+    files[path.string()] = std::string(contents);
+    return std::nullopt;
+}
+
+std::optional<AppError> MemoryFileSystem::copyFile(const std::filesystem::path& from,
+                                                   const std::filesystem::path& to) {
+    std::string contents;
+    if (auto error = readFile(from, contents)) return error;
+    return writeFileAtomic(to, contents);
+}
+
+std::optional<AppError> MemoryFileSystem::renameFile(const std::filesystem::path& from,
+                                                     const std::filesystem::path& to) {
+    if (auto error = failureFor(from)) return error;
+    if (auto error = failureFor(to)) return error;
+    const auto it = files.find(from.string());
+    if (it == files.end()) return makeError(ErrorCode::FileNotFound, from.string());
+    std::string contents = std::move(it->second);
+    files.erase(it);
+    files[to.string()] = std::move(contents);
+    return std::nullopt;
+}
+
+std::optional<AppError> MemoryFileSystem::removeFile(const std::filesystem::path& path) {
+    if (auto error = failureFor(path)) return error;
+    files.erase(path.string());
+    return std::nullopt;
+}
+
+bool MemoryFileSystem::fileExists(const std::filesystem::path& path) {
+    return files.count(path.string()) != 0;
+}
+
+}  // namespace projcalc

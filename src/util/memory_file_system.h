@@ -1,0 +1,34 @@
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "util/file_system.h"
+
+namespace projcalc {
+
+// A file system held in memory, for tests and fuzzing: files by their path text. Operations on
+// paths listed in `failing` fail with the given error, so that any failure can be provoked.
+class MemoryFileSystem final : public FileSystem {
+  public:
+    std::map<std::string, std::string> files;
+    std::set<std::string> failing;  // paths whose every operation fails
+    AppError failure = makeError(ErrorCode::DeviceIo, "injected failure");
+
+    std::optional<AppError> readFile(const std::filesystem::path& path,
+                                     std::string& contents) override;
+    std::optional<AppError> writeFileAtomic(const std::filesystem::path& path,
+                                            std::string_view contents) override;
+    std::optional<AppError> copyFile(const std::filesystem::path& from,
+                                     const std::filesystem::path& to) override;
+    std::optional<AppError> renameFile(const std::filesystem::path& from,
+                                       const std::filesystem::path& to) override;
+    std::optional<AppError> removeFile(const std::filesystem::path& path) override;
+    bool fileExists(const std::filesystem::path& path) override;
+
+  private:
+    [[nodiscard]] std::optional<AppError> failureFor(const std::filesystem::path& path) const;
+};
+
+}  // namespace projcalc
