@@ -1,0 +1,249 @@
+#include "cli/cli_actions.h"
+
+#include <array>
+#include <charconv>
+#include <span>
+
+namespace projcalc::cli {
+namespace {
+
+// An option button as the command line names it: the word typed for it (compared without case
+// and blanks) and its fixed name in the report.
+struct OptionChoice {
+    std::string_view argument;
+    std::string_view name;
+};
+
+constexpr std::array<OptionChoice, 4> kAspectChoices = {
+    {{"4:3", "4 : 3"}, {"5:4", "5 : 4"}, {"16:9", "16 : 9"}, {"16:10", "16 : 10"}}};
+constexpr std::array<OptionChoice, 2> kZoomChoices = {{{"wide", "WIDE"}, {"tele", "TELE"}}};
+constexpr std::array<OptionChoice, 3> kUnitChoices = {
+    {{"inches", "inches"}, {"feet", "Feet"}, {"centimeters", "centimeters"}}};
+constexpr std::array<OptionChoice, 2> kPositionChoices = {
+    {{"top", "Top of Screen"}, {"bottom", "Bottom of Screen"}}};
+
+// The value boxes by index: 0 distance, 1 diagonal, 2 width, 3 height.
+constexpr std::array<std::string_view, 4> kBoxNames = {"distance", "diagonal", "width", "height"};
+
+std::span<const OptionChoice> choicesOf(OptionGroup group) noexcept {
+    switch (group) {
+        case OptionGroup::Aspect:
+            return kAspectChoices;
+        case OptionGroup::Zoom:
+            return kZoomChoices;
+        case OptionGroup::Units:
+            return kUnitChoices;
+        case OptionGroup::Position:
+            return kPositionChoices;
+    }
+    return {};
+}
+
+// Lower-case ASCII without blanks: "16 : 9" and "16:9", "TELE" and "tele" are the same choice.
+std::string normalised(std::string_view text) {
+    std::string result;
+    for (const char c : text) {
+        if (c == ' ' || c == '\t') continue;
+        result += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return result;
+}
+
+std::string joined(std::span<const std::string_view> words, std::string_view separator) {
+    std::string result;
+    for (const std::string_view word : words) {
+        if (!result.empty()) result += separator;
+        result += word;
+    }
+    return result;
+}
+
+std::string inQuotes(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+// The option index that an argument names; throws UsageError when it names none.
+int optionIndex(OptionGroup group, std::string_view argument) {
+    const auto choices = choicesOf(group);
+    const std::string wanted = normalised(argument);
+    std::vector<std::string_view> accepted;
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        if (choices[i].argument == wanted) return static_cast<int>(i);
+        accepted.push_back(choices[i].argument);
+    }
+    throw UsageError("expected one of " + joined(accepted, ", "));
+}
+
+int boxIndex(std::string_view argument) {
+    for (std::size_t i = 0; i < kBoxNames.size(); ++i) {
+        if (kBoxNames[i] == argument) return static_cast<int>(i);
+    }
+    throw UsageError("expected one of " + joined(kBoxNames, ", "));
+}
+
+std::string selectedModelName(const MemoryView& view) {
+    const int row = view.selectedModelRow;
+    if (row < 0 || static_cast<std::size_t>(row) >= view.modelRows.size()) return "(none)";
+    return inQuotes(view.modelRows[static_cast<std::size_t>(row)].name);
+}
+
+// ---- model list ------------------------------------------------------------------------------
+
+void pickModelByName(ActionContext& context, const std::string& name) {
+    const auto& rows = context.view.modelRows;
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        if (rows[row].name == name) {
+            context.calculator.onModelPicked(static_cast<int>(row));
+            return;
+        }
+    }
+    throw UsageError("the model list of " + context.calculator.state().appFolder +
+                     "ModelInfo.ini has no row " + inQuotes(name));
+}
+
+std::size_t rowNumber(std::string_view argument) {
+    std::size_t row = 0;
+    const char* end = argument.data() + argument.size();
+    const auto [next, error] = std::from_chars(argument.data(), end, row);
+    if (argument.empty() || error != std::errc() || next != end) {
+        throw UsageError("expected a row number counted from 0 (0, 1, 2, ...)");
+    }
+    return row;
+}
+
+void checkRowNumber(std::string_view argument) {
+    (void)rowNumber(argument);
+}
+
+void pickModelRow(ActionContext& context, const std::string& argument) {
+    const std::size_t row = rowNumber(argument);
+    const std::size_t rows = context.view.modelRows.size();
+    if (row >= rows) {
+        throw UsageError("the model list has " + std::to_string(rows) + " rows, numbered 0 to " +
+                         std::to_string(rows - 1));
+    }
+    context.calculator.onModelPicked(static_cast<int>(row));
+}
+
+// ---- option buttons --------------------------------------------------------------------------
+
+template <OptionGroup Group>
+void checkOption(std::string_view argument) {
+    (void)optionIndex(Group, argument);
+}
+
+// A click on an option button; a disabled button cannot be clicked.
+template <OptionGroup Group>
+void clickOption(ActionContext& context, const std::string& argument) {
+    const int index = optionIndex(Group, argument);
+    const auto& buttons = context.view.group(Group);
+    if (static_cast<std::size_t>(index) >= buttons.size() ||
+        !buttons[static_cast<std::size_t>(index)].enabled) {
+        throw UsageError("the option " + inQuotes(optionName(Group, index)) +
+                         " is disabled for the model " + selectedModelName(context.view));
+    }
+    Calculator& calculator = context.calculator;
+    switch (Group) {
+        case OptionGroup::Aspect:
+            calculator.onAspectClicked(index);
+            break;
+        case OptionGroup::Zoom:
+            calculator.onZoomClicked(index);
+            break;
+        case OptionGroup::Units:
+            calculator.onUnitsClicked(index);
+            break;
+        case OptionGroup::Position:
+            calculator.onPositionClicked(index);
+            break;
+    }
+}
+
+// ---- value boxes -----------------------------------------------------------------------------
+
+// Typing into a value box: focus it, replace its text, press Enter, move the focus out.
+template <int Box>
+void typeValue(ActionContext& context, const std::string& text) {
+    context.calculator.onValueFocus(Box);
+    context.view.valueTexts[Box] = text;
+    context.calculator.onValueKey(Box, kEnterKey);
+    context.calculator.onValueFocusLost(Box);
+}
+
+void checkBoxName(std::string_view argument) {
+    (void)boxIndex(argument);
+}
+
+void leaveBox(ActionContext& context, const std::string& argument) {
+    const int box = boxIndex(argument);
+    context.calculator.onValueFocus(box);
+    context.calculator.onValueFocusLost(box);
+}
+
+}  // namespace
+
+std::string_view optionName(OptionGroup group, int index) noexcept {
+    const auto choices = choicesOf(group);
+    if (index < 0 || static_cast<std::size_t>(index) >= choices.size()) return {};
+    return choices[static_cast<std::size_t>(index)].name;
+}
+
+const std::vector<ActionSpec>& actionTable() {
+    static const std::vector<ActionSpec> table = {
+        {"model", "NAME", "pick the first row of the model list whose text is exactly NAME",
+         nullptr, pickModelByName},
+        {"model-row", "N", "pick row N of the model list, counted from 0", checkRowNumber,
+         pickModelRow},
+        {"aspect", "4:3|5:4|16:9|16:10", "click that aspect ratio",
+         checkOption<OptionGroup::Aspect>, clickOption<OptionGroup::Aspect>},
+        {"zoom", "WIDE|TELE", "click that zoom end", checkOption<OptionGroup::Zoom>,
+         clickOption<OptionGroup::Zoom>},
+        {"units", "inches|feet|centimeters", "click that unit", checkOption<OptionGroup::Units>,
+         clickOption<OptionGroup::Units>},
+        {"position", "top|bottom", "click where the projector is mounted",
+         checkOption<OptionGroup::Position>, clickOption<OptionGroup::Position>},
+        {"distance", "TEXT", "type TEXT into the projection distance box, press Enter, leave it",
+         nullptr, typeValue<0>},
+        {"diagonal", "TEXT", "type TEXT into the screen diagonal box, press Enter, leave it",
+         nullptr, typeValue<1>},
+        {"width", "TEXT", "type TEXT into the width box, press Enter, leave it", nullptr,
+         typeValue<2>},
+        {"height", "TEXT", "type TEXT into the height box, press Enter, leave it", nullptr,
+         typeValue<3>},
+        {"leave", "distance|diagonal|width|height",
+         "click into that box and leave it without typing", checkBoxName, leaveBox},
+    };
+    return table;
+}
+
+const ActionSpec* findAction(std::string_view name) noexcept {
+    for (const ActionSpec& spec : actionTable()) {
+        if (spec.name == name) return &spec;
+    }
+    return nullptr;
+}
+
+void checkAction(const ActionRequest& request) {
+    const ActionSpec* spec = findAction(request.name);
+    if (spec == nullptr) {
+        throw UsageError(inQuotes(request.text) + ": unknown action " + inQuotes(request.name) +
+                         " (projcalc-cli --help lists the actions)");
+    }
+    if (spec->check == nullptr) return;
+    try {
+        spec->check(request.argument);
+    } catch (const UsageError& error) {
+        throw UsageError(inQuotes(request.text) + ": " + error.what());
+    }
+}
+
+void runAction(ActionContext& context, const ActionRequest& request) {
+    checkAction(request);
+    try {
+        findAction(request.name)->run(context, request.argument);
+    } catch (const UsageError& error) {
+        throw UsageError(inQuotes(request.text) + ": " + error.what());
+    }
+}
+
+}  // namespace projcalc::cli

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/cli_options.h"
+#include "core/calculator.h"
+#include "core/memory_view.h"
+
+namespace projcalc::cli {
+
+// What an action drives: the controller, and the in-memory view it talks to.
+struct ActionContext {
+    Calculator& calculator;
+    MemoryView& view;
+};
+
+// One kind of action of the command line ("aspect=16:9", "distance=120", ...). Adding an action
+// means adding one entry to the table in cli_actions.cpp; --help lists it from there.
+struct ActionSpec {
+    std::string_view name;
+    std::string_view argument;  // how the argument is written in --help: "4:3|5:4|16:9|16:10"
+    std::string_view help;      // one line for --help
+    // Checks the argument before the calculator starts (nullptr: any text is fine). Throws
+    // UsageError.
+    void (*check)(std::string_view argument);
+    // Does what the user would do in the window. Throws UsageError when the window would not let
+    // the user do it.
+    void (*run)(ActionContext& context, const std::string& argument);
+};
+
+// The fixed name of an option button, whatever the language file calls it: "4 : 3", "WIDE",
+// "Feet", "Bottom of Screen", ... Empty for an index outside the group.
+[[nodiscard]] std::string_view optionName(OptionGroup group, int index) noexcept;
+
+// Every action, in the order --help lists them.
+[[nodiscard]] const std::vector<ActionSpec>& actionTable();
+
+// The action of that name, or nullptr.
+[[nodiscard]] const ActionSpec* findAction(std::string_view name) noexcept;
+
+// Throws UsageError when the action is unknown or its argument can never be right.
+void checkAction(const ActionRequest& request);
+
+// Runs one action against the started calculator. Throws UsageError.
+void runAction(ActionContext& context, const ActionRequest& request);
+
+}  // namespace projcalc::cli

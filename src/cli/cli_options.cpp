@@ -1,0 +1,121 @@
+#include "cli/cli_options.h"
+
+#include <algorithm>
+
+#include "cli/cli_actions.h"
+
+#ifndef PROJCALC_VERSION
+#error "PROJCALC_VERSION must be defined by the build (the CMake project version)"
+#endif
+
+namespace projcalc::cli {
+namespace {
+
+ActionRequest splitAction(const std::string& text) {
+    const auto equals = text.find('=');
+    if (equals == std::string::npos) {
+        throw UsageError("\"" + text +
+                         "\" is not an action: write NAME=VALUE, for example units=feet "
+                         "(projcalc-cli --help lists the actions)");
+    }
+    return ActionRequest{text, text.substr(0, equals), text.substr(equals + 1)};
+}
+
+std::filesystem::path dataDirArgument(const std::string& value) {
+    if (value.empty()) throw UsageError("--data-dir needs a folder");
+    return std::filesystem::path(value);
+}
+
+}  // namespace
+
+CliOptions parseCommandLine(const std::vector<std::string>& args) {
+    CliOptions options;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || !arg.starts_with("-")) {
+            options.actions.push_back(splitAction(arg));
+            checkAction(options.actions.back());
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
+        } else if (arg == "--trace") {
+            options.trace = true;
+        } else if (arg == "--scenes") {
+            options.scenes = true;
+        } else if (arg == "--data-dir") {
+            if (i + 1 >= args.size()) throw UsageError("--data-dir needs a folder");
+            options.dataDir = dataDirArgument(args[++i]);
+        } else if (arg.starts_with("--data-dir=")) {
+            options.dataDir = dataDirArgument(arg.substr(std::string_view("--data-dir=").size()));
+        } else {
+            throw UsageError("unknown option \"" + arg + "\" (projcalc-cli --help lists them)");
+        }
+    }
+    return options;
+}
+
+std::string versionText() {
+    return std::string("projcalc-cli ") + PROJCALC_VERSION;
+}
+
+std::string helpText() {
+    std::string text =
+        "Usage: projcalc-cli [--data-dir DIR] [--trace] [--scenes] ACTION...\n"
+        "\n"
+        "Starts the projection distance calculator without a window, does each ACTION in\n"
+        "order as a user would in the window, and prints what the window would then show as\n"
+        "one JSON object.\n"
+        "\n"
+        "Options:\n"
+        "  --data-dir DIR  read ModelInfo.ini and Language.ini from DIR. Without it: the\n"
+        "                  user's folder ($XDG_DATA_HOME/projcalc, else\n"
+        "                  ~/.local/share/projcalc) when it holds a ModelInfo.ini, else the\n"
+        "                  program's own folder when it holds one, else\n"
+        "                  <program folder>/../share/projcalc\n"
+        "  --trace         print one JSON line after start-up and after each action, each with\n"
+        "                  the messages and errors of that step only; the last line is the\n"
+        "                  final state\n"
+        "  --scenes        add the two drawings (\"scenes\": front and side) to the output\n"
+        "  --help, -h      print this help and end\n"
+        "  --version       print the version and end\n"
+        "  --              everything after it is an action\n"
+        "\n"
+        "Actions (each NAME=VALUE, split at the first \"=\"):\n";
+    std::size_t width = 0;
+    for (const ActionSpec& spec : actionTable()) {
+        width = std::max(width, spec.name.size() + 1 + spec.argument.size());
+    }
+    for (const ActionSpec& spec : actionTable()) {
+        std::string usage = std::string(spec.name) + "=" + std::string(spec.argument);
+        usage.resize(width, ' ');
+        text += "  " + usage + "  " + std::string(spec.help) + "\n";
+    }
+    text +=
+        "Option words may be written in any case and with blanks (\"16 : 9\", TELE or tele).\n"
+        "A typed TEXT is read as the window reads it: its leading number, rounded up to a\n"
+        "whole number in the selected unit; a value outside the model's limits is refused\n"
+        "with the window's message and the box keeps its previous text.\n"
+        "\n"
+        "Output: title, model, modelList, options, boxes (distance, diagonal, width, height),\n"
+        "offsets, offsetVisible, enterVisible, state (lengths in inches), messages (every\n"
+        "message box shown, in order), errors (number and description), dataFolder, and with\n"
+        "--scenes the drawings. Message boxes are acknowledged at once.\n"
+        "\n"
+        "Exit status:\n"
+        "  0  the actions ran (refused values and reported errors included)\n"
+        "  1  the calculator could not start; stdout holds {\"fatal\": true, \"messages\",\n"
+        "     \"errors\"}\n"
+        "  2  a bad option, action or argument, or an action the window would not allow (a\n"
+        "     disabled option, a model not in the list); the reason is on stderr\n"
+        "  3  the report could not be written\n"
+        "\n"
+        "Example:\n"
+        "  projcalc-cli units=feet aspect=16:9 diagonal=120\n";
+    return text;
+}
+
+}  // namespace projcalc::cli

@@ -1,0 +1,187 @@
+#include "cli/json_report.h"
+
+#include "cli/cli_actions.h"
+
+namespace projcalc::cli {
+namespace {
+
+Json pointJson(const Point& point) {
+    return Json::array({point.x, point.y});
+}
+
+Json sizeJson(const Size& size) {
+    return Json::array({size.width, size.height});
+}
+
+// A line keeps its two ends in `points`; a missing end reads as the origin.
+Point pointAt(const std::vector<Point>& points, std::size_t index) {
+    return index < points.size() ? points[index] : Point{};
+}
+
+Json itemJson(const SceneItem& item) {
+    Json json = Json::object();
+    switch (item.kind) {
+        case SceneItem::Kind::Polygon: {
+            json["kind"] = "polygon";
+            Json points = Json::array();
+            for (const Point& point : item.points)
+                points.push_back(pointJson(point));
+            json["points"] = std::move(points);
+            break;
+        }
+        case SceneItem::Kind::Line:
+            json["kind"] = "line";
+            json["from"] = pointJson(pointAt(item.points, 0));
+            json["to"] = pointJson(pointAt(item.points, 1));
+            break;
+        case SceneItem::Kind::Image:
+            // A picture is painted as it is: no pen, no brush.
+            json["kind"] = "image";
+            json["name"] = item.imageName;
+            json["at"] = pointJson(item.at);
+            return json;
+    }
+    json["pen"] = penSpec(item.pen).name;
+    if (item.brush != BrushId::None) json["brush"] = brushSpec(item.brush).name;
+    return json;
+}
+
+// The fixed name of the checked option of a group, or null when none is checked.
+Json checkedOptionJson(const MemoryView& view, OptionGroup group) {
+    const int index = view.checkedOption(group);
+    if (index < 0) return nullptr;
+    return std::string(optionName(group, index));
+}
+
+Json enabledJson(const MemoryView& view, OptionGroup group) {
+    Json flags = Json::array();
+    for (const MemoryView::OptionState& option : view.group(group))
+        flags.push_back(option.enabled);
+    return flags;
+}
+
+Json optionsJson(const MemoryView& view) {
+    Json json = Json::object();
+    json["aspect"] = checkedOptionJson(view, OptionGroup::Aspect);
+    json["zoom"] = checkedOptionJson(view, OptionGroup::Zoom);
+    json["units"] = checkedOptionJson(view, OptionGroup::Units);
+    json["position"] = checkedOptionJson(view, OptionGroup::Position);
+    json["aspectEnabled"] = enabledJson(view, OptionGroup::Aspect);
+    json["zoomEnabled"] = enabledJson(view, OptionGroup::Zoom);
+    return json;
+}
+
+Json modelJson(const MemoryView& view) {
+    Json json = Json::object();
+    const int row = view.selectedModelRow;
+    json["row"] = row;
+    if (row >= 0 && static_cast<std::size_t>(row) < view.modelRows.size()) {
+        json["name"] = view.modelRows[static_cast<std::size_t>(row)].name;
+    } else {
+        json["name"] = nullptr;
+    }
+    return json;
+}
+
+// The calculator's numbers, in inches. Each is written as the shortest text that reads back as
+// the same double.
+Json stateJson(const CalculatorState& state) {
+    Json json = Json::object();
+    json["screenWidth"] = state.screenWidth;
+    json["screenHeight"] = state.screenHeight;
+    json["screenDiagonal"] = state.screenDiagonal;
+    json["projectionDistance"] = state.projectionDistance;
+    json["offsetA"] = state.offsetA;
+    json["offsetB"] = state.offsetB;
+    json["frontViewScale"] = state.frontViewScale;
+    json["currentMaxDiagonal"] = state.currentMaxDiagonal;
+    json["currentMinDiagonal"] = state.currentMinDiagonal;
+    return json;
+}
+
+Json messagesJson(const MemoryView& view, std::size_t from) {
+    Json messages = Json::array();
+    for (std::size_t i = from; i < view.messages.size(); ++i)
+        messages.push_back(view.messages[i]);
+    return messages;
+}
+
+Json errorsJson(const MemoryView& view, std::size_t from) {
+    Json errors = Json::array();
+    for (std::size_t i = from; i < view.errors.size(); ++i) {
+        errors.push_back(
+            {{"number", view.errors[i].number}, {"description", view.errors[i].description}});
+    }
+    return errors;
+}
+
+template <typename Container>
+Json arrayOf(const Container& values) {
+    Json array = Json::array();
+    for (const auto& value : values)
+        array.push_back(value);
+    return array;
+}
+
+}  // namespace
+
+Json sceneJson(const Scene& scene) {
+    Json json = Json::object();
+    json["width"] = scene.width;
+    json["height"] = scene.height;
+    Json items = Json::array();
+    for (const SceneItem& item : scene.items)
+        items.push_back(itemJson(item));
+    json["items"] = std::move(items);
+    Json controls = Json::object();
+    for (const ControlPlacement& control : scene.controls) {
+        controls[control.name] = {{"at", pointJson(control.at)},
+                                  {"size", sizeJson(control.size)},
+                                  {"visible", control.visible}};
+    }
+    json["controls"] = std::move(controls);
+    return json;
+}
+
+Json buildReport(const Calculator& calculator, const MemoryView& view,
+                 const ReportOptions& options) {
+    const CalculatorState& state = calculator.state();
+    Json json = Json::object();
+    if (options.step) json["step"] = *options.step;
+    json["title"] = view.title;
+    json["model"] = modelJson(view);
+    Json modelList = Json::array();
+    for (const MemoryView::ModelRow& row : view.modelRows)
+        modelList.push_back(row.name);
+    json["modelList"] = std::move(modelList);
+    json["options"] = optionsJson(view);
+    json["boxes"] = arrayOf(view.valueTexts);
+    json["offsets"] = arrayOf(view.offsetTexts);
+    const std::size_t zoom = state.zoomEnd == 0 ? 0 : 1;
+    json["offsetVisible"] = Json::array({true, state.offsetCount[zoom] == 2});
+    json["enterVisible"] = arrayOf(view.enterVisible);
+    json["state"] = stateJson(state);
+    json["messages"] = messagesJson(view, options.since.messages);
+    json["errors"] = errorsJson(view, options.since.errors);
+    json["dataFolder"] = options.dataFolder.string();
+    if (options.scenes) {
+        json["scenes"] = {{"front", sceneJson(view.frontScene)},
+                          {"side", sceneJson(view.sideScene)}};
+    }
+    return json;
+}
+
+Json buildFatalReport(const MemoryView& view, const std::filesystem::path& dataFolder) {
+    Json json = Json::object();
+    json["fatal"] = true;
+    json["messages"] = messagesJson(view, 0);
+    json["errors"] = errorsJson(view, 0);
+    json["dataFolder"] = dataFolder.string();
+    return json;
+}
+
+std::string dumpJson(const Json& json, int indent) {
+    return json.dump(indent, ' ', false, Json::error_handler_t::replace);
+}
+
+}  // namespace projcalc::cli

@@ -1,0 +1,34 @@
+// projcalc-cli: the calculator without a window. It drives the same controller as the window and
+// prints what the window would show as JSON.
+#include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_options.h"
+#include "cli/cli_session.h"
+
+int main(int argc, char** argv) {
+    using namespace projcalc::cli;
+    try {
+        const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+        const CliOptions options = parseCommandLine(args);
+        if (options.help) {
+            std::cout << helpText();
+            return std::cout.flush() ? kExitOk : kExitFailure;
+        }
+        if (options.version) {
+            std::cout << versionText() << '\n';
+            return std::cout.flush() ? kExitOk : kExitFailure;
+        }
+        const auto dataFolder =
+            dataFolderFor(options, executableFolder(argc > 0 ? argv[0] : nullptr));
+        return runSession(options, dataFolder, std::cout, std::cerr);
+    } catch (const UsageError& error) {
+        std::cerr << "projcalc-cli: " << error.what() << '\n';
+        return kExitUsage;
+    } catch (const std::exception& error) {
+        std::cerr << "projcalc-cli: " << error.what() << '\n';
+        return kExitFailure;
+    }
+}
