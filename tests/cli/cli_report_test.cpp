@@ -1,0 +1,108 @@
+// The pieces of projcalc-cli used in process: the command line, the drawings as JSON and the
+// numbers of the report compared with the controller's own.
+#include "cli/cli_actions.h"
+#include "cli/cli_options.h"
+#include "cli/json_report.h"
+#include "cli_fixture.h"
+#include "core/calculator.h"
+#include "core/memory_view.h"
+
+namespace projcalc::cli_test {
+namespace {
+
+using cli::parseCommandLine;
+using cli::UsageError;
+
+TEST(CliCommandLine, ActionsSplitAtTheirFirstEqualsSign) {
+    const cli::CliOptions options =
+        parseCommandLine({"model=A=B", "--trace", "distance=", "--", "units=feet"});
+    ASSERT_EQ(options.actions.size(), 3u);
+    EXPECT_EQ(options.actions[0].name, "model");
+    EXPECT_EQ(options.actions[0].argument, "A=B");
+    EXPECT_EQ(options.actions[1].argument, "");
+    EXPECT_TRUE(options.trace);
+    EXPECT_FALSE(options.scenes);
+    // After "--" even a word that looks like an option is an action, and so is refused by name.
+    EXPECT_THROW((void)parseCommandLine({"--", "--trace"}), UsageError);
+}
+
+TEST(CliCommandLine, DataDirTakesTheNextWordOrItsOwnValue) {
+    EXPECT_EQ(parseCommandLine({"--data-dir", "/a b"}).dataDir, std::filesystem::path("/a b"));
+    EXPECT_EQ(parseCommandLine({"--data-dir=/c"}).dataDir, std::filesystem::path("/c"));
+    EXPECT_FALSE(parseCommandLine({}).dataDir.has_value());
+    EXPECT_THROW((void)parseCommandLine({"--data-dir="}), UsageError);
+}
+
+TEST(CliCommandLine, HelpDescribesEveryActionOfTheTable) {
+    const std::string help = cli::helpText();
+    for (const cli::ActionSpec& spec : cli::actionTable()) {
+        const std::string usage = std::string(spec.name) + "=" + std::string(spec.argument);
+        EXPECT_NE(help.find(usage), std::string::npos) << usage;
+        EXPECT_NE(help.find(spec.help), std::string::npos) << spec.help;
+    }
+}
+
+TEST(CliSceneJson, ItemsKeepTheirOrderPensBrushesAndControls) {
+    Scene scene;
+    scene.width = 453;
+    scene.height = 241;
+    scene.items.push_back({SceneItem::Kind::Polygon,
+                           PenId::ScreenOutline,
+                           BrushId::ScreenFill,
+                           {{1, 2}, {3, 4}, {5, 6}, {1, 2}},
+                           "",
+                           {}});
+    scene.items.push_back(
+        {SceneItem::Kind::Line, PenId::Axis, BrushId::None, {{7, 8}, {9, 10}}, "", {}});
+    scene.items.push_back(
+        {SceneItem::Kind::Image, PenId::Ray, BrushId::None, {}, "imgProjectorSide_1", {11, 12}});
+    scene.controls.push_back({"txtValue_3", {20, 30}, {60, 20}, false});
+
+    const json expected = json::parse(R"({
+        "width": 453, "height": 241,
+        "items": [
+            {"kind": "polygon", "points": [[1, 2], [3, 4], [5, 6], [1, 2]],
+             "pen": "penScreenOutline", "brush": "brushScreenFill"},
+            {"kind": "line", "from": [7, 8], "to": [9, 10], "pen": "penAxis"},
+            {"kind": "image", "name": "imgProjectorSide_1", "at": [11, 12]}
+        ],
+        "controls": {"txtValue_3": {"at": [20, 30], "size": [60, 20], "visible": false}}
+    })");
+    EXPECT_EQ(json::parse(cli::dumpJson(cli::sceneJson(scene), -1)), expected);
+}
+
+// The report's numbers read back as the very doubles the controller holds.
+TEST_F(CliTest, ReportNumbersReadBackAsTheControllersDoubles) {
+    writeData();
+    const json r = report({"diagonal=120.2", "aspect=16:9", "zoom=TELE"});
+
+    MemoryView view;
+    Calculator calculator(view);
+    ASSERT_TRUE(calculator.startUp(dataFolder()));
+    calculator.onValueFocus(1);
+    view.valueTexts[1] = "120.2";
+    calculator.onValueKey(1, kEnterKey);
+    calculator.onValueFocusLost(1);
+    calculator.onAspectClicked(2);
+    calculator.onZoomClicked(1);
+
+    const CalculatorState& s = calculator.state();
+    const std::vector<std::pair<const char*, double>> expected = {
+        {"screenWidth", s.screenWidth},
+        {"screenHeight", s.screenHeight},
+        {"screenDiagonal", s.screenDiagonal},
+        {"projectionDistance", s.projectionDistance},
+        {"offsetA", s.offsetA},
+        {"offsetB", s.offsetB},
+        {"frontViewScale", s.frontViewScale},
+        {"currentMaxDiagonal", s.currentMaxDiagonal},
+        {"currentMinDiagonal", s.currentMinDiagonal}};
+    for (const auto& [key, value] : expected) {
+        EXPECT_EQ(r["state"][key].get<double>(), value) << key;
+    }
+    EXPECT_EQ(r["boxes"], json(view.valueTexts));
+    EXPECT_EQ(r["offsets"], json(view.offsetTexts));
+}
+
+}  // namespace
+}  // namespace projcalc::cli_test
