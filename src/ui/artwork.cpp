@@ -1,0 +1,56 @@
+#include "ui/artwork.h"
+
+#include <QHash>
+#include <QPainter>
+#include <QSvgRenderer>
+
+// The artwork is compiled into a static library, whose resources are registered explicitly
+// (outside any namespace, as the registration function is global), once, before first use.
+static void registerArtworkOnce() {
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(artwork);
+        return true;
+    }();
+    (void)registered;
+}
+
+namespace projcalc::ui {
+namespace {
+
+QString resourceOf(const QString& name) {
+    registerArtworkOnce();
+    static const QHash<QString, QString> files = {
+        {"imgProjector", ":/artwork/projector_front.svg"},
+        {"imgProjectorSide_0", ":/artwork/projector_side_bottom.svg"},
+        {"imgProjectorSide_1", ":/artwork/projector_side_top.svg"},
+        {"imgKara", ":/artwork/range_sign.svg"},
+        {"imgLogo", ":/artwork/logo.svg"},
+        {"cmdEnter", ":/artwork/enter.svg"},
+    };
+    return files.value(name);
+}
+
+}  // namespace
+
+QSize artworkSize(const QString& name) {
+    const QString file = resourceOf(name);
+    if (file.isEmpty()) return {};
+    QSvgRenderer renderer(file);
+    return renderer.isValid() ? renderer.defaultSize() : QSize();
+}
+
+QPixmap artworkPixmap(const QString& name, qreal devicePixelRatio) {
+    const QString file = resourceOf(name);
+    if (file.isEmpty()) return {};
+    QSvgRenderer renderer(file);
+    if (!renderer.isValid()) return {};
+    const QSize size = renderer.defaultSize();
+    QPixmap pixmap(size * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    return pixmap;
+}
+
+}  // namespace projcalc::ui

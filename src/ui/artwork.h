@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+namespace projcalc::ui {
+
+// Our own SVG pictures, by the object name of the control that shows them: "imgProjector",
+// "imgProjectorSide_0" (standing at the bottom), "imgProjectorSide_1" (hanging at the top),
+// "imgKara" (the range sign), "imgLogo" and "cmdEnter" (the Enter buttons' picture).
+
+// The picture's natural size in device-independent pixels (its SVG view box); 0 x 0 when unknown.
+[[nodiscard]] QSize artworkSize(const QString& name);
+
+// The picture rendered at its natural size for a device pixel ratio, so that it is crisp on
+// high-DPI screens and printers. A null pixmap when unknown.
+[[nodiscard]] QPixmap artworkPixmap(const QString& name, qreal devicePixelRatio = 1.0);
+
+}  // namespace projcalc::ui

@@ -1,0 +1,103 @@
+#include "ui/scene_view.h"
+
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPen>
+#include <QPolygon>
+
+#include "ui/artwork.h"
+
+namespace projcalc::ui {
+namespace {
+
+QPoint toQt(Point p) {
+    return {p.x, p.y};
+}
+
+QPen penOf(PenId id) {
+    const PenSpec& spec = penSpec(id);
+    // Flat caps keep a line's ends on its points, as the drawings are laid out in whole pixels.
+    return QPen(QColor(spec.red, spec.green, spec.blue), spec.width,
+                spec.style == PenStyle::DashDotDot ? Qt::DashDotDotLine : Qt::SolidLine,
+                Qt::FlatCap, Qt::MiterJoin);
+}
+
+QBrush brushOf(BrushId id) {
+    if (id == BrushId::None) return Qt::NoBrush;
+    const BrushSpec& spec = brushSpec(id);
+    return QBrush(QColor(spec.red, spec.green, spec.blue), Qt::SolidPattern);
+}
+
+QPolygon polygonOf(const std::vector<Point>& points) {
+    QPolygon polygon;
+    polygon.reserve(static_cast<int>(points.size()));
+    for (const Point& p : points)
+        polygon.append(toQt(p));
+    return polygon;
+}
+
+// The pixel ratio of the device really painted on: when the widget is rendered into an image or
+// onto a printer, the painter opened on the widget draws there instead.
+qreal devicePixelRatioOf(const QPainter& painter) {
+    const QPaintEngine* engine = painter.paintEngine();
+    const QPaintDevice* device = engine != nullptr && engine->paintDevice() != nullptr
+                                     ? engine->paintDevice()
+                                     : painter.device();
+    return device != nullptr ? device->devicePixelRatioF() : 1.0;
+}
+
+}  // namespace
+
+SceneView::SceneView(QWidget* parent) : QWidget(parent) {
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::white);
+    setPalette(p);
+}
+
+void SceneView::setScene(const Scene& scene) {
+    scene_ = scene;
+    update();
+}
+
+void SceneView::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    paintScene(painter);
+}
+
+void SceneView::paintScene(QPainter& painter) const {
+    painter.save();
+    painter.fillRect(rect(), Qt::white);
+    // Without antialiasing, one-pixel lines land exactly on the pixels the scene names.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const qreal ratio = devicePixelRatioOf(painter);
+    for (const SceneItem& item : scene_.items) {
+        switch (item.kind) {
+            case SceneItem::Kind::Polygon:
+                painter.setPen(penOf(item.pen));
+                painter.setBrush(brushOf(item.brush));
+                painter.drawPolygon(polygonOf(item.points), Qt::WindingFill);
+                break;
+            case SceneItem::Kind::Line:
+                if (item.points.size() < 2) break;
+                painter.setPen(penOf(item.pen));
+                painter.drawLine(toQt(item.points[0]), toQt(item.points[1]));
+                break;
+            case SceneItem::Kind::Image: {
+                const QPixmap& picture = pixmap(QString::fromStdString(item.imageName), ratio);
+                if (!picture.isNull()) painter.drawPixmap(toQt(item.at), picture);
+                break;
+            }
+        }
+    }
+    painter.restore();
+}
+
+const QPixmap& SceneView::pixmap(const QString& name, qreal devicePixelRatio) const {
+    const std::pair<QString, qreal> key{name, devicePixelRatio};
+    auto it = pixmaps_.find(key);
+    if (it == pixmaps_.end()) it = pixmaps_.insert(key, artworkPixmap(name, devicePixelRatio));
+    return it.value();
+}
+
+}  // namespace projcalc::ui

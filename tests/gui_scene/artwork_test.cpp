@@ -1,0 +1,49 @@
+// The pictures the window paints have the sizes the engine lays the diagrams out with.
+#include "ui/artwork.h"
+
+#include <QTest>
+
+#include "diagrams/design_sizes.h"
+
+namespace projcalc::ui {
+
+class ArtworkTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void pictureSizeIsTheDesignSize_data() {
+        QTest::addColumn<QString>("name");
+        for (const char* name :
+             {"imgProjector", "imgProjectorSide_0", "imgProjectorSide_1", "imgKara", "imgLogo"}) {
+            QTest::newRow(name) << QString::fromLatin1(name);
+        }
+    }
+
+    void pictureSizeIsTheDesignSize() {
+        QFETCH(QString, name);
+        const Size design = designSize(name.toStdString());
+        QVERIFY(design.width > 0 && design.height > 0);
+        QCOMPARE(artworkSize(name), QSize(design.width, design.height));
+        // Rendered for a high-DPI screen: twice the device pixels, the same natural size.
+        const QPixmap crisp = artworkPixmap(name, 2.0);
+        QCOMPARE(crisp.size(), QSize(design.width, design.height) * 2);
+        QCOMPARE(crisp.devicePixelRatio(), 2.0);
+    }
+
+    void enterPictureFitsItsButton() {
+        const Size button = designSize("cmdEnter_0");
+        const QSize picture = artworkSize(QStringLiteral("cmdEnter"));
+        QCOMPARE(picture, QSize(15, 11));
+        QVERIFY(picture.width() <= button.width && picture.height() <= button.height);
+    }
+
+    void unknownPictureIsEmpty() {
+        QCOMPARE(artworkSize(QStringLiteral("imgNothing")), QSize());
+        QVERIFY(artworkPixmap(QStringLiteral("imgNothing"), 1.0).isNull());
+    }
+};
+
+}  // namespace projcalc::ui
+
+QTEST_MAIN(projcalc::ui::ArtworkTest)
+#include "artwork_test.moc"
