@@ -56,8 +56,7 @@ RayCase rayCaseOf(const CalculatorState& s) {
 
 }  // namespace
 
-Scene DrawScreen2(CalculatorState& state, const View& view) {
-    CalculatorState& s = state;
+Scene DrawScreen2(CalculatorState& s, const View& view) {
     s.hasWideRatioCurrent = hasWideRatioFor(s);
 
     const Size picture = view.controlSize("picDraw2");
