@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace projcalc::ui {
+
+// A message the window shows in a modal box with an OK button.
+struct MessageRequest {
+    enum class Icon { None, Critical };
+    Icon icon = Icon::None;
+    QString title;
+    QString text;  // line breaks as "\n"
+};
+
+// Shows a message and returns once it is closed. The window uses showMessageBox; tests put a
+// recorder in its place so that no modal box ever waits for a user.
+using MessageHook = std::function<void(QWidget* parent, const MessageRequest& request)>;
+
+// The real message box: OK button, the request's icon and title.
+void showMessageBox(QWidget* parent, const MessageRequest& request);
+
+// A file dialog the window asks for: open an existing file, or save (asking before it overwrites
+// a file, appending `defaultSuffix` to a name without an extension).
+struct FileDialogRequest {
+    enum class Mode { Open, Save };
+    Mode mode = Mode::Open;
+    QString nameFilter;  // "CalculateFile (*.cf)"
+    QString folder;
+    QString defaultSuffix;  // "cf", without the point
+};
+
+// Returns the chosen path, or an empty text when the user cancels.
+using FileDialogHook = std::function<QString(QWidget* parent, const FileDialogRequest& request)>;
+
+// The real file dialog.
+[[nodiscard]] QString showFileDialog(QWidget* parent, const FileDialogRequest& request);
+
+}  // namespace projcalc::ui

@@ -1,0 +1,127 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <filesystem>
+
+#include "core/calculator.h"
+#include "core/view.h"
+#include "ui/dialog_hooks.h"
+
+class QButtonGroup;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace projcalc::ui {
+
+class SceneView;
+class ValueBox;
+
+// The main window: every control of the calculator under its design name, the menus, and the
+// View the controller talks to. It decides nothing itself: user actions go to the Calculator,
+// and what the Calculator tells the view is shown with the widgets' signals blocked, so that no
+// change made from code comes back as a user event.
+class MainWindow : public QMainWindow, public View {
+    Q_OBJECT
+
+  public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Runs the start-up sequence on a data folder. False when the program must end (the message
+    // has been shown).
+    [[nodiscard]] bool startUp(const std::filesystem::path& dataFolder);
+
+    // Replace how messages and file dialogs are shown (tests record them instead).
+    void setMessageHook(MessageHook hook);
+    void setFileDialogHook(FileDialogHook hook);
+
+    [[nodiscard]] Calculator& calculator() noexcept { return calculator_; }
+
+    // View
+    void setValueText(int index, const std::string& text) override;
+    [[nodiscard]] std::string valueText(int index) const override;
+    void setEnterButtonVisible(int index, bool visible) override;
+    void selectValueText(int index) override;
+    void setOffsetText(int index, const std::string& text) override;
+    void setOptionChecked(OptionGroup group, int index) override;
+    void setOptionEnabled(OptionGroup group, int index, bool enabled) override;
+    void showAspectPreview(double aspectRatio, const std::string& caption) override;
+    void clearModelList() override;
+    void addModelRow(const std::string& name, int modelIndex) override;
+    void selectModelRow(int row) override;
+    void setTitle(const std::string& title) override;
+    void applyInterfaceTexts(const InterfaceTexts& texts) override;
+    void showMessage(const std::string& text) override;
+    void showError(const AppError& error) override;
+    [[nodiscard]] Size controlSize(const std::string& objectName) const override;
+    void showScene(DiagramId diagram, const Scene& scene) override;
+    [[nodiscard]] std::string askOpenFileName(const FileFilter& filter,
+                                              const std::string& initialFolder) override;
+    [[nodiscard]] std::string askSaveFileName(const FileFilter& filter,
+                                              const std::string& initialFolder,
+                                              const std::string& defaultExtension) override;
+
+  private slots:
+    void onOpen();
+    void onSave();
+    void onSaveAs();
+    void onPrint();
+    void onSelectModelInfo();
+    void onAbout();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    // Tab into an option group lands on its checked option.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // Construction (main_window_controls.cpp).
+    void buildControls();
+    void buildValueControls(QWidget* front);
+    void buildOffsetControls(QWidget* side);
+    void buildOptionFrames(QWidget* area);
+    void buildMenus();
+    void buildTabOrder();
+    void connectUserEvents();
+
+    // Pictures rendered for the screen's pixel ratio.
+    void refreshArtwork();
+    // Labels and options whose text does not fit grow to their size hint, keeping their top-left.
+    void fitTextControls();
+    void centreAspectCaption();
+
+    // Commits a value box when the focus moves to another control of this window; a message
+    // box, a popup or another window taking the focus leaves the edit alone.
+    void onFocusChanged(QWidget* old, QWidget* now);
+    [[nodiscard]] int valueBoxIndex(const QWidget* widget) const;
+    [[nodiscard]] QButtonGroup* optionGroup(OptionGroup group) const;
+
+    Calculator calculator_;
+    MessageHook messageHook_ = showMessageBox;
+    FileDialogHook fileDialogHook_ = showFileDialog;
+
+    std::array<ValueBox*, 4> valueBoxes_{};
+    std::array<QPushButton*, 4> enterButtons_{};
+    std::array<QLabel*, 4> valueCaptions_{};
+    std::array<QLineEdit*, 2> offsetBoxes_{};
+    std::array<QButtonGroup*, 4> optionGroups_{};
+    QComboBox* modelList_ = nullptr;
+    SceneView* frontView_ = nullptr;
+    SceneView* sideView_ = nullptr;
+    QLabel* aspectBox_ = nullptr;
+    QLabel* aspectCaption_ = nullptr;
+    double aspectBoxCentre_ = 0.0;  // horizontal centre of the aspect preview, kept exactly
+    QLabel* rangeSign_ = nullptr;
+    QFrame* logoFrame_ = nullptr;
+    QLabel* logo_ = nullptr;
+    qreal artworkRatio_ = 0.0;  // the pixel ratio the pictures were last rendered for
+
+    int editingBox_ = -1;  // the value box that holds the window's focus, or -1
+    bool handlingFocus_ = false;
+};
+
+}  // namespace projcalc::ui

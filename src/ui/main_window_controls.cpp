@@ -1,0 +1,274 @@
+// Construction of the main window's controls and menus, under their design names and at their
+// design positions.
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "i18n/language.h"
+#include "ui/control_layout.h"
+#include "ui/main_window.h"
+#include "ui/qt_text.h"
+#include "ui/scene_view.h"
+#include "ui/value_box.h"
+
+namespace projcalc::ui {
+namespace {
+
+// Names a widget and puts it at its design rectangle inside its parent.
+template <typename Widget>
+Widget* placed(Widget* widget, const std::string& name) {
+    widget->setObjectName(toQt(name));
+    if (const ControlDesign* design = controlDesign(name))
+        widget->setGeometry(designPixels(*design));
+    return widget;
+}
+
+std::string indexed(const char* name, int index) {
+    return std::string(name) + "_" + std::to_string(index);
+}
+
+QLabel* caption(QWidget* parent, const std::string& name, const QString& text) {
+    auto* label = placed(new QLabel(text, parent), name);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+// Gives the widget its current font family and size as its own, so that a font set on its
+// container does not reach it.
+void keepFont(QWidget* widget) {
+    QFont font = widget->font();
+    font.setFamily(font.family());
+    if (font.pointSizeF() > 0) {
+        font.setPointSizeF(font.pointSizeF());
+    } else {
+        font.setPixelSize(font.pixelSize());
+    }
+    widget->setFont(font);
+}
+
+// The design texts of the value boxes, by index.
+constexpr std::array<const char*, 4> kValueDesignTexts = {"Distance", "SSize", "Width", "Height"};
+constexpr std::array<const char*, 4> kValueCaptions = {"Projection Distance",
+                                                       "Screen Size Diagonal", "Width", "Height"};
+
+}  // namespace
+
+void MainWindow::buildControls() {
+    setObjectName(QStringLiteral("frmMain"));
+    auto* area = new QWidget(this);
+    area->setObjectName(QStringLiteral("window"));
+    area->setFixedSize(kWindowInnerWidth, kWindowInnerHeight);
+    // A click on an empty part of the window ends the edit of a value box.
+    area->setFocusPolicy(Qt::ClickFocus);
+    setCentralWidget(area);
+
+    // Two lines under the menu bar, dark above light, across the window.
+    for (int i = 0; i < 2; ++i) {
+        auto* line = new QFrame(area);
+        line->setObjectName(toQt(indexed("lineMenu", i)));
+        line->setGeometry(0, i, kWindowInnerWidth, 1);
+        line->setAutoFillBackground(true);
+        QPalette colours = line->palette();
+        colours.setColor(QPalette::Window,
+                         colours.color(i == 0 ? QPalette::Dark : QPalette::Light));
+        line->setPalette(colours);
+    }
+
+    frontView_ = placed(new SceneView(area), "picDraw1");
+    frontView_->setFocusPolicy(Qt::ClickFocus);
+    buildValueControls(frontView_);
+    sideView_ = placed(new SceneView(area), "picDraw2");
+    sideView_->setFocusPolicy(Qt::ClickFocus);
+    buildOffsetControls(sideView_);
+
+    logoFrame_ = placed(new QFrame(area), "picLogo");
+    logoFrame_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    logo_ = new QLabel(logoFrame_);
+    logo_->setObjectName(QStringLiteral("imgLogo"));
+
+    buildOptionFrames(area);
+
+    modelList_ = placed(new QComboBox(area), "cboModel");
+    // Fusion opens a plain list over the box showing every row; this popup mode honours the
+    // number of visible rows instead.
+    modelList_->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    modelList_->setMaxVisibleItems(30);
+    modelList_->setAccessibleName(QStringLiteral("Model"));
+    caption(area, "lblModel", QStringLiteral("Model"));
+}
+
+void MainWindow::buildValueControls(QWidget* front) {
+    // Created in the window's control order: distance, diagonal, height, width.
+    for (const int i : {0, 1, 3, 2}) {
+        auto* box = placed(new ValueBox(front), indexed("txtValue", i));
+        box->setText(QString::fromLatin1(kValueDesignTexts[i]));
+        box->setAccessibleName(QString::fromLatin1(kValueCaptions[i]));
+        valueBoxes_[i] = box;
+    }
+    for (int i = 0; i < 4; ++i) {
+        auto* button = placed(new QPushButton(front), indexed("cmdEnter", i));
+        // A click on the button leaves the focus in its value box, as the Enter key does.
+        button->setFocusPolicy(Qt::ClickFocus);
+        button->setFocusProxy(valueBoxes_[i]);
+        button->setToolTip(QStringLiteral("Enter"));
+        button->setAccessibleName(QStringLiteral("Enter"));
+        enterButtons_[i] = button;
+    }
+    for (const int i : {1, 0, 3, 2}) {
+        valueCaptions_[i] =
+            caption(front, indexed("lblValue", i), QString::fromLatin1(kValueCaptions[i]));
+    }
+}
+
+void MainWindow::buildOffsetControls(QWidget* side) {
+    // The range sign lies under the offset boxes it stands between.
+    rangeSign_ = new QLabel(side);
+    rangeSign_->setObjectName(QStringLiteral("imgKara"));
+    rangeSign_->move(381, 56);
+    for (const int i : {1, 0}) {
+        auto* box = placed(new QLineEdit(QStringLiteral("Offset"), side), indexed("txtOffset", i));
+        // Results only: they can be selected and copied, and Tab passes them by.
+        box->setReadOnly(true);
+        box->setFocusPolicy(Qt::ClickFocus);
+        box->setAccessibleName(i == 0 ? QStringLiteral("Offset") : QStringLiteral("Second offset"));
+        offsetBoxes_[i] = box;
+    }
+    caption(side, "lblOffset", QStringLiteral("Offset"));
+}
+
+void MainWindow::buildOptionFrames(QWidget* area) {
+    struct Frame {
+        const char* name;
+        const char* title;
+        const char* optionName;
+        OptionGroup group;
+        std::vector<int> controlOrder;
+        std::vector<const char*> texts;  // by index
+    };
+    const std::array<Frame, 4> frames = {{
+        {"fraAspect",
+         "Aspect Ratio",
+         "optAspect",
+         OptionGroup::Aspect,
+         {3, 2, 0, 1},
+         {"4 : 3", "5 : 4", "16 : 9", "16 : 10"}},
+        {"fraPosition",
+         "Position",
+         "optPosition",
+         OptionGroup::Position,
+         {0, 1},
+         {"Top of Screen", "Bottom of Screen"}},
+        {"fraWIDE", "WIDE / TELE", "optWIDE", OptionGroup::Zoom, {1, 0}, {"WIDE", "TELE"}},
+        {"fraUnits",
+         "Units",
+         "optUnits",
+         OptionGroup::Units,
+         {2, 1, 0},
+         {"inches", "Feet", "centimeters"}},
+    }};
+    for (const Frame& frame : frames) {
+        auto* box = placed(new QGroupBox(QString::fromLatin1(frame.title), area), frame.name);
+        auto* group = new QButtonGroup(this);
+        group->setExclusive(true);
+        optionGroups_[static_cast<std::size_t>(frame.group)] = group;
+        for (const int i : frame.controlOrder) {
+            auto* option = placed(new QRadioButton(QString::fromLatin1(frame.texts[i]), box),
+                                  indexed(frame.optionName, i));
+            group->addButton(option, i);
+        }
+        if (frame.group == OptionGroup::Aspect) {
+            aspectBox_ = placed(new QLabel(box), "lblAspectBox");
+            aspectBox_->setFrameStyle(QFrame::Box | QFrame::Plain);
+            aspectBox_->setAutoFillBackground(true);
+            QPalette colours = aspectBox_->palette();
+            colours.setColor(QPalette::Window, Qt::white);
+            aspectBox_->setPalette(colours);
+            aspectBoxCentre_ = aspectBox_->x() + aspectBox_->width() / 2.0;
+            aspectCaption_ = placed(new QLabel(QStringLiteral("Label1"), box), "lblAspect");
+            aspectCaption_->setTextFormat(Qt::PlainText);
+            aspectCaption_->setAlignment(Qt::AlignCenter);
+        }
+    }
+    // Only the listed controls take the interface font; the other controls of their frames keep
+    // the window's font.
+    const auto& listed = fontControlNames();
+    for (const std::string& name : listed) {
+        QWidget* container = findChild<QWidget*>(toQt(name));
+        if (container == nullptr) continue;
+        for (QWidget* child : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (std::find(listed.begin(), listed.end(), fromQt(child->objectName())) ==
+                listed.end()) {
+                keepFont(child);
+            }
+        }
+    }
+}
+
+void MainWindow::buildMenus() {
+    const auto menu = [this](const char* name, const char* text) {
+        QMenu* added = menuBar()->addMenu(QString::fromLatin1(text));
+        added->setObjectName(QString::fromLatin1(name));
+        return added;
+    };
+    const auto command = [this](QMenu* parent, const char* name, const char* text,
+                                const QKeySequence& shortcut, void (MainWindow::*slot)()) {
+        QAction* action = parent->addAction(QString::fromLatin1(text));
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(shortcut);
+        if (slot != nullptr) connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    const auto separator = [](QMenu* parent, const char* name) {
+        parent->addSeparator()->setObjectName(QString::fromLatin1(name));
+    };
+
+    QMenu* file = menu("nmuFile", "&File");
+    command(file, "mnuFileOpen", "&Open Calculate", QKeySequence(Qt::CTRL | Qt::Key_O),
+            &MainWindow::onOpen);
+    separator(file, "mnuFileSplit1");
+    command(file, "mnuFileSave", "&Save Calculate", QKeySequence(Qt::CTRL | Qt::Key_S),
+            &MainWindow::onSave);
+    command(file, "mnuFileSaveAs", "Save&As Calculate", QKeySequence(), &MainWindow::onSaveAs);
+    separator(file, "mnuFileSplit2");
+    command(file, "mnuFilePrint", "&Print Calculate", QKeySequence(Qt::CTRL | Qt::Key_P),
+            &MainWindow::onPrint);
+    separator(file, "mnuFileSplit3");
+    QAction* quit =
+        command(file, "mnuFileQuit", "&Quit", QKeySequence(Qt::CTRL | Qt::Key_Q), nullptr);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* option = menu("mnuOption", "&Option");
+    command(option, "mnuOptionModelInfo", "Select model info file...", QKeySequence(),
+            &MainWindow::onSelectModelInfo);
+
+    QMenu* about = menu("mnuAbout", "&About");
+    command(about, "mnuAboutAbout", "&About", QKeySequence(), &MainWindow::onAbout);
+}
+
+void MainWindow::buildTabOrder() {
+    std::vector<QWidget*> order = {modelList_};
+    order.insert(order.end(), valueBoxes_.begin(), valueBoxes_.end());
+    for (const OptionGroup group :
+         {OptionGroup::Units, OptionGroup::Zoom, OptionGroup::Position, OptionGroup::Aspect}) {
+        QButtonGroup* buttons = optionGroup(group);
+        for (int i = 0; buttons->button(i) != nullptr; ++i)
+            order.push_back(buttons->button(i));
+    }
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+}  // namespace projcalc::ui
