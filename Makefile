@@ -5,7 +5,7 @@ PRESET ?= dev
 BUILD_DIR := build/$(PRESET)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build test test-asan fuzz run bench clean format
+.PHONY: all deps configure build test test-asan fuzz run bench bench-startup clean format
 
 all: build
 
@@ -39,6 +39,11 @@ run: build
 bench:
 	@$(MAKE) --no-print-directory build PRESET=release
 	@build/release/bench/projcalc_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+# Start-up time and peak memory of projcalc against a bare Qt window (bench/startup.sh).
+bench-startup:
+	@$(MAKE) --no-print-directory build PRESET=release
+	@bench/startup.sh build/release
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
