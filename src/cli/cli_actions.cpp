@@ -188,8 +188,8 @@ std::string_view optionName(OptionGroup group, int index) noexcept {
     return choices[static_cast<std::size_t>(index)].name;
 }
 
-const std::vector<ActionSpec>& actionTable() {
-    static const std::vector<ActionSpec> table = {
+const std::vector<ActionEntry>& actionTable() {
+    static const std::vector<ActionEntry> table = {
         {"model", "NAME", "pick the first row of the model list whose text is exactly NAME",
          nullptr, pickModelByName},
         {"model-row", "N", "pick row N of the model list, counted from 0", checkRowNumber,
@@ -216,22 +216,22 @@ const std::vector<ActionSpec>& actionTable() {
     return table;
 }
 
-const ActionSpec* findAction(std::string_view name) noexcept {
-    for (const ActionSpec& spec : actionTable()) {
-        if (spec.name == name) return &spec;
+const ActionEntry* findAction(std::string_view name) noexcept {
+    for (const ActionEntry& entry : actionTable()) {
+        if (entry.name == name) return &entry;
     }
     return nullptr;
 }
 
 void checkAction(const ActionRequest& request) {
-    const ActionSpec* spec = findAction(request.name);
-    if (spec == nullptr) {
+    const ActionEntry* entry = findAction(request.name);
+    if (entry == nullptr) {
         throw UsageError(inQuotes(request.text) + ": unknown action " + inQuotes(request.name) +
                          " (projcalc-cli --help lists the actions)");
     }
-    if (spec->check == nullptr) return;
+    if (entry->check == nullptr) return;
     try {
-        spec->check(request.argument);
+        entry->check(request.argument);
     } catch (const UsageError& error) {
         throw UsageError(inQuotes(request.text) + ": " + error.what());
     }

@@ -18,7 +18,7 @@ struct ActionContext {
 
 // One kind of action of the command line ("aspect=16:9", "distance=120", ...). Adding an action
 // means adding one entry to the table in cli_actions.cpp; --help lists it from there.
-struct ActionSpec {
+struct ActionEntry {
     std::string_view name;
     std::string_view argument;  // how the argument is written in --help: "4:3|5:4|16:9|16:10"
     std::string_view help;      // one line for --help
@@ -35,10 +35,10 @@ struct ActionSpec {
 [[nodiscard]] std::string_view optionName(OptionGroup group, int index) noexcept;
 
 // Every action, in the order --help lists them.
-[[nodiscard]] const std::vector<ActionSpec>& actionTable();
+[[nodiscard]] const std::vector<ActionEntry>& actionTable();
 
 // The action of that name, or nullptr.
-[[nodiscard]] const ActionSpec* findAction(std::string_view name) noexcept;
+[[nodiscard]] const ActionEntry* findAction(std::string_view name) noexcept;
 
 // Throws UsageError when the action is unknown or its argument can never be right.
 void checkAction(const ActionRequest& request);

@@ -86,13 +86,13 @@ std::string helpText() {
         "\n"
         "Actions (each NAME=VALUE, split at the first \"=\"):\n";
     std::size_t width = 0;
-    for (const ActionSpec& spec : actionTable()) {
-        width = std::max(width, spec.name.size() + 1 + spec.argument.size());
+    for (const ActionEntry& entry : actionTable()) {
+        width = std::max(width, entry.name.size() + 1 + entry.argument.size());
     }
-    for (const ActionSpec& spec : actionTable()) {
-        std::string usage = std::string(spec.name) + "=" + std::string(spec.argument);
+    for (const ActionEntry& entry : actionTable()) {
+        std::string usage = std::string(entry.name) + "=" + std::string(entry.argument);
         usage.resize(width, ' ');
-        text += "  " + usage + "  " + std::string(spec.help) + "\n";
+        text += "  " + usage + "  " + std::string(entry.help) + "\n";
     }
     text +=
         "Option words may be written in any case and with blanks (\"16 : 9\", TELE or tele).\n"

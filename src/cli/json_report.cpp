@@ -41,8 +41,8 @@ Json itemJson(const SceneItem& item) {
             json["at"] = pointJson(item.at);
             return json;
     }
-    json["pen"] = penSpec(item.pen).name;
-    if (item.brush != BrushId::None) json["brush"] = brushSpec(item.brush).name;
+    json["pen"] = penDefinition(item.pen).name;
+    if (item.brush != BrushId::None) json["brush"] = brushDefinition(item.brush).name;
     return json;
 }
 

@@ -5,7 +5,7 @@
 namespace projcalc {
 namespace {
 
-constexpr std::array<PenSpec, 6> kPens = {{
+constexpr std::array<PenDefinition, 6> kPens = {{
     {PenId::Ray, "penRay", PenStyle::Solid, 1, 200, 0, 0},
     {PenId::ScreenOutline, "penScreenOutline", PenStyle::Solid, 1, 0, 0, 128},
     {PenId::Axis, "penAxis", PenStyle::DashDotDot, 1, 0, 0, 255},
@@ -14,18 +14,18 @@ constexpr std::array<PenSpec, 6> kPens = {{
     {PenId::RayFaint, "penRayFaint", PenStyle::Solid, 1, 200, 150, 150},
 }};
 
-constexpr std::array<BrushSpec, 2> kBrushes = {{
+constexpr std::array<BrushDefinition, 2> kBrushes = {{
     {BrushId::None, "", 0, 0, 0},
     {BrushId::ScreenFill, "brushScreenFill", 0, 128, 255},
 }};
 
 }  // namespace
 
-const PenSpec& penSpec(PenId id) noexcept {
+const PenDefinition& penDefinition(PenId id) noexcept {
     return kPens[static_cast<std::size_t>(id)];
 }
 
-const BrushSpec& brushSpec(BrushId id) noexcept {
+const BrushDefinition& brushDefinition(BrushId id) noexcept {
     return kBrushes[static_cast<std::size_t>(id)];
 }
 

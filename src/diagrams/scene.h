@@ -23,7 +23,7 @@ enum class PenId { Ray, ScreenOutline, Axis, ScreenSide, Dimension, RayFaint };
 enum class BrushId { None, ScreenFill };
 enum class PenStyle { Solid, DashDotDot };
 
-struct PenSpec {
+struct PenDefinition {
     PenId id;
     const char* name;  // "penRay", ...
     PenStyle style;
@@ -31,15 +31,15 @@ struct PenSpec {
     int red, green, blue;
 };
 
-struct BrushSpec {
+struct BrushDefinition {
     BrushId id;
     const char* name;  // "brushScreenFill"
     int red, green, blue;
 };
 
 // The pens and the brush, with their colours, styles and widths.
-[[nodiscard]] const PenSpec& penSpec(PenId id) noexcept;
-[[nodiscard]] const BrushSpec& brushSpec(BrushId id) noexcept;
+[[nodiscard]] const PenDefinition& penDefinition(PenId id) noexcept;
+[[nodiscard]] const BrushDefinition& brushDefinition(BrushId id) noexcept;
 
 // One drawing step: a closed polygon (outlined with the pen, filled with the brush using the
 // winding rule), a straight line, or a picture painted at its natural size with its top-left

@@ -15,17 +15,17 @@ QPoint toQt(Point p) {
 }
 
 QPen penOf(PenId id) {
-    const PenSpec& spec = penSpec(id);
+    const PenDefinition& pen = penDefinition(id);
     // Flat caps keep a line's ends on its points, as the drawings are laid out in whole pixels.
-    return QPen(QColor(spec.red, spec.green, spec.blue), spec.width,
-                spec.style == PenStyle::DashDotDot ? Qt::DashDotDotLine : Qt::SolidLine,
-                Qt::FlatCap, Qt::MiterJoin);
+    return QPen(QColor(pen.red, pen.green, pen.blue), pen.width,
+                pen.style == PenStyle::DashDotDot ? Qt::DashDotDotLine : Qt::SolidLine, Qt::FlatCap,
+                Qt::MiterJoin);
 }
 
 QBrush brushOf(BrushId id) {
     if (id == BrushId::None) return Qt::NoBrush;
-    const BrushSpec& spec = brushSpec(id);
-    return QBrush(QColor(spec.red, spec.green, spec.blue), Qt::SolidPattern);
+    const BrushDefinition& brush = brushDefinition(id);
+    return QBrush(QColor(brush.red, brush.green, brush.blue), Qt::SolidPattern);
 }
 
 QPolygon polygonOf(const std::vector<Point>& points) {

@@ -86,5 +86,14 @@ TEST_F(CliDataFolderTest, InstalledLayoutReadsShareProjcalc) {
     EXPECT_EQ(r["modelList"], json({"Installed"}));
 }
 
+TEST_F(CliDataFolderTest, BuildPutsTheShippedDataNextToTheExecutable) {
+    const fs::path folder = fs::path(cliPath()).parent_path();
+    ASSERT_TRUE(fs::is_regular_file(folder / "ModelInfo.ini"));
+    ASSERT_TRUE(fs::is_regular_file(folder / "Language.ini"));
+    const json r = reportOf(cliPath(), {}, {"HOME=" + homeFolder().string()});
+    EXPECT_EQ(r["dataFolder"], folder.string());
+    EXPECT_FALSE(r["modelList"].empty());
+}
+
 }  // namespace
 }  // namespace projcalc::cli_test

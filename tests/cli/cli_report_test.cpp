@@ -35,10 +35,10 @@ TEST(CliCommandLine, DataDirTakesTheNextWordOrItsOwnValue) {
 
 TEST(CliCommandLine, HelpDescribesEveryActionOfTheTable) {
     const std::string help = cli::helpText();
-    for (const cli::ActionSpec& spec : cli::actionTable()) {
-        const std::string usage = std::string(spec.name) + "=" + std::string(spec.argument);
+    for (const cli::ActionEntry& entry : cli::actionTable()) {
+        const std::string usage = std::string(entry.name) + "=" + std::string(entry.argument);
         EXPECT_NE(help.find(usage), std::string::npos) << usage;
-        EXPECT_NE(help.find(spec.help), std::string::npos) << spec.help;
+        EXPECT_NE(help.find(entry.help), std::string::npos) << entry.help;
     }
 }
 

@@ -13,7 +13,7 @@ namespace {
 
 constexpr QRgb kWhite = 0xffffffff;
 
-QRgb rgbOf(const PenSpec& pen) {
+QRgb rgbOf(const PenDefinition& pen) {
     return qRgb(pen.red, pen.green, pen.blue);
 }
 
@@ -109,11 +109,11 @@ class SceneViewTest : public QObject {
         const QRgb fill = qRgb(0, 128, 255);
         QCOMPARE(pixelAt(image, 50, 45), fill);
         QCOMPARE(pixelAt(image, 22, 58), fill);
-        QVERIFY(colourNear(image, 20, 40, rgbOf(penSpec(PenId::ScreenOutline))));
-        QVERIFY(colourNear(image, 80, 50, rgbOf(penSpec(PenId::ScreenOutline))));
+        QVERIFY(colourNear(image, 20, 40, rgbOf(penDefinition(PenId::ScreenOutline))));
+        QVERIFY(colourNear(image, 80, 50, rgbOf(penDefinition(PenId::ScreenOutline))));
 
         // The ray's midpoint has the ray colour.
-        QVERIFY(colourNear(image, 125, 50, rgbOf(penSpec(PenId::Ray))));
+        QVERIFY(colourNear(image, 125, 50, rgbOf(penDefinition(PenId::Ray))));
 
         // White everywhere the scene draws nothing.
         for (const QPointF p : {QPointF(2, 2), QPointF(197, 97), QPointF(100, 60), QPointF(5, 50),
@@ -127,7 +127,7 @@ class SceneViewTest : public QObject {
     void axisIsDashDotDot() {
         QFETCH(qreal, ratio);
         const QImage image = paint(view_, ratio);
-        const QRgb axis = rgbOf(penSpec(PenId::Axis));
+        const QRgb axis = rgbOf(penDefinition(PenId::Axis));
         const int y = static_cast<int>(94 * ratio);
         // Runs of axis colour along the line, separated by white gaps.
         QList<int> runs;
@@ -160,7 +160,7 @@ class SceneViewTest : public QObject {
     // Lines of width 1 are drawn without antialiasing: one exact row, pure white beside it.
     void thinLinesLandOnTheirPixels() {
         const QImage image = paint(view_, 1.0);
-        const QRgb ray = rgbOf(penSpec(PenId::Ray));
+        const QRgb ray = rgbOf(penDefinition(PenId::Ray));
         for (int x = 11; x < 89; ++x) {
             QCOMPARE(image.pixel(x, 80), ray);
             QCOMPARE(image.pixel(x, 79), kWhite);
@@ -220,7 +220,7 @@ class SceneViewTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&shown));
         const QImage grabbed = shown.grab().toImage();
         QVERIFY(colourNear(grabbed, 50, 45, qRgb(0, 128, 255)));
-        QVERIFY(colourNear(grabbed, 125, 50, rgbOf(penSpec(PenId::Ray))));
+        QVERIFY(colourNear(grabbed, 125, 50, rgbOf(penDefinition(PenId::Ray))));
 
         shown.setScene(Scene{200, 100, {}, {}});
         const QImage empty = shown.grab().toImage().convertToFormat(QImage::Format_RGB32);
