@@ -100,6 +100,7 @@ bool solvePass(SolverContext& context, int mode, double value) {
         s.offsetA = offsetA;
         s.offsetB = offsetB;
         context.clampToLimit = false;
+        context.stored = true;
         return true;
     }
 

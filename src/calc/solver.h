@@ -31,6 +31,7 @@ struct SolverContext {
     bool& clampToLimit;
     const LimitMessages& messages;
     View& view;
+    bool stored = false;  // set when a pass stored results (also the nested pass of a clamp)
 };
 
 // The limit message for a diagonal outside the limits, with its placeholders filled in.

@@ -142,31 +142,41 @@ void Calculator::commitValue(int index) {
 
 // ---- options --------------------------------------------------------------------------------
 
+template <typename Handler>
+void Calculator::clickOption(OptionGroup group, int index, int& selection, Handler handler) {
+    const int previous = selection;
+    view_.setOptionChecked(group, index);
+    if ((this->*handler)(index)) return;
+    // The new choice could not be worked out: go back to the one the results belong to.
+    const bool wasReady = calculatorReady_;
+    calculatorReady_ = false;
+    view_.setOptionChecked(group, previous);
+    (void)(this->*handler)(previous);
+    calculatorReady_ = wasReady;
+}
+
 void Calculator::onAspectClicked(int index) {
     if (index < 0 || index > 3 || index == state_.aspectIndex) return;
-    view_.setOptionChecked(OptionGroup::Aspect, index);
-    aspectChanged(index);
+    clickOption(OptionGroup::Aspect, index, state_.aspectIndex, &Calculator::aspectChanged);
 }
 
 void Calculator::onZoomClicked(int index) {
     if (index < 0 || index > 1 || index == state_.zoomEnd) return;
-    view_.setOptionChecked(OptionGroup::Zoom, index);
-    zoomChanged(index);
+    clickOption(OptionGroup::Zoom, index, state_.zoomEnd, &Calculator::zoomChanged);
 }
 
 void Calculator::onUnitsClicked(int index) {
     if (index < 0 || index > 2 || index == state_.unitIndex) return;
-    view_.setOptionChecked(OptionGroup::Units, index);
-    unitsChanged(index);
+    clickOption(OptionGroup::Units, index, state_.unitIndex, &Calculator::unitsChanged);
 }
 
 void Calculator::onPositionClicked(int index) {
     if (index < 0 || index > 1 || index == state_.projectorPosition) return;
-    view_.setOptionChecked(OptionGroup::Position, index);
-    positionChanged(index);
+    clickOption(OptionGroup::Position, index, state_.projectorPosition,
+                &Calculator::positionChanged);
 }
 
-void Calculator::aspectChanged(int index) {
+bool Calculator::aspectChanged(int index) {
     const AspectChoice& aspect = kAspects[static_cast<std::size_t>(index)];
     state_.aspectIndex = index;
     state_.aspectWidth = aspect.width;
@@ -175,43 +185,45 @@ void Calculator::aspectChanged(int index) {
     view_.showAspectPreview(state_.aspectRatio,
                             formatFixed(aspect.width, 0) + " : " + formatFixed(aspect.height, 0));
     selectDiagonalLimits();
-    if (calculatorReady_) {
-        // The distance stays and the screen size follows it.
-        clampToLimit_ = true;
-        (void)recalculate(kSolveDistance, state_.projectionDistance);
-    }
+    if (!calculatorReady_) return true;
+    // The distance stays and the screen size follows it.
+    clampToLimit_ = true;
+    return recalculate(kSolveDistance, state_.projectionDistance);
 }
 
-void Calculator::zoomChanged(int index) {
+bool Calculator::zoomChanged(int index) {
     state_.zoomEnd = index;
     selectDiagonalLimits();
-    if (calculatorReady_) {
-        clampToLimit_ = true;
-        (void)recalculate(kSolveStored, 0);
-    }
+    if (!calculatorReady_) return true;
+    clampToLimit_ = true;
+    return recalculate(kSolveStored, 0);
 }
 
-void Calculator::unitsChanged(int index) {
+bool Calculator::unitsChanged(int index) {
     state_.unitIndex = index;
-    if (!calculatorReady_) return;
+    if (!calculatorReady_ || !resultsValid_) return true;
     try {
         showResults(state_, view_);
+        return true;
     } catch (const ArithmeticFault& fault) {
         reportFault(fault.error());
+        return false;
     }
 }
 
-void Calculator::positionChanged(int index) {
+bool Calculator::positionChanged(int index) {
     state_.projectorPosition = index;
-    if (calculatorReady_) (void)recalculate(kSolveStored, 0, false);
+    if (!calculatorReady_) return true;
+    return recalculate(kSolveStored, 0, false);
 }
 
 // ---- the recalculation chain ----------------------------------------------------------------
 
 bool Calculator::solve(int mode, double value, bool& ok) {
+    SolverContext context = solverContext();
     try {
-        SolverContext context = solverContext();
         ok = CalcScreenSize(context, mode, value);
+        if (context.stored) resultsValid_ = true;
         return true;
     } catch (const ArithmeticFault& fault) {
         ok = false;
@@ -235,6 +247,7 @@ bool Calculator::recalculate(int mode, double value, bool drawFront) {
 }
 
 bool Calculator::refreshAndDraw() {
+    if (!resultsValid_) return true;  // nothing worked out yet for this model
     try {
         showResults(state_, view_);
     } catch (const ArithmeticFault& fault) {
@@ -256,6 +269,22 @@ void Calculator::drawSideView() {
 
 void Calculator::reportFault(const AppError& error) {
     view_.showError(error);
+}
+
+void Calculator::clearResults() {
+    resultsValid_ = false;
+    for (int i = 0; i < 4; ++i)
+        view_.setValueText(i, "");
+    for (int i = 0; i < 2; ++i)
+        view_.setOffsetText(i, "");
+    for (const auto& [diagram, box] :
+         {std::pair{DiagramId::Front, "picDraw1"}, std::pair{DiagramId::Side, "picDraw2"}}) {
+        Scene blank;
+        const Size size = view_.controlSize(box);
+        blank.width = size.width;
+        blank.height = size.height;
+        view_.showScene(diagram, blank);
+    }
 }
 
 }  // namespace projcalc

@@ -83,11 +83,16 @@ class Calculator {
     void fillModelList();
     void selectDiagonalLimits();
 
-    // Option handlers, run by user clicks and by options checked from code.
-    void aspectChanged(int index);
-    void zoomChanged(int index);
-    void unitsChanged(int index);
-    void positionChanged(int index);
+    // Option handlers, run by user clicks and by options checked from code. They return false
+    // when an arithmetic fault stopped the recalculation.
+    bool aspectChanged(int index);
+    bool zoomChanged(int index);
+    bool unitsChanged(int index);
+    bool positionChanged(int index);
+    // Runs a user's option click; when its recalculation fails, the previous choice comes back,
+    // so that what is checked always matches the results shown.
+    template <typename Handler>
+    void clickOption(OptionGroup group, int index, int& selection, Handler handler);
 
     // The recalculation chain: solve, show the results, then draw. Returns false when an
     // arithmetic fault stopped it (the fault has been reported; nothing further ran).
@@ -97,6 +102,8 @@ class Calculator {
     void drawFrontView();
     void drawSideView();
     void reportFault(const AppError& error);
+    // Empties the value and offset boxes and both drawings: the selected model has no results.
+    void clearResults();
 
     [[nodiscard]] std::filesystem::path dataFile(const char* name) const;
     [[nodiscard]] SolverContext solverContext();
@@ -107,6 +114,7 @@ class Calculator {
     InterfaceTexts texts_;
     bool calculatorReady_ = false;
     bool clampToLimit_ = false;
+    bool resultsValid_ = false;  // the stored results belong to the selected model
     std::array<std::string, 4> committedTexts_;
     std::string currentFile_;
     std::vector<int> listRows_;

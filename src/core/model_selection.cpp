@@ -131,7 +131,9 @@ void Calculator::applyModel(int modelIndex) {
     s.screenDiagonal = s.currentMaxDiagonal;
 
     calculatorReady_ = wasReady;
-    if (calculatorReady_) (void)recalculate(kSolveStored, 0);
+    if (!calculatorReady_) return;
+    // A model whose results cannot be worked out must not be shown with the previous model's.
+    if (!recalculate(kSolveStored, 0)) clearResults();
 }
 
 void Calculator::selectDiagonalLimits() {

@@ -361,16 +361,42 @@ TEST_F(CalculatorTest, AnAspectChangeBeyondTheLimitIsClampedToIt) {
     EXPECT_FALSE(calculator->clampToLimit());
 }
 
-TEST_F(CalculatorTest, AFaultAtOneZoomEndKeepsTheLastGoodValues) {
+TEST_F(CalculatorTest, AZoomEndThatCannotBeWorkedOutIsNotKept) {
     ASSERT_TRUE(start({"Half,40,300,30,250,1,0,0,7,0.5,0.6,0,0,0,15"}));
     const CalculatorState before = state();
+    const auto offsets = view.offsetTexts;
     calculator->onZoomClicked(kZoomTele);
     ASSERT_EQ(view.errors.size(), 1u);
     EXPECT_EQ(view.errors[0].number, 11);
+    // WIDE comes back, with its limits, so that what is checked matches what is shown.
+    EXPECT_EQ(view.checkedOption(OptionGroup::Zoom), kZoomWide);
+    EXPECT_EQ(state().zoomEnd, kZoomWide);
+    EXPECT_EQ(state().currentMaxDiagonal, 300);
     EXPECT_EQ(state().screenDiagonal, before.screenDiagonal);
     EXPECT_EQ(state().projectionDistance, before.projectionDistance);
     EXPECT_FALSE(calculator->clampToLimit());
+    calculator->onValueFocus(0);
+    calculator->onValueFocusLost(0);
     EXPECT_EQ(view.valueTexts[0], "300");
+    EXPECT_EQ(view.offsetTexts, offsets);
+    EXPECT_EQ(view.errors.size(), 1u);
+}
+
+TEST_F(CalculatorTest, AModelWithoutResultsShowsNoneOfThePreviousModels) {
+    ASSERT_TRUE(start({kModelPlain, "No Lines,40,300,30,250,0,0,0,0,0.5,0.6,0,0,0,15"}));
+    calculator->onModelPicked(1);
+    ASSERT_EQ(view.errors.size(), 1u);
+    EXPECT_EQ(view.valueTexts, (Boxes{"", "", "", ""}));
+    EXPECT_EQ(view.offsetTexts, (std::array<std::string, 2>{"", ""}));
+    EXPECT_TRUE(view.frontScene.items.empty());
+    calculator->onValueFocus(2);
+    calculator->onValueFocusLost(2);  // an unchanged box refreshes nothing stale
+    calculator->onUnitsClicked(kUnitFeet);
+    EXPECT_EQ(view.valueTexts, (Boxes{"", "", "", ""}));
+    EXPECT_EQ(view.errors.size(), 1u);
+
+    calculator->onModelPicked(0);
+    EXPECT_EQ(view.valueTexts[1], "25");  // feet stay selected
 }
 
 }  // namespace
