@@ -1,0 +1,318 @@
+#include "files/calculation_file.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
+
+#include "util/text.h"
+#include "util/text_decoding.h"
+
+namespace projcalc {
+namespace {
+
+// Catalogue columns of the ratio flags and values, in the order the file holds them: the WIDE
+// entries, then the TELE and TELE-top entries interleaved.
+constexpr std::array<int, 6> kWideRatioColumns = {25, 26, 31, 32, 37, 38};
+constexpr std::array<int, 12> kTeleRatioColumns = {27, 29, 28, 30, 33, 35, 34, 36, 39, 41, 40, 42};
+
+// Walks the 76 values in file order. Reader and writer share it, so the order is written once.
+template <typename Visitor>
+void visitValues(CalculationFile& f, Visitor& v) {
+    ModelRecord& m = f.model;
+    v.text(m.modelName);
+    for (int column = 1; column <= 12; ++column)
+        v.real(*realColumn(m, column));
+    v.whole32(m.panelAspect);
+    v.whole32(m.aspectMask);
+    for (int column = 15; column <= 24; ++column)
+        v.real(*realColumn(m, column));
+    for (int column : kWideRatioColumns)
+        v.flag(ratioColumn(m, column)->present);
+    for (int column : kWideRatioColumns)
+        v.real(ratioColumn(m, column)->value);
+    for (int column : kTeleRatioColumns)
+        v.flag(ratioColumn(m, column)->present);
+    for (int column : kTeleRatioColumns)
+        v.real(ratioColumn(m, column)->value);
+    v.whole16(f.zoomEnd);
+    v.whole16(f.projectorPosition);
+    v.real(f.aspectRatio);
+    v.real(f.aspectHeight);
+    v.real(f.aspectWidth);
+    v.whole16(f.unitIndex);
+    v.real(f.screenWidth);
+    v.real(f.screenHeight);
+    v.real(f.screenDiagonal);
+    v.real(f.projectionDistance);
+    v.real(f.offsetA);
+    v.real(f.offsetB);
+    v.whole16(f.offsetCountWide);
+    v.whole16(f.offsetCountTele);
+    v.real(f.frontViewScale);
+}
+
+class Writer {
+  public:
+    std::string out;
+
+    void text(const std::string& value) { line('"' + value + '"'); }
+    void flag(bool value) { line(value ? "#TRUE#" : "#FALSE#"); }
+    void whole16(int value) { line(std::to_string(value)); }
+    void whole32(std::int32_t value) { line(std::to_string(value)); }
+    void real(double value) {
+        char buffer[64];
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);  // shortest
+        line(std::string(buffer, result.ptr));
+    }
+
+  private:
+    void line(const std::string& value) {
+        out += value;
+        out += "\r\n";
+    }
+};
+
+// One value of the file and the line it starts on.
+struct Item {
+    std::string_view text;
+    bool quoted = false;
+    std::size_t line = 0;
+};
+
+// Splits the text into items at commas and line ends; a quoted item runs to its closing quote.
+class Items {
+  public:
+    explicit Items(std::string_view text) : text_(text) {}
+
+    // The next item; false at the end of the text.
+    bool next(Item& item) {
+        skip(" \t");
+        // Line ends between items separate them like commas.
+        while (at_ < text_.size() && (text_[at_] == '\r' || text_[at_] == '\n')) {
+            if (text_[at_] == '\n') ++line_;
+            ++at_;
+            skip(" \t");
+        }
+        if (at_ >= text_.size()) return false;
+        item = Item{};
+        item.line = line_;
+        const std::size_t start = at_;
+        if (text_[at_] == '"') {
+            // A text runs to its closing quote on the same line and must end the item there.
+            const std::size_t close = text_.find_first_of("\"\r\n", at_ + 1);
+            if (close != std::string_view::npos && text_[close] == '"') {
+                at_ = close + 1;
+                skip(" \t");
+                if (at_ >= text_.size() ||
+                    std::string_view(",\r\n").find(text_[at_]) != std::string_view::npos) {
+                    item.text = text_.substr(start + 1, close - start - 1);
+                    item.quoted = true;
+                    if (at_ < text_.size() && text_[at_] == ',') ++at_;
+                    return true;
+                }
+            }
+            at_ = start;  // not a proper text: the whole item is read as it stands
+        }
+        const std::size_t end = text_.find_first_of(",\r\n", at_);
+        const std::size_t stop = end == std::string_view::npos ? text_.size() : end;
+        item.text = trimSpace(text_.substr(at_, stop - at_));
+        at_ = stop;
+        if (at_ < text_.size() && text_[at_] == ',') ++at_;
+        return true;
+    }
+
+  private:
+    static std::string_view trimSpace(std::string_view s) {
+        const auto first = s.find_first_not_of(" \t");
+        if (first == std::string_view::npos) return {};
+        return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+    }
+    void skip(const char* characters) {
+        while (at_ < text_.size() &&
+               std::string_view(characters).find(text_[at_]) != std::string_view::npos) {
+            ++at_;
+        }
+    }
+
+    std::string_view text_;
+    std::size_t at_ = 0;
+    std::size_t line_ = 1;
+};
+
+bool isNumberText(std::string_view s) {
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    std::size_t digits = 0;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9')
+        ++i, ++digits;
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9')
+            ++i, ++digits;
+    }
+    if (digits == 0) return false;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+        std::size_t exponentDigits = 0;
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9')
+            ++i, ++exponentDigits;
+        if (exponentDigits == 0) return false;
+    }
+    return i == s.size();
+}
+
+class Reader {
+  public:
+    Reader(std::string_view text, const std::string& fileName) : items_(text), file_(fileName) {}
+
+    std::optional<AppError> error;
+
+    void text(std::string& value) {
+        Item item;
+        if (!take(item)) return;
+        if (!item.quoted) return mismatch(item, "a text in double quotes");
+        value = std::string(item.text);
+    }
+    void flag(bool& value) {
+        Item item;
+        if (!take(item)) return;
+        if (!item.quoted && item.text == "#TRUE#") {
+            value = true;
+        } else if (!item.quoted && item.text == "#FALSE#") {
+            value = false;
+        } else {
+            mismatch(item, "#TRUE# or #FALSE#");
+        }
+    }
+    void whole16(int& value) {
+        std::int64_t number = 0;
+        if (whole(number, std::numeric_limits<std::int16_t>::min(),
+                  std::numeric_limits<std::int16_t>::max(),
+                  "a whole number from -32768 to 32767")) {
+            value = static_cast<int>(number);
+        }
+    }
+    void whole32(std::int32_t& value) {
+        std::int64_t number = 0;
+        if (whole(number, std::numeric_limits<std::int32_t>::min(),
+                  std::numeric_limits<std::int32_t>::max(), "a 32-bit whole number")) {
+            value = static_cast<std::int32_t>(number);
+        }
+    }
+    void real(double& value) {
+        Item item;
+        if (!take(item)) return;
+        if (item.quoted || !isNumberText(item.text)) return mismatch(item, "a number");
+        const std::string_view digits = item.text.front() == '+' ? item.text.substr(1) : item.text;
+        double number = 0.0;
+        const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+        if (result.ec == std::errc::result_out_of_range) {
+            // A number too small for a double reads as 0; one too large is an overflow.
+            const auto e = digits.find_first_of("eE");
+            const bool tiny = e != std::string_view::npos && digits[e + 1] == '-';
+            if (!tiny) {
+                error = makeError(ErrorCode::Overflow, where(item) + ": the number " +
+                                                           shortText(item) + " is too large");
+                return;
+            }
+            number = 0.0;
+        } else if (result.ec != std::errc() || !std::isfinite(number)) {
+            return mismatch(item, "a number");
+        }
+        value = number == 0.0 ? 0.0 : number;
+    }
+
+  private:
+    bool take(Item& item) {
+        if (error) return false;
+        ++count_;
+        if (items_.next(item)) return true;
+        error =
+            makeError(ErrorCode::InputPastEnd, file_ + " ends after " + std::to_string(count_ - 1) +
+                                                   " values; a calculation file holds " +
+                                                   std::to_string(kCalculationFileValues));
+        return false;
+    }
+    bool whole(std::int64_t& number, std::int64_t low, std::int64_t high, const char* expected) {
+        Item item;
+        if (!take(item)) return false;
+        const std::string_view digits =
+            !item.text.empty() && item.text.front() == '+' ? item.text.substr(1) : item.text;
+        const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+        if (item.quoted || digits.empty() || result.ec != std::errc() ||
+            result.ptr != digits.data() + digits.size() || number < low || number > high) {
+            mismatch(item, expected);
+            return false;
+        }
+        return true;
+    }
+    [[nodiscard]] std::string where(const Item& item) const {
+        return file_ + ", line " + std::to_string(item.line) + " (value " + std::to_string(count_) +
+               ")";
+    }
+    static std::string shortText(const Item& item) {
+        const std::string_view shown = utf8Prefix(item.text, 40);
+        return "\"" + std::string(shown) + (shown.size() < item.text.size() ? "...\"" : "\"");
+    }
+    void mismatch(const Item& item, const char* expected) {
+        error = makeError(ErrorCode::TypeMismatch,
+                          where(item) + ": " + shortText(item) + " is not " + expected);
+    }
+
+    Items items_;
+    std::string file_;
+    int count_ = 0;
+};
+
+}  // namespace
+
+CalculationFile calculationFileFrom(const CalculatorState& s) {
+    CalculationFile f;
+    f.model = s.selectedModel();
+    f.zoomEnd = s.zoomEnd;
+    f.projectorPosition = s.projectorPosition;
+    f.aspectRatio = s.aspectRatio;
+    f.aspectHeight = s.aspectHeight;
+    f.aspectWidth = s.aspectWidth;
+    f.unitIndex = s.unitIndex;
+    f.screenWidth = s.screenWidth;
+    f.screenHeight = s.screenHeight;
+    f.screenDiagonal = s.screenDiagonal;
+    f.projectionDistance = s.projectionDistance;
+    f.offsetA = s.offsetA;
+    f.offsetB = s.offsetB;
+    f.offsetCountWide = s.offsetCount[0];
+    f.offsetCountTele = s.offsetCount[1];
+    f.frontViewScale = s.frontViewScale;
+    return f;
+}
+
+std::variant<std::string, AppError> writeCalculationFile(const CalculationFile& file,
+                                                         const std::string& fileName) {
+    if (file.model.modelName.find_first_of("\"\r\n") != std::string::npos) {
+        return makeError(ErrorCode::BadFileName,
+                         "cannot save " + fileName + ": the model name \"" +
+                             std::string(utf8Prefix(file.model.modelName, 40)) +
+                             "\" holds a double quote or a line break");
+    }
+    CalculationFile copy = file;
+    Writer writer;
+    visitValues(copy, writer);
+    return std::move(writer.out);
+}
+
+std::variant<CalculationFile, AppError> parseCalculationFile(std::string_view bytes,
+                                                             const std::string& fileName) {
+    const std::string text = decodeText(bytes);
+    CalculationFile file;
+    Reader reader(text, fileName);
+    visitValues(file, reader);
+    if (reader.error) return *reader.error;
+    return file;
+}
+
+}  // namespace projcalc

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "core/calculator_state.h"
+#include "models/model_record.h"
+#include "util/errors.h"
+
+namespace projcalc {
+
+// A saved calculation: a full copy of the selected model's catalogue record, then the selections
+// and results. Lengths are in inches.
+struct CalculationFile {
+    ModelRecord model;
+    int zoomEnd = 0;
+    int projectorPosition = 0;
+    double aspectRatio = 0.0;
+    double aspectHeight = 0.0;
+    double aspectWidth = 0.0;
+    int unitIndex = 0;
+    double screenWidth = 0.0;
+    double screenHeight = 0.0;
+    double screenDiagonal = 0.0;
+    double projectionDistance = 0.0;
+    double offsetA = 0.0;
+    double offsetB = 0.0;
+    int offsetCountWide = 0;
+    int offsetCountTele = 0;
+    double frontViewScale = 0.0;
+};
+
+// The number of values a calculation file holds.
+inline constexpr int kCalculationFileValues = 76;
+
+// The calculation the state holds, with the selected model's record.
+[[nodiscard]] CalculationFile calculationFileFrom(const CalculatorState& state);
+
+// The text of a calculation file: the 76 values one per line, each line ended by CR LF. A model
+// name with a double quote or a line break cannot be written (there is no escaping): that is an
+// error, never a file that reads back differently.
+[[nodiscard]] std::variant<std::string, AppError> writeCalculationFile(const CalculationFile& file,
+                                                                       const std::string& fileName);
+
+// Reads a calculation file. Values are separated by line ends or commas, with blanks around them
+// skipped; anything after the 76th value is ignored. Each value must be of its type (a quoted
+// text, #TRUE# or #FALSE#, a whole number within its range, a number); a value of another type
+// is error 13 naming the line, a file that ends early is error 62. A file that is not valid
+// UTF-8 is read as Windows-1252.
+[[nodiscard]] std::variant<CalculationFile, AppError> parseCalculationFile(
+    std::string_view bytes, const std::string& fileName);
+
+}  // namespace projcalc
