@@ -37,7 +37,7 @@ bool Calculator::startUp(const std::filesystem::path& dataFolder) {
     }
     texts_ = std::move(*texts);
     view_.applyInterfaceTexts(texts_);
-    view_.setTitle(texts_.captionText);
+    setTitle(texts_.captionText);
 
     clampToLimit_ = false;
     calculatorReady_ = false;

@@ -62,6 +62,23 @@ class Calculator {
     // is missing: the caller shows kLanguageErrorMessage and ends the program.
     [[nodiscard]] std::optional<std::string> readVersionText() const;
 
+    // Calculation files. Open asks for a file with the open dialog, then restores the calculation
+    // it holds (adding its model to the list when the catalogue lacks it); a failure changes
+    // nothing. Save writes to the current file, asking for a name when there is none (or it no
+    // longer exists); Save As always asks. Saving never loses the previous file.
+    bool openCalculationFile();
+    bool openCalculationFile(const std::string& path);
+    bool saveCalculationFile();
+    bool saveCalculationFileAs();
+
+    // Replaces the model catalogue with a file the user chooses. The candidate takes the place of
+    // the catalogue in force only when it yields a model; the previous one is kept as OLD.ini.
+    // Where the data folder cannot be written, the catalogue and the language file move to the
+    // user's own folder first (see setUserDataFolder), which is used from then on.
+    void replaceCatalogue();
+    void setUserDataFolder(std::filesystem::path folder) { userDataFolder_ = std::move(folder); }
+
+    [[nodiscard]] const std::string& title() const noexcept { return title_; }
     [[nodiscard]] const CalculatorState& state() const noexcept { return state_; }
     [[nodiscard]] const InterfaceTexts& texts() const noexcept { return texts_; }
     [[nodiscard]] bool calculatorReady() const noexcept { return calculatorReady_; }
@@ -81,6 +98,8 @@ class Calculator {
     void applyModel(int modelIndex);
     void selectListRow(int row);
     void fillModelList();
+    // Enables the aspect and zoom options the model offers.
+    void showCapabilities(const ModelRecord& model);
     void selectDiagonalLimits();
 
     // Option handlers, run by user clicks and by options checked from code. They return false
@@ -105,6 +124,26 @@ class Calculator {
     // Empties the value and offset boxes and both drawings: the selected model has no results.
     void clearResults();
 
+    // What Open may have to put back when it fails half-way.
+    struct Snapshot {
+        CalculatorState state;
+        std::vector<int> listRows;
+        int selectedRow = -1;
+        std::array<std::string, 4> committedTexts;
+        std::string currentFile;
+        std::string title;
+        bool calculatorReady = false;
+        bool resultsValid = false;
+    };
+    [[nodiscard]] Snapshot takeSnapshot() const;
+    // Puts a snapshot back and shows it again: list, options, boxes, drawings and title.
+    void restoreSnapshot(const Snapshot& snapshot);
+    bool saveCalculationFile(std::string& path);
+    bool restoreCalculation(const struct CalculationFile& file, const std::string& path);
+    void setTitle(std::string title);
+    void setTitleForFile(const std::string& path);
+    void installCatalogue(std::vector<ModelRecord> models);
+
     [[nodiscard]] std::filesystem::path dataFile(const char* name) const;
     [[nodiscard]] SolverContext solverContext();
 
@@ -117,6 +156,8 @@ class Calculator {
     bool resultsValid_ = false;  // the stored results belong to the selected model
     std::array<std::string, 4> committedTexts_;
     std::string currentFile_;
+    std::string title_;
+    std::filesystem::path userDataFolder_;
     std::vector<int> listRows_;
     int selectedRow_ = -1;
 };

@@ -57,14 +57,10 @@ void Calculator::applyModel(int modelIndex) {
     s.offsetCount = {r.wideOffsetCoefficientB != 0.0 ? 2 : 1,
                      r.teleOffsetCoefficientB != 0.0 ? 2 : 1};
 
-    for (int k = 0; k < 4; ++k)
-        view_.setOptionEnabled(OptionGroup::Aspect, k, false);
+    showCapabilities(r);
     int firstAspect = -1;
-    for (int k = 0; k < 4; ++k) {
-        if ((r.aspectMask & (1 << k)) != 0) {
-            view_.setOptionEnabled(OptionGroup::Aspect, k, true);
-            if (firstAspect < 0) firstAspect = k;
-        }
+    for (int k = 3; k >= 0; --k) {
+        if ((r.aspectMask & (1 << k)) != 0) firstAspect = k;
     }
     if (firstAspect >= 0) {
         view_.setOptionChecked(OptionGroup::Aspect, firstAspect);
@@ -97,8 +93,6 @@ void Calculator::applyModel(int modelIndex) {
     const int zoom = tele && !wide ? kZoomTele : kZoomWide;
     view_.setOptionChecked(OptionGroup::Zoom, zoom);
     zoomChanged(zoom);
-    view_.setOptionEnabled(OptionGroup::Zoom, 0, tele && wide);
-    view_.setOptionEnabled(OptionGroup::Zoom, 1, tele && wide);
     s.diagramReference43 = maxOf(maxOf(maxOf(w43, t43), w54), t54);
 
     // The 16:9 and 16:10 references use the WIDE line, or the TELE line of a model without one.
@@ -134,6 +128,16 @@ void Calculator::applyModel(int modelIndex) {
     if (!calculatorReady_) return;
     // A model whose results cannot be worked out must not be shown with the previous model's.
     if (!recalculate(kSolveStored, 0)) clearResults();
+}
+
+void Calculator::showCapabilities(const ModelRecord& r) {
+    for (int k = 0; k < 4; ++k) {
+        view_.setOptionEnabled(OptionGroup::Aspect, k, (r.aspectMask & (1 << k)) != 0);
+    }
+    const bool both = hasSizeLine(r.teleSizeSlope, r.teleSizeIntercept) &&
+                      hasSizeLine(r.wideSizeSlope, r.wideSizeIntercept);
+    view_.setOptionEnabled(OptionGroup::Zoom, 0, both);
+    view_.setOptionEnabled(OptionGroup::Zoom, 1, both);
 }
 
 void Calculator::selectDiagonalLimits() {

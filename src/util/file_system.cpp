@@ -117,6 +117,13 @@ bool LocalFileSystem::fileExists(const fs::path& path) {
     return fs::is_regular_file(path, ec);
 }
 
+std::optional<AppError> LocalFileSystem::createFolder(const fs::path& path) {
+    std::error_code ec;
+    fs::create_directories(path, ec);
+    if (ec) return fileError(ec, "cannot create the folder " + quoted(path));
+    return std::nullopt;
+}
+
 FileSystem& localFileSystem() {
     static LocalFileSystem instance;
     return instance;

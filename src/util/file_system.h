@@ -30,6 +30,9 @@ class FileSystem {
     [[nodiscard]] virtual std::optional<AppError> removeFile(const std::filesystem::path& path) = 0;
     // True when a regular file exists at `path` (a folder is not a file).
     [[nodiscard]] virtual bool fileExists(const std::filesystem::path& path) = 0;
+    // Creates a folder and the folders above it that are missing.
+    [[nodiscard]] virtual std::optional<AppError> createFolder(
+        const std::filesystem::path& path) = 0;
 };
 
 // The real file system.
@@ -45,6 +48,7 @@ class LocalFileSystem final : public FileSystem {
                                        const std::filesystem::path& to) override;
     std::optional<AppError> removeFile(const std::filesystem::path& path) override;
     bool fileExists(const std::filesystem::path& path) override;
+    std::optional<AppError> createFolder(const std::filesystem::path& path) override;
 };
 
 // The process's one real file system.

@@ -52,4 +52,8 @@ bool MemoryFileSystem::fileExists(const std::filesystem::path& path) {
     return files.count(path.string()) != 0;
 }
 
+std::optional<AppError> MemoryFileSystem::createFolder(const std::filesystem::path& path) {
+    return failureFor(path);
+}
+
 }  // namespace projcalc

@@ -26,6 +26,7 @@ class MemoryFileSystem final : public FileSystem {
                                        const std::filesystem::path& to) override;
     std::optional<AppError> removeFile(const std::filesystem::path& path) override;
     bool fileExists(const std::filesystem::path& path) override;
+    std::optional<AppError> createFolder(const std::filesystem::path& path) override;
 
   private:
     [[nodiscard]] std::optional<AppError> failureFor(const std::filesystem::path& path) const;

@@ -54,6 +54,7 @@ class ControllerFixture : public ::testing::Test {
     TempDir dir;
     MemoryView view;
     std::unique_ptr<Calculator> calculator;
+    FileSystem* fileSystem = &localFileSystem();  // tests may put a failing one here
 
     // Writes the data folder and starts the calculator; returns what startUp returned.
     bool start(const std::vector<std::string>& modelLines,
@@ -63,7 +64,7 @@ class ControllerFixture : public ::testing::Test {
             catalogue += line + "\n";
         dir.write("ModelInfo.ini", catalogue);
         dir.write("Language.ini", language);
-        calculator = std::make_unique<Calculator>(view);
+        calculator = std::make_unique<Calculator>(view, *fileSystem);
         return calculator->startUp(dir.path());
     }
 

@@ -1,0 +1,103 @@
+// The Option menu's "Select model info file...": replacing the model catalogue.
+#include <filesystem>
+#include <system_error>
+
+#include "core/calculator.h"
+#include "models/model_catalogue.h"
+#include "util/paths.h"
+#include "util/text.h"
+
+namespace projcalc {
+namespace {
+
+const FileFilter kCatalogueFilter{"ModelFile (*.ini)", "*.ini"};
+
+std::string currentFolder() {
+    std::error_code ec;
+    const std::filesystem::path folder = std::filesystem::current_path(ec);
+    return ec ? std::string() : folder.string();
+}
+
+}  // namespace
+
+void Calculator::replaceCatalogue() {
+    const std::string chosen = view_.askOpenFileName(kCatalogueFilter, currentFolder());
+    if (chosen.empty()) return;
+
+    // The candidate is copied beside the catalogue in force. Where that folder cannot be
+    // written (an installed program), the catalogue and the language file move to the user's
+    // own folder first, and the program works from there.
+    std::string bytes;
+    if (auto readError = fileSystem_.readFile(chosen, bytes)) {
+        view_.showError(*readError);
+        return;
+    }
+    std::string folder = state_.appFolder;
+    std::filesystem::path candidate = folder + "~tmp.ini";
+    if (fileSystem_.fileExists(candidate)) (void)fileSystem_.removeFile(candidate);
+    std::optional<AppError> error = fileSystem_.writeFileAtomic(candidate, bytes);
+    const std::string userFolder =
+        userDataFolder_.empty() ? std::string() : withTrailingBackslash(userDataFolder_.string());
+    if (error && !userFolder.empty() && userFolder != folder) {
+        error = fileSystem_.createFolder(userDataFolder_);
+        for (const char* name : {"ModelInfo.ini", "Language.ini"}) {
+            if (!error) error = fileSystem_.copyFile(folder + name, userFolder + name);
+        }
+        if (!error) {
+            folder = userFolder;
+            candidate = folder + "~tmp.ini";
+            error = fileSystem_.writeFileAtomic(candidate, bytes);
+        }
+    }
+    if (error) {
+        view_.showError(*error);
+        return;
+    }
+
+    // Loaded on its own: the catalogue in force stays until the candidate proves good.
+    std::vector<ModelRecord> models;
+    const auto removeCandidate = [&] { (void)fileSystem_.removeFile(candidate); };
+    if (auto loadError = loadModelCatalogue(candidate, models, fileSystem_)) {
+        removeCandidate();
+        view_.showError(*loadError);
+        return;
+    }
+    if (models.empty()) {
+        removeCandidate();
+        view_.showMessage(replaceAll(texts_.invalidModelFileMessage, "%1", chosen));
+        return;
+    }
+
+    const std::filesystem::path catalogue = folder + "ModelInfo.ini";
+    const std::filesystem::path old = folder + "OLD.ini";
+    if (fileSystem_.fileExists(old)) error = fileSystem_.removeFile(old);
+    const bool hadCatalogue = fileSystem_.fileExists(catalogue);
+    if (!error && hadCatalogue) error = fileSystem_.renameFile(catalogue, old);
+    if (!error) {
+        error = fileSystem_.renameFile(candidate, catalogue);
+        if (error && hadCatalogue) (void)fileSystem_.renameFile(old, catalogue);
+    }
+    if (error) {
+        removeCandidate();
+        view_.showError(*error);
+        return;
+    }
+    state_.appFolder = folder;
+    installCatalogue(std::move(models));
+}
+
+void Calculator::installCatalogue(std::vector<ModelRecord> models) {
+    calculatorReady_ = false;
+    state_.modelTable = std::move(models);
+    listRows_.clear();
+    selectedRow_ = -1;
+    view_.clearModelList();
+    fillModelList();
+    state_.currentModel = 0;
+    selectListRow(0);
+    clampToLimit_ = false;
+    if (!recalculate(kSolveStored, 0)) clearResults();
+    calculatorReady_ = true;
+}
+
+}  // namespace projcalc
