@@ -2,7 +2,9 @@
 
 #include <array>
 #include <charconv>
+#include <filesystem>
 #include <span>
+#include <system_error>
 
 namespace projcalc::cli {
 namespace {
@@ -180,6 +182,35 @@ void leaveBox(ActionContext& context, const std::string& argument) {
     context.calculator.onValueFocusLost(box);
 }
 
+// ---- files
+// ---------------------------------------------------------------------------------------
+
+// The file dialog the command shows is answered with FILE made absolute; an empty FILE cancels.
+// An answer no dialog asked for is dropped, so it cannot answer a later dialog.
+template <bool (*Command)(Calculator&)>
+void answerDialog(ActionContext& context, const std::string& file) {
+    std::error_code ec;
+    const std::filesystem::path absolute =
+        file.empty() ? std::filesystem::path() : std::filesystem::absolute(file, ec);
+    context.view.dialogAnswers.assign(1, absolute.string());
+    (void)Command(context.calculator);
+    context.view.dialogAnswers.clear();
+}
+
+bool openCommand(Calculator& c) {
+    return c.openCalculationFile();
+}
+bool saveCommand(Calculator& c) {
+    return c.saveCalculationFile();
+}
+bool saveAsCommand(Calculator& c) {
+    return c.saveCalculationFileAs();
+}
+bool catalogueCommand(Calculator& c) {
+    c.replaceCatalogue();
+    return true;
+}
+
 }  // namespace
 
 std::string_view optionName(OptionGroup group, int index) noexcept {
@@ -212,6 +243,16 @@ const std::vector<ActionEntry>& actionTable() {
          typeValue<3>},
         {"leave", "distance|diagonal|width|height",
          "click into that box and leave it without typing", checkBoxName, leaveBox},
+        {"open", "FILE", "Open Calculate, answering the dialog with FILE (empty: Cancel)", nullptr,
+         answerDialog<openCommand>},
+        {"save", "FILE",
+         "Save Calculate; FILE answers the dialog, shown only when no saved file is current",
+         nullptr, answerDialog<saveCommand>},
+        {"save-as", "FILE", "Save As Calculate, answering the dialog with FILE (empty: Cancel)",
+         nullptr, answerDialog<saveAsCommand>},
+        {"catalogue", "FILE",
+         "Select model info file..., answering the dialog with FILE (empty: Cancel)", nullptr,
+         answerDialog<catalogueCommand>},
     };
     return table;
 }

@@ -59,6 +59,7 @@ int runSession(const CliOptions& options, const fs::path& dataFolder, std::ostre
                std::ostream& err) {
     MemoryView view;
     Calculator calculator(view);
+    calculator.setUserDataFolder(userDataFolder(dataFolderInputsFromEnvironment({})));
     ActionContext context{calculator, view};
     // One JSON object per line when tracing; one indented object otherwise.
     const int indent = options.trace ? -1 : 2;

@@ -149,6 +149,7 @@ Json buildReport(const Calculator& calculator, const MemoryView& view,
     Json json = Json::object();
     if (options.step) json["step"] = *options.step;
     json["title"] = view.title;
+    json["currentFile"] = calculator.currentFile();
     json["model"] = modelJson(view);
     Json modelList = Json::array();
     for (const MemoryView::ModelRow& row : view.modelRows)

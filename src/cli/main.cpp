@@ -1,5 +1,6 @@
 // projcalc-cli: the calculator without a window. It drives the same controller as the window and
 // prints what the window would show as JSON.
+#include <csignal>
 #include <exception>
 #include <iostream>
 #include <string>
@@ -10,6 +11,10 @@
 
 int main(int argc, char** argv) {
     using namespace projcalc::cli;
+#ifdef SIGXFSZ
+    // A file-size limit makes a write fail (reported as a full disk) instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     try {
         const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
         const CliOptions options = parseCommandLine(args);
