@@ -1,7 +1,8 @@
 // A whole session: a fuzzed catalogue is loaded, then a fuzzed sequence of user actions runs on
 // it. Nothing may crash, hang or show a non-finite number.
 //
-// Input layout: the catalogue text, the separator "\n#actions\n", then action bytes.
+// Input layout: the catalogue text, the separator "\n#actions\n", then action bytes. Actions
+// may open a calculation file or install a catalogue made of the bytes that follow them.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -87,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     ActionReader reader(actions);
     for (int steps = 0; !reader.done() && steps < 64; ++steps) {
-        const int op = reader.next() % 7;
+        const int op = reader.next() % 10;
         const int arg = reader.next();
         switch (op) {
             case 0:
@@ -115,9 +116,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 calculator.onValueFocusLost(box);
                 break;
             }
-            default:
+            case 6:
                 calculator.onValueFocus(arg % 4);
                 calculator.onValueFocusLost(arg % 4);
+                break;
+            case 7:  // Open a calculation file of the next bytes
+                files.files["/work/plan.cf"] = reader.text(static_cast<std::size_t>(arg) * 8);
+                view.dialogAnswers.assign(1, "/work/plan.cf");
+                (void)calculator.openCalculationFile();
+                break;
+            case 8:  // Save, then open what was saved: it must read back
+                view.dialogAnswers.assign(1, "/work/saved.cf");
+                if (calculator.saveCalculationFileAs()) {
+                    const std::size_t errors = view.errors.size();
+                    view.dialogAnswers.assign(1, "/work/saved.cf");
+                    (void)calculator.openCalculationFile();
+                    for (std::size_t i = errors; i < view.errors.size(); ++i) {
+                        const int number = view.errors[i].number;
+                        if (number == 13 || number == 62) std::abort();
+                    }
+                }
+                break;
+            default:  // Install a catalogue of the next bytes
+                files.files["/work/new.ini"] = reader.text(static_cast<std::size_t>(arg) * 8);
+                view.dialogAnswers.assign(1, "/work/new.ini");
+                calculator.replaceCatalogue();
                 break;
         }
         checkShown(view, calculator.state());
