@@ -1,9 +1,9 @@
 #include "ui/scene_view.h"
 
-#include <QPaintEngine>
 #include <QPainter>
 #include <QPen>
 #include <QPolygon>
+#include <cmath>
 
 #include "ui/artwork.h"
 
@@ -36,14 +36,14 @@ QPolygon polygonOf(const std::vector<Point>& points) {
     return polygon;
 }
 
-// The pixel ratio of the device really painted on: when the widget is rendered into an image or
-// onto a printer, the painter opened on the widget draws there instead.
+// Device pixels to a drawing pixel where the painter paints: the pixel ratio of the device really
+// painted on (when the widget is rendered into an image or onto a printer, the painter opened on
+// the widget draws there instead) times any scaling of the painter, such as a page's fit to the
+// paper. Pictures rendered for it map one to one onto the device's pixels.
 qreal devicePixelRatioOf(const QPainter& painter) {
-    const QPaintEngine* engine = painter.paintEngine();
-    const QPaintDevice* device = engine != nullptr && engine->paintDevice() != nullptr
-                                     ? engine->paintDevice()
-                                     : painter.device();
-    return device != nullptr ? device->devicePixelRatioF() : 1.0;
+    const QTransform toDevice = painter.deviceTransform();
+    const qreal scale = std::hypot(toDevice.m11(), toDevice.m12());
+    return scale > 0 && std::isfinite(scale) ? scale : 1.0;
 }
 
 }  // namespace
