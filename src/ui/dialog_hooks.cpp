@@ -1,5 +1,6 @@
 #include "ui/dialog_hooks.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -26,6 +27,13 @@ QString showFileDialog(QWidget* parent, const FileDialogRequest& request) {
     if (dialog.exec() != QDialog::Accepted) return {};
     const QStringList files = dialog.selectedFiles();
     return files.isEmpty() ? QString() : files.first();
+}
+
+void endProgram(QWidget* window, int exitCode) {
+    // Closing the last window would otherwise quit with code 0 after this exit code was set.
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (window != nullptr) window->close();
+    QCoreApplication::exit(exitCode);
 }
 
 }  // namespace projcalc::ui

@@ -38,4 +38,11 @@ using FileDialogHook = std::function<QString(QWidget* parent, const FileDialogRe
 // The real file dialog.
 [[nodiscard]] QString showFileDialog(QWidget* parent, const FileDialogRequest& request);
 
+// Ends the program from inside the running window with an exit code. Tests record the request
+// instead of ending.
+using ExitHook = std::function<void(QWidget* window, int exitCode)>;
+
+// The real ending: closes the window and leaves the event loop with `exitCode`.
+void endProgram(QWidget* window, int exitCode);
+
 }  // namespace projcalc::ui

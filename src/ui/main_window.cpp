@@ -182,13 +182,11 @@ void MainWindow::centreAspectCaption() {
                                 size.height());
 }
 
-// Menu commands still without an action: calculation files, printing, catalogue replacement and
-// the About dialog.
+// Menu commands still without an action: calculation files and catalogue replacement. Printing
+// and the About dialog are in main_window_print.cpp.
 void MainWindow::onOpen() {}
 void MainWindow::onSave() {}
 void MainWindow::onSaveAs() {}
-void MainWindow::onPrint() {}
 void MainWindow::onSelectModelInfo() {}
-void MainWindow::onAbout() {}
 
 }  // namespace projcalc::ui

@@ -7,6 +7,7 @@
 #include "core/calculator.h"
 #include "core/view.h"
 #include "ui/dialog_hooks.h"
+#include "ui/print_dialog.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -38,6 +39,10 @@ class MainWindow : public QMainWindow, public View {
     // Replace how messages and file dialogs are shown (tests record them instead).
     void setMessageHook(MessageHook hook);
     void setFileDialogHook(FileDialogHook hook);
+    // Replace where the print dialog gets its printers, and how the program ends from the About
+    // command when the version text is missing.
+    void setPrinterProvider(PrinterProvider provider);
+    void setExitHook(ExitHook hook);
 
     [[nodiscard]] Calculator& calculator() noexcept { return calculator_; }
 
@@ -70,6 +75,7 @@ class MainWindow : public QMainWindow, public View {
     void onSave();
     void onSaveAs();
     void onPrint();
+    void onExportPdf();
     void onSelectModelInfo();
     void onAbout();
 
@@ -103,6 +109,8 @@ class MainWindow : public QMainWindow, public View {
     Calculator calculator_;
     MessageHook messageHook_ = showMessageBox;
     FileDialogHook fileDialogHook_ = showFileDialog;
+    PrinterProvider printerProvider_ = systemPrinters;
+    ExitHook exitHook_ = endProgram;
 
     std::array<ValueBox*, 4> valueBoxes_{};
     std::array<QPushButton*, 4> enterButtons_{};

@@ -245,6 +245,7 @@ void MainWindow::buildMenus() {
     separator(file, "mnuFileSplit2");
     command(file, "mnuFilePrint", "&Print Calculate", QKeySequence(Qt::CTRL | Qt::Key_P),
             &MainWindow::onPrint);
+    command(file, "mnuFileExportPdf", "Export P&DF...", QKeySequence(), &MainWindow::onExportPdf);
     separator(file, "mnuFileSplit3");
     QAction* quit =
         command(file, "mnuFileQuit", "&Quit", QKeySequence(Qt::CTRL | Qt::Key_Q), nullptr);

@@ -121,6 +121,8 @@ void MainWindow::applyInterfaceTexts(const InterfaceTexts& texts) {
             action->setText(toQtLines(item.text));
         }
     }
+    if (auto* exportPdf = findChild<QAction*>(QStringLiteral("mnuFileExportPdf")))
+        exportPdf->setText(toQtLines(texts.exportPdfCaption));
     for (const std::string& name : fontControlNames()) {
         QWidget* widget = findChild<QWidget*>(toQt(name));
         if (widget == nullptr) continue;

@@ -75,6 +75,7 @@ class MainWindowTest : public QObject {
               {"mnuFileSaveAs", "Save&As Calculate", {}},
               {"mnuFileSplit2", "-", {}},
               {"mnuFilePrint", "&Print Calculate", QKeySequence(QStringLiteral("Ctrl+P"))},
+              {"mnuFileExportPdf", "Export P&DF...", {}},
               {"mnuFileSplit3", "-", {}},
               {"mnuFileQuit", "&Quit", QKeySequence(QStringLiteral("Ctrl+Q"))}}},
             {"mnuOption", {{"mnuOptionModelInfo", "Select model info file...", {}}}},
