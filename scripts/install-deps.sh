@@ -14,6 +14,10 @@ packages=(
   xvfb xauth
   util-linux locales
   time
+  # Printing: the print test runs its own CUPS scheduler (cups, with CUPS's PDF filters) and
+  # looks at the printed page with pdftoppm (poppler-utils); cups-pdf gives a PDF printer for
+  # trying Print by hand.
+  cups printer-driver-cups-pdf poppler-utils
 )
 
 missing=()
