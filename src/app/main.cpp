@@ -5,6 +5,8 @@
 // One copy runs per user; a second start ends at once without showing anything.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -40,6 +42,10 @@ bool printsOnly(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGXFSZ
+    // A file-size limit makes a save fail (reported as a full disk) instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     const std::unique_ptr<QCoreApplication> app =
         printsOnly(argc, argv) ? std::make_unique<QCoreApplication>(argc, argv)
                                : std::make_unique<QApplication>(argc, argv);
@@ -80,14 +86,20 @@ int main(int argc, char** argv) {
     projcalc::ui::MainWindow window;
     std::optional<std::filesystem::path> dataDir;
     if (parser.isSet(dataDirOption)) dataDir = toPath(parser.value(dataDirOption));
-    const std::filesystem::path dataFolder =
-        projcalc::resolveDataFolder(projcalc::dataFolderInputsFromEnvironment(
-            toPath(QCoreApplication::applicationDirPath()), dataDir));
-    if (!window.startUp(dataFolder)) return 1;
+    const projcalc::DataFolderInputs folders = projcalc::dataFolderInputsFromEnvironment(
+        toPath(QCoreApplication::applicationDirPath()), dataDir);
+    if (!window.startUp(projcalc::resolveDataFolder(folders), projcalc::userDataFolder(folders))) {
+        return 1;
+    }
 
     std::unique_ptr<projcalc::app::FirstPaintExit> exitAfterPaint;
     if (projcalc::app::FirstPaintExit::requested())
         exitAfterPaint = std::make_unique<projcalc::app::FirstPaintExit>(&window);
     window.show();
+    // A calculation file named on the command line opens as Open would open it.
+    if (!parser.positionalArguments().isEmpty()) {
+        const QString file = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
+        (void)window.calculator().openCalculationFile(file.toStdString());
+    }
     return QCoreApplication::exec();
 }

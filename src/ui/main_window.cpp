@@ -41,7 +41,9 @@ MainWindow::~MainWindow() {
     disconnect(qApp, &QApplication::focusChanged, this, nullptr);
 }
 
-bool MainWindow::startUp(const std::filesystem::path& dataFolder) {
+bool MainWindow::startUp(const std::filesystem::path& dataFolder,
+                         const std::filesystem::path& userDataFolder) {
+    calculator_.setUserDataFolder(userDataFolder);
     return calculator_.startUp(dataFolder);
 }
 
@@ -182,11 +184,19 @@ void MainWindow::centreAspectCaption() {
                                 size.height());
 }
 
-// Menu commands still without an action: calculation files and catalogue replacement. Printing
-// and the About dialog are in main_window_print.cpp.
-void MainWindow::onOpen() {}
-void MainWindow::onSave() {}
-void MainWindow::onSaveAs() {}
-void MainWindow::onSelectModelInfo() {}
+// Menu commands of calculation files and catalogue replacement; the controller does the work and
+// asks for file names through the View. Printing and About are in main_window_print.cpp.
+void MainWindow::onOpen() {
+    (void)calculator_.openCalculationFile();
+}
+void MainWindow::onSave() {
+    (void)calculator_.saveCalculationFile();
+}
+void MainWindow::onSaveAs() {
+    (void)calculator_.saveCalculationFileAs();
+}
+void MainWindow::onSelectModelInfo() {
+    calculator_.replaceCatalogue();
+}
 
 }  // namespace projcalc::ui

@@ -33,8 +33,10 @@ class MainWindow : public QMainWindow, public View {
     ~MainWindow() override;
 
     // Runs the start-up sequence on a data folder. False when the program must end (the message
-    // has been shown).
-    [[nodiscard]] bool startUp(const std::filesystem::path& dataFolder);
+    // has been shown). A catalogue replacement moves to `userDataFolder` when the data folder
+    // cannot be written.
+    [[nodiscard]] bool startUp(const std::filesystem::path& dataFolder,
+                               const std::filesystem::path& userDataFolder = {});
 
     // Replace how messages and file dialogs are shown (tests record them instead).
     void setMessageHook(MessageHook hook);
