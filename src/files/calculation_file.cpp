@@ -57,12 +57,15 @@ void visitValues(CalculationFile& f, Visitor& v) {
 class Writer {
   public:
     std::string out;
+    int lines = 0;
+    int firstNonFiniteLine = 0;  // the reader refuses inf and nan, so they are never written
 
     void text(const std::string& value) { line('"' + value + '"'); }
     void flag(bool value) { line(value ? "#TRUE#" : "#FALSE#"); }
     void whole16(int value) { line(std::to_string(value)); }
     void whole32(std::int32_t value) { line(std::to_string(value)); }
     void real(double value) {
+        if (!std::isfinite(value) && firstNonFiniteLine == 0) firstNonFiniteLine = lines + 1;
         char buffer[64];
         const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);  // shortest
         line(std::string(buffer, result.ptr));
@@ -72,6 +75,7 @@ class Writer {
     void line(const std::string& value) {
         out += value;
         out += "\r\n";
+        ++lines;
     }
 };
 
@@ -302,6 +306,11 @@ std::variant<std::string, AppError> writeCalculationFile(const CalculationFile& 
     CalculationFile copy = file;
     Writer writer;
     visitValues(copy, writer);
+    if (writer.firstNonFiniteLine != 0) {
+        return makeError(ErrorCode::Overflow, "cannot save " + fileName + ": the value of line " +
+                                                  std::to_string(writer.firstNonFiniteLine) +
+                                                  " is not a finite number");
+    }
     return std::move(writer.out);
 }
 

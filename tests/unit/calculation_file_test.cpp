@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -224,6 +225,18 @@ TEST(CalculationFile, RefusesToWriteANameItCouldNotReadBack) {
         ASSERT_TRUE(std::holds_alternative<AppError>(written)) << name;
         EXPECT_NE(std::get<AppError>(written).description.find("plan.cf"), std::string::npos);
     }
+}
+
+TEST(CalculationFile, RefusesToWriteANumberItCouldNotReadBack) {
+    CalculationFile f = distinctFile();
+    f.offsetA = std::numeric_limits<double>::infinity();
+    f.frontViewScale = std::numeric_limits<double>::quiet_NaN();
+    const auto written = writeCalculationFile(f, "plan.cf");
+    ASSERT_TRUE(std::holds_alternative<AppError>(written));
+    EXPECT_EQ(std::get<AppError>(written).number, 6);
+    EXPECT_NE(std::get<AppError>(written).description.find("plan.cf: the value of line 72"),
+              std::string::npos)
+        << std::get<AppError>(written).description;
 }
 
 }  // namespace
