@@ -1,7 +1,10 @@
 // The File menu's calculation commands: Open, Save and Save As.
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <system_error>
 
+#include "calc/aspect.h"
 #include "calc/units.h"
 #include "core/calculator.h"
 #include "files/calculation_file.h"
@@ -47,11 +50,29 @@ std::optional<AppError> checkSelections(const CalculationFile& f, const std::str
     return std::nullopt;
 }
 
+// The stored aspect must be one the model offers: a catalogue changed since the save may have
+// dropped it, and its limits would then be meaningless. A model that offers none keeps whatever
+// aspect is checked, so any stored one is taken.
+std::optional<AppError> checkAspectOffered(const ModelRecord& model, int aspect,
+                                           const std::string& path) {
+    const std::int32_t offered = model.aspectMask & 15;
+    if (offered == 0 || (offered & (1 << aspect)) != 0) return std::nullopt;
+    return makeError(ErrorCode::InvalidArgument,
+                     path + ", lines 65 and 66: the model \"" + model.modelName +
+                         "\" does not offer the aspect ratio " +
+                         std::string(kAspects[static_cast<std::size_t>(aspect)].caption));
+}
+
 }  // namespace
 
 void Calculator::setTitle(std::string title) {
     title_ = std::move(title);
     view_.setTitle(title_);
+}
+
+void Calculator::takeShownTexts() {
+    for (int j = 0; j < 4; ++j)
+        committedTexts_[static_cast<std::size_t>(j)] = view_.valueText(j);
 }
 
 void Calculator::setTitleForFile(const std::string& path) {
@@ -119,19 +140,22 @@ bool Calculator::openCalculationFile(const std::string& path) {
 }
 
 bool Calculator::restoreCalculation(const CalculationFile& file, const std::string& path) {
+    // The first model of that name; a model the catalogue lacks joins the list.
+    const auto& table = state_.modelTable;
+    const auto found = std::find_if(table.begin(), table.end(), [&](const ModelRecord& m) {
+        return m.modelName == file.model.modelName;
+    });
+    const int aspect = aspectIndexOf(file.aspectHeight, file.aspectWidth);
+    if (auto error = checkAspectOffered(found != table.end() ? *found : file.model, aspect, path)) {
+        view_.showError(*error);
+        return false;
+    }
+
     const Snapshot before = takeSnapshot();
     calculatorReady_ = false;
-
-    // The first model of that name; a model the catalogue lacks joins the list.
-    int target = -1;
-    for (std::size_t i = 0; i < state_.modelTable.size(); ++i) {
-        if (state_.modelTable[i].modelName == file.model.modelName) {
-            target = static_cast<int>(i);
-            break;
-        }
-    }
-    if (target < 0) {
-        if (state_.modelTable.size() >= kMaxModels) {
+    int target = static_cast<int>(found - table.begin());
+    if (found == table.end()) {
+        if (table.size() >= kMaxModels) {
             view_.showError(makeError(ErrorCode::TableFull,
                                       "cannot open " + path + ": the model list is full (" +
                                           std::to_string(kMaxModels) + " models)"));
@@ -153,7 +177,6 @@ bool Calculator::restoreCalculation(const CalculationFile& file, const std::stri
     (void)positionChanged(file.projectorPosition);
     view_.setOptionChecked(OptionGroup::Units, file.unitIndex);
     (void)unitsChanged(file.unitIndex);
-    const int aspect = aspectIndexOf(file.aspectHeight, file.aspectWidth);
     view_.setOptionChecked(OptionGroup::Aspect, aspect);
     (void)aspectChanged(aspect);
 
@@ -166,6 +189,7 @@ bool Calculator::restoreCalculation(const CalculationFile& file, const std::stri
         return false;
     }
     calculatorReady_ = true;
+    takeShownTexts();
     currentFile_ = path;
     setTitleForFile(path);
     return true;

@@ -73,8 +73,9 @@ class Calculator {
 
     // Replaces the model catalogue with a file the user chooses. The candidate takes the place of
     // the catalogue in force only when it yields a model; the previous one is kept as OLD.ini.
-    // Where the data folder cannot be written, the catalogue and the language file move to the
-    // user's own folder first (see setUserDataFolder), which is used from then on.
+    // Where the data folder cannot be written, the new catalogue is installed in the user's own
+    // folder (see setUserDataFolder) with the language file beside it, and that folder is used
+    // from then on.
     void replaceCatalogue();
     void setUserDataFolder(std::filesystem::path folder) { userDataFolder_ = std::move(folder); }
 
@@ -143,6 +144,9 @@ class Calculator {
     void setTitle(std::string title);
     void setTitleForFile(const std::string& path);
     void installCatalogue(std::vector<ModelRecord> models);
+    // Takes the texts the boxes show as their last accepted texts. A menu command that changed
+    // them may run while a box has the focus; leaving that box must not solve again.
+    void takeShownTexts();
 
     [[nodiscard]] std::filesystem::path dataFile(const char* name) const;
     [[nodiscard]] SolverContext solverContext();

@@ -23,26 +23,23 @@ std::string currentFolder() {
 void Calculator::replaceCatalogue() {
     const std::string chosen = view_.askOpenFileName(kCatalogueFilter, currentFolder());
     if (chosen.empty()) return;
-
-    // The candidate is copied beside the catalogue in force. Where that folder cannot be
-    // written (an installed program), the catalogue and the language file move to the user's
-    // own folder first, and the program works from there.
     std::string bytes;
     if (auto readError = fileSystem_.readFile(chosen, bytes)) {
         view_.showError(*readError);
         return;
     }
-    std::string folder = state_.appFolder;
+
+    // The candidate is copied beside the catalogue in force. Where that folder cannot be written
+    // (an installed program), it goes to the user's own folder, which the program uses from then
+    // on once the candidate is installed there.
+    const std::string dataFolder = state_.appFolder;
+    std::string folder = dataFolder;
     std::filesystem::path candidate = folder + "~tmp.ini";
-    if (fileSystem_.fileExists(candidate)) (void)fileSystem_.removeFile(candidate);
     std::optional<AppError> error = fileSystem_.writeFileAtomic(candidate, bytes);
     const std::string userFolder =
         userDataFolder_.empty() ? std::string() : withTrailingBackslash(userDataFolder_.string());
     if (error && !userFolder.empty() && userFolder != folder) {
         error = fileSystem_.createFolder(userDataFolder_);
-        for (const char* name : {"ModelInfo.ini", "Language.ini"}) {
-            if (!error) error = fileSystem_.copyFile(folder + name, userFolder + name);
-        }
         if (!error) {
             folder = userFolder;
             candidate = folder + "~tmp.ini";
@@ -68,15 +65,17 @@ void Calculator::replaceCatalogue() {
         return;
     }
 
-    const std::filesystem::path catalogue = folder + "ModelInfo.ini";
-    const std::filesystem::path old = folder + "OLD.ini";
-    if (fileSystem_.fileExists(old)) error = fileSystem_.removeFile(old);
-    const bool hadCatalogue = fileSystem_.fileExists(catalogue);
-    if (!error && hadCatalogue) error = fileSystem_.renameFile(catalogue, old);
-    if (!error) {
-        error = fileSystem_.renameFile(candidate, catalogue);
-        if (error && hadCatalogue) (void)fileSystem_.renameFile(old, catalogue);
+    // The catalogue in force is kept as OLD.ini (a move to the user's folder takes the language
+    // file along), and the candidate becomes ModelInfo.ini last, in one rename: the data folder
+    // never lacks a ModelInfo.ini, the user's folder holds none until everything is in place, and
+    // a failure leaves the catalogue in force as it was.
+    const std::filesystem::path catalogue = dataFolder + "ModelInfo.ini";
+    if (fileSystem_.fileExists(catalogue))
+        error = fileSystem_.copyFile(catalogue, folder + "OLD.ini");
+    if (!error && folder != dataFolder) {
+        error = fileSystem_.copyFile(dataFolder + "Language.ini", folder + "Language.ini");
     }
+    if (!error) error = fileSystem_.renameFile(candidate, folder + "ModelInfo.ini");
     if (error) {
         removeCandidate();
         view_.showError(*error);
@@ -98,6 +97,7 @@ void Calculator::installCatalogue(std::vector<ModelRecord> models) {
     clampToLimit_ = false;
     if (!recalculate(kSolveStored, 0)) clearResults();
     calculatorReady_ = true;
+    takeShownTexts();
 }
 
 }  // namespace projcalc

@@ -7,6 +7,8 @@ namespace projcalc {
 
 std::string_view errorTitle(ErrorCode code) noexcept {
     switch (code) {
+        case ErrorCode::InvalidArgument:
+            return "Invalid procedure call or argument";
         case ErrorCode::Overflow:
             return "Overflow";
         case ErrorCode::TableFull:

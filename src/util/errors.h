@@ -10,6 +10,7 @@ namespace projcalc {
 // The error numbers the program reports in its "Err : " messages. The numbers are the ones users
 // of the earlier releases know from their messages, so they stay as they are.
 enum class ErrorCode : int {
+    InvalidArgument = 5,
     Overflow = 6,
     TableFull = 9,
     DivisionByZero = 11,

@@ -137,6 +137,43 @@ TEST_F(CalculationCommandsTest, AStoredDiagonalBeyondTheModelsLimitIsClamped) {
     EXPECT_DOUBLE_EQ(state().screenDiagonal, 200);
 }
 
+TEST_F(CalculationCommandsTest, LeavingTheFocusedBoxAfterOpenKeepsTheOpenedValues) {
+    // Open comes from a menu, so a value box may still have the focus; leaving it afterwards
+    // must not solve again from the rounded distance the box now shows.
+    ASSERT_TRUE(start({kModelPlain}));
+    calculator->onZoomClicked(kZoomTele);
+    type(1, "201");  // 251.25 inches away at TELE, shown as 251
+    ASSERT_TRUE(saveAs("tele.cf"));
+    type(1, "100");
+    calculator->onValueFocus(0);
+    ASSERT_TRUE(open("tele.cf"));
+    calculator->onValueFocusLost(0);
+    EXPECT_DOUBLE_EQ(state().screenDiagonal, 201);
+    EXPECT_DOUBLE_EQ(state().projectionDistance, 251.25);
+}
+
+TEST_F(CalculationCommandsTest, AnAspectTheModelNoLongerOffersIsRefused) {
+    ASSERT_TRUE(start({kModelPlain, kModelTeleOnly}));
+    calculator->onAspectClicked(3);
+    ASSERT_TRUE(saveAs("wide.cf"));
+    // The catalogue now offers 4:3 only for that model.
+    dir.write("ModelInfo.ini", std::string(kCatalogueHeader) + kModelTeleOnly + "\n" +
+                                   replaceAll(kModelPlain, ",0,15,", ",0,1,") + "\n");
+    restart();
+    const Boxes shown = view.valueTexts;
+    EXPECT_FALSE(open("wide.cf"));
+    ASSERT_EQ(view.errors.size(), 1u);
+    EXPECT_EQ(view.errors[0].number, 5);
+    EXPECT_NE(view.errors[0].description.find("wide.cf, lines 65 and 66"), std::string::npos)
+        << view.errors[0].description;
+    EXPECT_NE(view.errors[0].description.find("16 : 10"), std::string::npos);
+    EXPECT_EQ(view.selectedModelRow, 0);
+    EXPECT_EQ(view.checkedOption(OptionGroup::Aspect), 0);
+    EXPECT_EQ(view.valueTexts, shown);
+    EXPECT_EQ(calculator->currentFile(), "");
+    EXPECT_TRUE(calculator->calculatorReady());
+}
+
 struct BadFile {
     const char* name;
     int number;

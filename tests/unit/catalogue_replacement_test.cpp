@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "controller_fixture.h"
 #include "failing_file_system.h"
 
@@ -107,25 +109,63 @@ TEST_F(CatalogueReplacementTest, AnUnreadableCatalogueIsReportedAndTheProgramGoe
     }
 }
 
-TEST_F(CatalogueReplacementTest, AFailingRenameRestoresTheCatalogue) {
+// A file operation of the replacement that fails, on the file it concerns.
+struct InjectedFailure {
+    const char* step;
+    FailingFileSystem::Operation operation;
+    const char* file;
+};
+
+void PrintTo(const InjectedFailure& f, std::ostream* os) {
+    *os << f.step;
+}
+
+class FailingReplacementTest : public CatalogueReplacementTest,
+                               public ::testing::WithParamInterface<InjectedFailure> {};
+
+TEST_P(FailingReplacementTest, IsReportedAndPutsEverythingBack) {
     FailingFileSystem failing;
     fileSystem = &failing;
     ASSERT_TRUE(start({kModelPlain, kModelTeleOnly}));
+    dir.write("OLD.ini", "an older catalogue");
+    workOnSecondModel();
+    const Boxes shown = view.valueTexts;
     const std::string before = dir.read("ModelInfo.ini");
-    // Installing the candidate fails; putting the old catalogue back works.
-    bool failed = false;
-    failing.fails = [&failed](FailingFileSystem::Operation op, const fs::path& p) {
-        if (failed || op != FailingFileSystem::Operation::Rename) return false;
-        failed = p.filename() == "ModelInfo.ini";
-        return failed;
+    const InjectedFailure injected = GetParam();
+    failing.fails = [&injected](FailingFileSystem::Operation op, const fs::path& p) {
+        return op == injected.operation && p.filename() == injected.file;
     };
     choose(candidate("new.ini", std::string(kModelWideOnly16x9) + "\n"));
     ASSERT_EQ(view.errors.size(), 1u);
     EXPECT_EQ(view.errors[0].number, 70);
+    EXPECT_NE(view.errors[0].description.find(injected.file), std::string::npos)
+        << view.errors[0].description;
     EXPECT_EQ(dir.read("ModelInfo.ini"), before);
     EXPECT_FALSE(fs::exists(dir.path() / "~tmp.ini"));
     EXPECT_EQ(view.modelRows.size(), 2u);
+    EXPECT_EQ(view.selectedModelRow, 1);
+    EXPECT_EQ(view.valueTexts, shown);
+    EXPECT_EQ(calculator->state().appFolder, dir.path().string() + "/");
     EXPECT_TRUE(calculator->calculatorReady());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, FailingReplacementTest,
+    ::testing::Values(InjectedFailure{"copying the candidate", FailingFileSystem::Operation::Write,
+                                      "~tmp.ini"},
+                      InjectedFailure{"keeping the catalogue as OLD.ini",
+                                      FailingFileSystem::Operation::Copy, "OLD.ini"},
+                      InjectedFailure{"installing the candidate",
+                                      FailingFileSystem::Operation::Rename, "ModelInfo.ini"}));
+
+TEST_F(CatalogueReplacementTest, LeavingTheFocusedBoxAfterwardsKeepsTheNewModelsValues) {
+    // The command comes from a menu, so a value box may still have the focus.
+    calculator->onValueFocus(0);
+    choose(candidate("new.ini", std::string(kModelWideOnly16x9) + "\n"));
+    const CalculatorState after = state();
+    calculator->onValueFocusLost(0);
+    EXPECT_EQ(state().screenDiagonal, after.screenDiagonal);
+    EXPECT_EQ(state().projectionDistance, after.projectionDistance);
 }
 
 TEST_F(CatalogueReplacementTest, AReadOnlyDataFolderMovesToTheUsersFolder) {
@@ -149,6 +189,54 @@ TEST_F(CatalogueReplacementTest, AReadOnlyDataFolderMovesToTheUsersFolder) {
     EXPECT_EQ(calculator->state().appFolder, user.string() + "/");
     EXPECT_EQ(calculator->readVersionText(), "1.00");  // the language file moved along
     EXPECT_EQ(view.modelRows.at(0).name, "Wide 169");
+}
+
+TEST_F(CatalogueReplacementTest, ARefusedCandidateLeavesNoCatalogueInTheUsersFolder) {
+    // Otherwise the next start would read the user's folder instead of the installed data.
+    FailingFileSystem failing;
+    fileSystem = &failing;
+    ASSERT_TRUE(start({kModelPlain, kModelTeleOnly}));
+    const fs::path data = dir.path();
+    failing.fails = [data](FailingFileSystem::Operation op, const fs::path& p) {
+        return op != FailingFileSystem::Operation::Read && p.parent_path() == data;
+    };
+    const fs::path user = elsewhere.path() / "share" / "projcalc";
+    calculator->setUserDataFolder(user);
+    choose(candidate("empty.ini", ""));
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_FALSE(fs::exists(user / "ModelInfo.ini"));
+    EXPECT_FALSE(fs::exists(user / "~tmp.ini"));
+    EXPECT_EQ(calculator->state().appFolder, data.string() + "/");
+
+    // Installing fails late: the user's folder still holds no catalogue.
+    failing.fails = [data](FailingFileSystem::Operation op, const fs::path& p) {
+        return (op != FailingFileSystem::Operation::Read && p.parent_path() == data) ||
+               (op == FailingFileSystem::Operation::Rename && p.filename() == "ModelInfo.ini");
+    };
+    choose(candidate("new.ini", std::string(kModelWideOnly16x9) + "\n"));
+    ASSERT_EQ(view.errors.size(), 1u);
+    EXPECT_FALSE(fs::exists(user / "ModelInfo.ini"));
+    EXPECT_FALSE(fs::exists(user / "~tmp.ini"));
+    EXPECT_EQ(calculator->state().appFolder, data.string() + "/");
+    EXPECT_EQ(view.modelRows.size(), 2u);
+}
+
+TEST_F(CatalogueReplacementTest, WhenTheUsersFolderFailsTooNothingChanges) {
+    FailingFileSystem failing;
+    fileSystem = &failing;
+    ASSERT_TRUE(start({kModelPlain, kModelTeleOnly}));
+    failing.fails = [](FailingFileSystem::Operation op, const fs::path&) {
+        return op != FailingFileSystem::Operation::Read;
+    };
+    calculator->setUserDataFolder(elsewhere.path() / "share" / "projcalc");
+    workOnSecondModel();
+    const Boxes shown = view.valueTexts;
+    choose(candidate("new.ini", std::string(kModelWideOnly16x9) + "\n"));
+    ASSERT_EQ(view.errors.size(), 1u);
+    EXPECT_EQ(calculator->state().appFolder, dir.path().string() + "/");
+    EXPECT_EQ(view.modelRows.size(), 2u);
+    EXPECT_EQ(view.valueTexts, shown);
+    EXPECT_TRUE(calculator->calculatorReady());
 }
 
 }  // namespace

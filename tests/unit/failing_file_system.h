@@ -12,7 +12,7 @@ namespace projcalc {
 // The real file system, except that chosen operations on chosen paths fail the way a full disk,
 // a read-only folder or a broken device would.
 class FailingFileSystem final : public FileSystem {
-public:
+  public:
     enum class Operation { Read, Write, Copy, Rename, Remove, CreateFolder };
     // Decides whether an operation on a path fails; it fails with `errorNumber`.
     std::function<bool(Operation, const std::filesystem::path&)> fails =
@@ -49,7 +49,7 @@ public:
         return real_.createFolder(path);
     }
 
-private:
+  private:
     std::optional<AppError> failure(Operation operation, const std::filesystem::path& path) {
         if (!fails(operation, path)) return std::nullopt;
         return fileError(std::error_code(errorNumber, std::generic_category()), path.string());
