@@ -7,6 +7,7 @@
 #include <string>
 
 #include "controller_fixture.h"
+#include "util/text.h"
 
 namespace projcalc {
 namespace {
@@ -207,6 +208,71 @@ INSTANTIATE_TEST_SUITE_P(
                       TypedValue{"1e308", 0, 1, "300"}, TypedValue{"&HFFFFFFFF", 0, 1, "300"},
                       TypedValue{"&H64", 0, 0, "100"}, TypedValue{" 1 2 0 cm", 0, 0, "120"},
                       TypedValue{"", 0, 1, "300"}, TypedValue{"\xff\xfe", 0, 1, "300"}));
+
+}  // namespace
+}  // namespace projcalc
+
+namespace projcalc {
+namespace {
+
+// Calculation files cut after every line, or holding a huge model name, or extra values.
+class BadCalculationFileInputTest : public ControllerFixture {
+  protected:
+    std::string saved;
+
+    void SetUp() override {
+        ASSERT_TRUE(start({kModelPlain, kModelTeleOnly}));
+        view.dialogAnswers.push_back((dir.path() / "good.cf").string());
+        ASSERT_TRUE(calculator->saveCalculationFileAs());
+        saved = dir.read("good.cf");
+        type(1, "150");
+    }
+    bool open(const std::string& contents) {
+        dir.write("bad.cf", contents);
+        view.dialogAnswers.push_back((dir.path() / "bad.cf").string());
+        return calculator->openCalculationFile();
+    }
+};
+
+TEST_F(BadCalculationFileInputTest, AFileCutAnywhereIsReportedAndLosesNothing) {
+    const std::vector<std::string_view> lines = splitLines(saved);
+    ASSERT_EQ(lines.size(), 76u);
+    for (std::size_t keep = 0; keep < 76; ++keep) {
+        std::string cut;
+        for (std::size_t i = 0; i < keep; ++i)
+            cut += std::string(lines[i]) + "\r\n";
+        view.errors.clear();
+        EXPECT_FALSE(open(cut)) << keep;
+        ASSERT_EQ(view.errors.size(), 1u) << keep;
+        EXPECT_EQ(view.errors[0].number, 62) << keep;
+        EXPECT_EQ(view.valueTexts[1], "150") << keep;
+        EXPECT_EQ(calculator->currentFile(), (dir.path() / "good.cf").string());
+    }
+    // Cut inside the last value's line: a shorter number is still a number.
+    EXPECT_TRUE(open(saved.substr(0, saved.size() - 3)));
+}
+
+TEST_F(BadCalculationFileInputTest, AHugeModelNameJoinsTheListAsAnyOther) {
+    const std::string name(1 << 20, 'N');
+    std::string text = saved;
+    text.replace(1, std::string("Plain 100").size(), name);
+    EXPECT_TRUE(open(text));
+    EXPECT_EQ(view.modelRows.back().name.size(), name.size());
+    EXPECT_FALSE(showsNonFinite(view));
+}
+
+TEST_F(BadCalculationFileInputTest, ExtraValuesAreIgnored) {
+    EXPECT_TRUE(open(saved + "\"more\",1,2,#TRUE#\r\n" + saved));
+    EXPECT_EQ(view.valueTexts[1], "300");
+    EXPECT_TRUE(view.errors.empty());
+}
+
+TEST_F(BadCalculationFileInputTest, BinaryGarbageIsATypeMismatch) {
+    EXPECT_FALSE(open(std::string("\x00\xff\x01,\x02\"", 6)));
+    ASSERT_EQ(view.errors.size(), 1u);
+    EXPECT_EQ(view.errors[0].number, 13);
+    EXPECT_EQ(view.valueTexts[1], "150");
+}
 
 }  // namespace
 }  // namespace projcalc
