@@ -1,6 +1,7 @@
 #include "util/file_system.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <random>
@@ -15,6 +16,9 @@ struct FileCloser {
     void operator()(std::FILE* f) const noexcept { std::fclose(f); }
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+// No file the program reads (a catalogue, a language file, a calculation) comes near this size.
+constexpr std::uintmax_t kMaxReadSize = 64ULL * 1024 * 1024;
 
 std::error_code lastError() {
     return {errno, std::generic_category()};
@@ -38,8 +42,18 @@ fs::path temporaryBeside(const fs::path& path) {
 
 std::optional<AppError> LocalFileSystem::readFile(const fs::path& path, std::string& contents) {
     std::error_code ec;
-    if (fs::is_directory(path, ec)) {
+    const fs::file_status status = fs::status(path, ec);
+    if (fs::is_directory(status)) {
         return makeError(ErrorCode::PathFileAccess, quoted(path) + " is a folder, not a file");
+    }
+    // A pipe or a device would never end or never fit: only regular files are read.
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+        return makeError(ErrorCode::PathFileAccess, quoted(path) + " is not a regular file");
+    }
+    if (fs::is_regular_file(status) && fs::file_size(path, ec) > kMaxReadSize) {
+        return makeError(ErrorCode::PathFileAccess,
+                         quoted(path) + " is larger than " +
+                             std::to_string(kMaxReadSize / (1024 * 1024)) + " MB");
     }
     errno = 0;
     FilePtr file(std::fopen(path.c_str(), "rb"));
@@ -49,6 +63,9 @@ std::optional<AppError> LocalFileSystem::readFile(const fs::path& path, std::str
     for (;;) {
         const std::size_t n = std::fread(buffer, 1, sizeof buffer, file.get());
         contents.append(buffer, n);
+        if (contents.size() > kMaxReadSize) {
+            return makeError(ErrorCode::PathFileAccess, quoted(path) + " is too large to read");
+        }
         if (n < sizeof buffer) {
             if (std::ferror(file.get())) {
                 return makeError(ErrorCode::DeviceIo, "cannot read " + quoted(path));

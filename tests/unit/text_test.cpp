@@ -1,12 +1,14 @@
 #include "util/text.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "test_support.h"
+#include "util/file_system.h"
 #include "util/paths.h"
 #include "util/profile.h"
 #include "util/text_decoding.h"
@@ -108,6 +110,29 @@ TEST(Profile, ReadProfileStringGivesEmptyForMissingFilesSectionsAndKeys) {
     EXPECT_EQ(readProfileString(file, "Language", "Missing"), "");
     EXPECT_EQ(readProfileString(file, "Other", "Caption"), "");
     EXPECT_EQ(readProfileString(dir.path() / "none.ini", "Language", "Caption"), "");
+}
+
+}  // namespace
+}  // namespace projcalc
+
+namespace projcalc {
+namespace {
+
+TEST(LocalFileSystem, ReadsOnlyRegularFilesOfSensibleSize) {
+    TempDir dir;
+    std::string contents;
+    const auto fifo = dir.path() / "pipe.cf";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const auto error = localFileSystem().readFile(fifo, contents);  // must not block
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(error->number, 75);
+    EXPECT_NE(error->description.find("not a regular file"), std::string::npos);
+
+    const auto big = dir.path() / "big.ini";
+    std::filesystem::resize_file(dir.write("big.ini", ""), 65ULL * 1024 * 1024);  // sparse
+    const auto tooBig = localFileSystem().readFile(big, contents);
+    ASSERT_TRUE(tooBig.has_value());
+    EXPECT_NE(tooBig->description.find("larger than 64 MB"), std::string::npos);
 }
 
 }  // namespace
