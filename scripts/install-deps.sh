@@ -18,6 +18,9 @@ packages=(
   # looks at the printed page with pdftoppm (poppler-utils); cups-pdf gives a PDF printer for
   # trying Print by hand.
   cups printer-driver-cups-pdf poppler-utils
+  # The installation tests: the desktop entry is checked with desktop-file-validate, the file
+  # type with xmllint and update-mime-database, the manual pages with groff, reports with jq.
+  desktop-file-utils libxml2-utils shared-mime-info groff-base jq
 )
 
 missing=()
