@@ -2,10 +2,13 @@
 //
 //   projcalc [--data-dir DIR] [FILE]
 //
-// One copy runs per user; a second start ends at once without showing anything.
+// One copy runs per user. A later start hands its FILE to the running copy, which opens it and
+// comes to the front, and ends; without a FILE it just ends.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDeadlineTimer>
 #include <QFileInfo>
+#include <QThread>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -14,7 +17,10 @@
 #include <string_view>
 
 #include "app/first_paint_exit.h"
+#include "app/instance_channel.h"
 #include "app/single_instance.h"
+#include "app/title_report.h"
+#include "app/window_requests.h"
 #include "core/data_folder.h"
 #include "ui/main_window.h"
 #include "ui/program_style.h"
@@ -22,6 +28,21 @@
 namespace {
 
 constexpr int kExitUsage = 2;
+// How long a later start keeps trying to reach a copy that is still starting up or ending.
+constexpr int kHandOverMs = 10000;
+constexpr int kHandOverRetryMs = 100;
+
+constexpr const char* kDescription =
+    "Projection Distance Calculator: works out projection distance, screen diagonal,\n"
+    "image width and height, and the lens-to-image offsets of a video projector.\n"
+    "\n"
+    "One copy runs per user. Started again with a FILE, it hands the file to the\n"
+    "running copy, which opens it and comes to the front; without a FILE it ends.\n"
+    "\n"
+    "The catalogue (ModelInfo.ini) and the language file (Language.ini) are read\n"
+    "from --data-dir DIR; without it from $XDG_DATA_HOME/projcalc (else\n"
+    "~/.local/share/projcalc) when that holds a ModelInfo.ini, else from the\n"
+    "program's own folder when it holds one, else from <program folder>/../share/projcalc.";
 
 std::filesystem::path toPath(const QString& text) {
     return std::filesystem::path(text.toStdString());
@@ -39,6 +60,32 @@ bool printsOnly(int argc, char** argv) {
     return false;
 }
 
+// Makes this process the one running copy (nothing returned), or hands `file` (empty: none) to
+// the copy that runs and returns the exit code to end with. A copy that is still starting up
+// or just ending may not answer yet: the hand-over is tried again, and the lock taken over once
+// that copy has gone.
+std::optional<int> becomeOrHandOver(projcalc::app::SingleInstance& instance, const QString& folder,
+                                    const QString& file) {
+    using projcalc::app::SingleInstance;
+    const QDeadlineTimer deadline(kHandOverMs);
+    while (instance.acquire() == SingleInstance::Result::HeldByOther) {
+        const auto remaining = static_cast<int>(deadline.remainingTime());
+        if (remaining > 0 && projcalc::app::sendToRunningInstance(folder, file, remaining))
+            return 0;
+        if (deadline.hasExpired()) {
+            // Without a file nothing is lost: the running copy stays as it is.
+            if (file.isEmpty()) return 0;
+            std::fprintf(stderr,
+                         "projcalc: the running copy of the program did not answer, so %s was "
+                         "not opened; try again when it responds\n",
+                         qUtf8Printable(file));
+            return 1;
+        }
+        QThread::msleep(kHandOverRetryMs);
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -53,7 +100,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationVersion(QStringLiteral(PROJCALC_VERSION));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Projection Distance Calculator"));
+    parser.setApplicationDescription(QString::fromLatin1(kDescription));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption dataDirOption(
@@ -79,11 +126,32 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    projcalc::app::SingleInstance instance(projcalc::app::runtimeFolder());
-    if (instance.acquire() == projcalc::app::SingleInstance::Result::HeldByOther) return 0;
+    // A calculation file named on the command line opens as File > Open would open it.
+    const QString file = parser.positionalArguments().isEmpty()
+                             ? QString()
+                             : QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
+    const QString runtime = projcalc::app::runtimeFolder();
+    projcalc::app::SingleInstance instance(runtime);
+    if (const std::optional<int> exitCode = becomeOrHandOver(instance, runtime, file))
+        return *exitCode;
 
     projcalc::ui::useProgramStyle();
     projcalc::ui::MainWindow window;
+    if (projcalc::app::titleReportRequested()) projcalc::app::reportTitleChanges(window);
+    // Later starts reach this copy through a socket beside the lock. Without the lock (an
+    // unwritable runtime folder) there is no telling whose socket is there, so none is made.
+    auto* requests = new projcalc::app::WindowRequests(window);
+    std::unique_ptr<projcalc::app::InstanceServer> server;
+    if (instance.isLocked()) {
+        server = std::make_unique<projcalc::app::InstanceServer>(runtime);
+        QObject::connect(server.get(), &projcalc::app::InstanceServer::requested, requests,
+                         &projcalc::app::WindowRequests::add);
+        if (!server->listen()) {
+            std::fprintf(stderr, "projcalc: later starts cannot hand files to this window: %s\n",
+                         qUtf8Printable(server->errorString()));
+        }
+    }
+
     std::optional<std::filesystem::path> dataDir;
     if (parser.isSet(dataDirOption)) dataDir = toPath(parser.value(dataDirOption));
     const projcalc::DataFolderInputs folders = projcalc::dataFolderInputsFromEnvironment(
@@ -96,10 +164,7 @@ int main(int argc, char** argv) {
     if (projcalc::app::FirstPaintExit::requested())
         exitAfterPaint = std::make_unique<projcalc::app::FirstPaintExit>(&window);
     window.show();
-    // A calculation file named on the command line opens as Open would open it.
-    if (!parser.positionalArguments().isEmpty()) {
-        const QString file = QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
-        (void)window.calculator().openCalculationFile(file.toStdString());
-    }
+    if (!file.isEmpty()) (void)window.calculator().openCalculationFile(file.toStdString());
+    requests->start();
     return QCoreApplication::exec();
 }

@@ -19,6 +19,8 @@ class SingleInstance {
     explicit SingleInstance(const QString& folder);
 
     [[nodiscard]] Result acquire();
+    // Whether this copy holds the lock.
+    [[nodiscard]] bool isLocked() const { return lock_.isLocked(); }
     [[nodiscard]] const QString& path() const noexcept { return path_; }
 
   private:

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+namespace projcalc::ui {
+class MainWindow;
+}
+
+namespace projcalc::app {
+
+// Carries out what later starts of the program ask of the running window: come to the front and
+// open a calculation file as File > Open would, its messages shown in this window. Requests wait
+// until start() (the window has finished its own start-up) and while a modal dialog or message
+// box is open, so that a file never opens in the middle of another command.
+class WindowRequests : public QObject {
+  public:
+    explicit WindowRequests(ui::MainWindow& window);
+
+    // The window is up: requests that came early are carried out now.
+    void start();
+    // `file` is an absolute path, or empty to only bring the window to the front.
+    void add(const QString& file);
+
+  private:
+    void process();
+    void bringToFront();
+
+    ui::MainWindow& window_;
+    QStringList pending_;
+    QTimer retry_;  // looks again for a closed modal dialog
+    bool started_ = false;
+    bool busy_ = false;  // an open in progress may run an event loop that delivers more requests
+};
+
+}  // namespace projcalc::app

@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# The installation: `cmake --install` of a build into a temporary prefix, then what it installed.
+# The installed projcalc-cli reads its installed data; the installed window opens the file it is
+# started on, and a later start hands its own file to that window and ends with status 0.
+#
+#   installation_test.sh BUILD_DIR
+set -euo pipefail
+
+build_dir=${1:?usage: installation_test.sh BUILD_DIR}
+scratch=$(mktemp -d)
+first_pid=""
+cleanup() {
+  if [ -n "$first_pid" ]; then
+    kill "$first_pid" 2>/dev/null || true
+    wait "$first_pid" 2>/dev/null || true
+  fi
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  if [ -s "$scratch/first.err" ]; then
+    echo "--- standard error of the running window:" >&2
+    cat "$scratch/first.err" >&2
+  fi
+  exit 1
+}
+
+# Waits until the running window reports a title matching the pattern.
+wait_for_title() {
+  local pattern=$1
+  for ((i = 0; i < 300; i++)); do
+    grep -q "^title: $pattern\$" "$scratch/first.err" && return 0
+    kill -0 "$first_pid" 2>/dev/null || fail "the window ended before its title became $pattern"
+    sleep 0.1
+  done
+  fail "the window's title never became $pattern"
+}
+
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.txt")
+[ -n "$version" ] || fail "no project version in $build_dir/CMakeCache.txt"
+
+prefix=$scratch/prefix
+cmake --install "$build_dir" --prefix "$prefix" >"$scratch/install.log" 2>&1 ||
+  { cat "$scratch/install.log" >&2; fail "cmake --install failed"; }
+for file in bin/projcalc bin/projcalc-cli share/projcalc/ModelInfo.ini share/projcalc/Language.ini \
+  share/applications/projcalc.desktop share/icons/hicolor/scalable/apps/projcalc.svg \
+  share/mime/packages/projcalc.xml share/man/man1/projcalc.1 share/man/man1/projcalc-cli.1; do
+  [ -f "$prefix/$file" ] || fail "$file is not installed"
+done
+
+# A user with nothing of their own: empty home and data folders, a private runtime folder.
+mkdir -p "$scratch/home" "$scratch/data-home" "$scratch/plans"
+mkdir -m 700 "$scratch/runtime"
+export HOME=$scratch/home XDG_DATA_HOME=$scratch/data-home XDG_RUNTIME_DIR=$scratch/runtime
+export QT_QPA_PLATFORM=offscreen
+unset PROJCALC_EXIT_AFTER_FIRST_PAINT PROJCALC_REPORT_TITLE
+cd "$scratch"
+
+[ "$("$prefix/bin/projcalc-cli" --version)" = "projcalc-cli $version" ] ||
+  fail "projcalc-cli --version does not print \"projcalc-cli $version\""
+[ "$("$prefix/bin/projcalc" --version)" = "projcalc $version" ] ||
+  fail "projcalc --version does not print \"projcalc $version\""
+
+# The command-line tool on the installed data, saving the two plans the window opens below.
+"$prefix/bin/projcalc-cli" diagonal=100 save-as="$scratch/plans/first.cf" >"$scratch/cli.json" ||
+  fail "projcalc-cli failed on the installed data: $(cat "$scratch/cli.json")"
+jq -e '.errors == [] and .messages == [] and .boxes[1] == "100" and
+  (.model.name | length) > 0 and (.modelList | length) > 0 and
+  (.title | endswith(" [first]"))' "$scratch/cli.json" >/dev/null ||
+  fail "unexpected report of the installed projcalc-cli: $(cat "$scratch/cli.json")"
+[ "$(realpath "$(jq -r .dataFolder "$scratch/cli.json")")" = "$(realpath "$prefix/share/projcalc")" ] ||
+  fail "projcalc-cli read $(jq -r .dataFolder "$scratch/cli.json"), not the installed data"
+"$prefix/bin/projcalc-cli" diagonal=150 save-as="$scratch/plans/second plan.cf" >/dev/null ||
+  fail "projcalc-cli could not save the second plan"
+
+# The window on the first plan.
+PROJCALC_REPORT_TITLE=1 "$prefix/bin/projcalc" "$scratch/plans/first.cf" 2>"$scratch/first.err" &
+first_pid=$!
+wait_for_title '.*\[first\]'
+
+# A later start, from another folder with a relative name, hands its file to the window.
+status=0
+(cd "$scratch/plans" && PROJCALC_REPORT_TITLE=1 "$prefix/bin/projcalc" "second plan.cf") \
+  2>"$scratch/second.err" || status=$?
+[ "$status" -eq 0 ] || fail "the later start ended with status $status: $(cat "$scratch/second.err")"
+! grep -q '^title:' "$scratch/second.err" || fail "the later start made a window of its own"
+wait_for_title '.*\[second plan\]'
+
+# A later start without a file ends and leaves the window as it is.
+status=0
+PROJCALC_REPORT_TITLE=1 "$prefix/bin/projcalc" 2>"$scratch/third.err" || status=$?
+[ "$status" -eq 0 ] || fail "a later start without a file ended with status $status"
+! grep -q '^title:' "$scratch/third.err" || fail "a later start without a file made a window"
+sleep 0.3
+grep '^title:' "$scratch/first.err" | tail -n 1 | grep -q '\[second plan\]$' ||
+  fail "a later start without a file changed the window's title"
+kill -0 "$first_pid" 2>/dev/null || fail "the window ended"
+
+# A window that crashed leaves its lock and socket behind; the next start takes both over and a
+# start after it reaches the new window.
+kill -KILL "$first_pid"
+wait "$first_pid" 2>/dev/null || true
+[ -S "$XDG_RUNTIME_DIR/projcalc.socket" ] || fail "the crashed window left no socket to test with"
+PROJCALC_REPORT_TITLE=1 "$prefix/bin/projcalc" "$scratch/plans/first.cf" 2>"$scratch/first.err" &
+first_pid=$!
+wait_for_title '.*\[first\]'
+(cd "$scratch/plans" && "$prefix/bin/projcalc" "second plan.cf") 2>"$scratch/second.err" ||
+  fail "a start after the crash could not hand its file over: $(cat "$scratch/second.err")"
+wait_for_title '.*\[second plan\]'
+
+echo "installation test passed"

@@ -1,0 +1,125 @@
+// What the running window does with files that later starts hand to it: it opens them as
+// File > Open would, shows their messages itself, and never opens one in the middle of its own
+// start-up, a modal dialog or another open.
+#include "app/window_requests.h"
+
+#include <QDialog>
+#include <QtTest>
+
+#include "gui_fixture.h"
+
+using namespace projcalc;
+using namespace projcalc::gui_test;
+
+namespace {
+
+constexpr int kTimeoutMs = 10000;
+const QString kCaption = QStringLiteral("Projection Distance Calculator");
+
+// Saves the window's calculation as `name` in the data folder and returns its path.
+QString saveAs(WindowHarness& h, const DataFolder& data, const QString& name) {
+    const QString file = data.qpath() + QLatin1Char('/') + name;
+    h.window().setFileDialogHook([file](QWidget*, const ui::FileDialogRequest&) { return file; });
+    (void)h.window().calculator().saveCalculationFileAs();
+    return file;
+}
+
+// A window on its own data folder, with a saved plan.cf and a fresh title.
+struct RunningWindow {
+    DataFolder data;
+    WindowHarness h;
+    QString plan;
+
+    bool start() {
+        if (!h.start(data)) return false;
+        plan = saveAs(h, data, QStringLiteral("plan.cf"));
+        h.window().setWindowTitle(kCaption);
+        return !plan.isEmpty();
+    }
+};
+
+}  // namespace
+
+class WindowRequestsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void requestsWaitUntilTheWindowHasStarted() {
+        RunningWindow w;
+        QVERIFY(w.start());
+        auto* requests = new app::WindowRequests(w.h.window());
+        requests->add(w.plan);
+        QCOMPARE(w.h.window().windowTitle(), kCaption);
+
+        requests->start();
+        QCOMPARE(w.h.window().windowTitle(), kCaption + QStringLiteral(" [plan]"));
+        QVERIFY(w.h.messages().empty());
+    }
+
+    void requestWaitsWhileAModalDialogIsOpen() {
+        RunningWindow w;
+        QVERIFY(w.start());
+        auto* requests = new app::WindowRequests(w.h.window());
+        requests->start();
+        QDialog dialog(&w.h.window());
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+        requests->add(w.plan);
+        QTest::qWait(300);
+        QCOMPARE(w.h.window().windowTitle(), kCaption);
+        dialog.close();
+        QTRY_COMPARE_WITH_TIMEOUT(w.h.window().windowTitle(), kCaption + QStringLiteral(" [plan]"),
+                                  kTimeoutMs);
+    }
+
+    void messagesOfTheOpenAppearInTheWindow() {
+        RunningWindow w;
+        QVERIFY(w.start());
+        auto* requests = new app::WindowRequests(w.h.window());
+        requests->start();
+        w.data.write("broken.cf", "not a calculation\r\n");
+
+        requests->add(w.data.qpath() + QStringLiteral("/broken.cf"));
+        QCOMPARE(w.h.messages().size(), std::size_t{1});
+        QCOMPARE(w.h.messages()[0].icon, ui::MessageRequest::Icon::Critical);
+        QVERIFY(w.h.messages()[0].text.contains(QStringLiteral("broken.cf")));
+        QCOMPARE(w.h.window().windowTitle(), kCaption);  // the failed open changed nothing
+    }
+
+    void requestArrivingDuringAnOpenWaitsForIt() {
+        RunningWindow w;
+        QVERIFY(w.start());
+        auto* requests = new app::WindowRequests(w.h.window());
+        requests->start();
+        w.data.write("broken.cf", "not a calculation\r\n");
+        // The broken file's message box runs an event loop; the next request comes in there.
+        QString titleAfterNestedAdd;
+        w.h.window().setMessageHook([&](QWidget*, const ui::MessageRequest&) {
+            requests->add(w.plan);
+            titleAfterNestedAdd = w.h.window().windowTitle();
+        });
+
+        requests->add(w.data.qpath() + QStringLiteral("/broken.cf"));
+        QCOMPARE(titleAfterNestedAdd, kCaption);
+        QCOMPARE(w.h.window().windowTitle(), kCaption + QStringLiteral(" [plan]"));
+    }
+
+    void emptyRequestOnlyBringsTheWindowForward() {
+        RunningWindow w;
+        QVERIFY(w.start());
+        w.h.window().showMinimized();
+        auto* requests = new app::WindowRequests(w.h.window());
+        requests->start();
+
+        requests->add(QString());
+        QVERIFY(!w.h.window().isMinimized());
+        QVERIFY(w.h.window().isVisible());
+        QCOMPARE(w.h.window().windowTitle(), kCaption);
+        QVERIFY(w.h.messages().empty());
+    }
+};
+
+QTEST_MAIN(WindowRequestsTest)
+#include "window_requests_test.moc"
