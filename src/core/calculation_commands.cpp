@@ -16,12 +16,6 @@ namespace {
 
 const FileFilter kCalculationFilter{"CalculateFile (*.cf)", "*.cf"};
 
-std::string currentFolder() {
-    std::error_code ec;
-    const std::filesystem::path folder = std::filesystem::current_path(ec);
-    return ec ? std::string() : folder.string();
-}
-
 // The aspect option of a stored pair of aspect parts; any pair but 4:3, 16:9 and 16:10 is 5:4.
 int aspectIndexOf(double height, double width) {
     if (height == 3 && width == 4) return 0;

@@ -12,12 +12,6 @@ namespace {
 
 const FileFilter kCatalogueFilter{"ModelFile (*.ini)", "*.ini"};
 
-std::string currentFolder() {
-    std::error_code ec;
-    const std::filesystem::path folder = std::filesystem::current_path(ec);
-    return ec ? std::string() : folder.string();
-}
-
 }  // namespace
 
 void Calculator::replaceCatalogue() {

@@ -1,5 +1,8 @@
 #include "util/paths.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "util/file_system.h"
 
 namespace projcalc {
@@ -20,6 +23,12 @@ std::string withTrailingBackslash(std::string_view path) {
     std::string result(path);
     if (result.empty() || result.back() != kPathSeparator) result.push_back(kPathSeparator);
     return result;
+}
+
+std::string currentFolder() {
+    std::error_code ec;
+    const std::filesystem::path folder = std::filesystem::current_path(ec);
+    return ec ? std::string() : folder.string();
 }
 
 bool fileExists(const std::string& path) {

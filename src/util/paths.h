@@ -22,4 +22,7 @@ inline constexpr char kPathSeparator = '/';
 // way the file system compares them.
 [[nodiscard]] bool fileExists(const std::string& path);
 
+// The process's current folder, where file dialogs start; empty when it cannot be found.
+[[nodiscard]] std::string currentFolder();
+
 }  // namespace projcalc
