@@ -9,6 +9,7 @@
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QThread>
+#include <QTimer>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -16,8 +17,8 @@
 #include <optional>
 #include <string_view>
 
+#include "app/channel_module.h"
 #include "app/first_paint_exit.h"
-#include "app/instance_channel.h"
 #include "app/single_instance.h"
 #include "app/title_report.h"
 #include "app/window_requests.h"
@@ -31,6 +32,8 @@ constexpr int kExitUsage = 2;
 // How long a later start keeps trying to reach a copy that is still starting up or ending.
 constexpr int kHandOverMs = 10000;
 constexpr int kHandOverRetryMs = 100;
+// How long after the event loop starts the running copy begins to listen for later starts.
+constexpr int kListenDelayMs = 100;
 
 constexpr const char* kDescription =
     "Projection Distance Calculator: works out projection distance, screen diagonal,\n"
@@ -69,21 +72,34 @@ std::optional<int> becomeOrHandOver(projcalc::app::SingleInstance& instance, con
     using projcalc::app::SingleInstance;
     const QDeadlineTimer deadline(kHandOverMs);
     while (instance.acquire() == SingleInstance::Result::HeldByOther) {
+        const projcalc::app::ChannelApi* channel = projcalc::app::channelApi();
         const auto remaining = static_cast<int>(deadline.remainingTime());
-        if (remaining > 0 && projcalc::app::sendToRunningInstance(folder, file, remaining))
-            return 0;
-        if (deadline.hasExpired()) {
+        if (channel != nullptr && remaining > 0 && channel->send(folder, file, remaining)) return 0;
+        if (channel == nullptr || deadline.hasExpired()) {
             // Without a file nothing is lost: the running copy stays as it is.
             if (file.isEmpty()) return 0;
             std::fprintf(stderr,
-                         "projcalc: the running copy of the program did not answer, so %s was "
-                         "not opened; try again when it responds\n",
+                         "projcalc: the running copy of the program could not be reached, so %s "
+                         "was not opened there\n",
                          qUtf8Printable(file));
             return 1;
         }
         QThread::msleep(kHandOverRetryMs);
     }
     return std::nullopt;
+}
+
+// Hands what later starts send to `requests`. The server belongs to the window, so that the
+// socket goes before the lock does.
+void listenForLaterStarts(QWidget& window, projcalc::app::WindowRequests& requests,
+                          const QString& folder) {
+    const projcalc::app::ChannelApi* channel = projcalc::app::channelApi();
+    QString error;
+    const auto onRequest = [&requests](const QString& file) { requests.add(file); };
+    if (channel == nullptr || !channel->listen(folder, &window, onRequest, &error)) {
+        std::fprintf(stderr, "projcalc: later starts cannot hand files to this window%s%s\n",
+                     error.isEmpty() ? "" : ": ", qUtf8Printable(error));
+    }
 }
 
 }  // namespace
@@ -138,20 +154,7 @@ int main(int argc, char** argv) {
     projcalc::ui::useProgramStyle();
     projcalc::ui::MainWindow window;
     if (projcalc::app::titleReportRequested()) projcalc::app::reportTitleChanges(window);
-    // Later starts reach this copy through a socket beside the lock. Without the lock (an
-    // unwritable runtime folder) there is no telling whose socket is there, so none is made.
     auto* requests = new projcalc::app::WindowRequests(window);
-    std::unique_ptr<projcalc::app::InstanceServer> server;
-    if (instance.isLocked()) {
-        server = std::make_unique<projcalc::app::InstanceServer>(runtime);
-        QObject::connect(server.get(), &projcalc::app::InstanceServer::requested, requests,
-                         &projcalc::app::WindowRequests::add);
-        if (!server->listen()) {
-            std::fprintf(stderr, "projcalc: later starts cannot hand files to this window: %s\n",
-                         qUtf8Printable(server->errorString()));
-        }
-    }
-
     std::optional<std::filesystem::path> dataDir;
     if (parser.isSet(dataDirOption)) dataDir = toPath(parser.value(dataDirOption));
     const projcalc::DataFolderInputs folders = projcalc::dataFolderInputsFromEnvironment(
@@ -166,5 +169,14 @@ int main(int argc, char** argv) {
     window.show();
     if (!file.isEmpty()) (void)window.calculator().openCalculationFile(file.toStdString());
     requests->start();
+    // Later starts reach this copy through a socket beside the lock. It is made a moment after
+    // the window has appeared, so that loading the channel module never delays the window; a
+    // later start that comes sooner tries again until the socket is there. Without the lock (an
+    // unwritable runtime folder) there is no telling whose socket is there, so none is made.
+    if (instance.isLocked()) {
+        QTimer::singleShot(kListenDelayMs, &window, [&window, requests, runtime] {
+            listenForLaterStarts(window, *requests, runtime);
+        });
+    }
     return QCoreApplication::exec();
 }

@@ -49,6 +49,7 @@ for file in bin/projcalc bin/projcalc-cli share/projcalc/ModelInfo.ini share/pro
   share/mime/packages/projcalc.xml share/man/man1/projcalc.1 share/man/man1/projcalc-cli.1; do
   [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
+[ -n "$(find "$prefix" -name projcalc-channel.so)" ] || fail "the projcalc-channel module is not installed"
 
 # A user with nothing of their own: empty home and data folders, a private runtime folder.
 mkdir -p "$scratch/home" "$scratch/data-home" "$scratch/plans"
