@@ -185,7 +185,13 @@ std::string formatGeneral(double value) {
     const auto [ptr, ec] =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     if (ec != std::errc()) return "0";
-    return std::string(buffer, ptr);
+    std::string text(buffer, ptr);
+    // Near the largest double, 15 digits may round up past it; the shortest exact text does not.
+    if (readLeadingNumber(text).overflow) {
+        const auto exact = std::to_chars(buffer, buffer + sizeof buffer, value);
+        text.assign(buffer, exact.ptr);
+    }
+    return text;
 }
 
 std::string formatFixed(double value, int decimals) {

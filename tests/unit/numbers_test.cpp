@@ -94,6 +94,13 @@ INSTANTIATE_TEST_SUITE_P(Values, GeneralFormatTest,
                                            FormatCase{-0.0, "0"}, FormatCase{0.1 + 0.2, "0.3"},
                                            FormatCase{1234567.125, "1234567.125"}));
 
+TEST(GeneralFormat, TheLargestDoublesStayReadable) {
+    const double largest = std::numeric_limits<double>::max();
+    EXPECT_EQ(readLeadingNumber(formatGeneral(largest)).value, largest);
+    EXPECT_FALSE(readLeadingNumber(formatGeneral(-largest)).overflow);
+    EXPECT_EQ(formatGeneral(1e308), "1e+308");
+}
+
 TEST(FixedFormat, WritesTheDisplayPatterns) {
     EXPECT_EQ(formatFixed(100.0, 0), "100");
     EXPECT_EQ(formatFixed(99.5, 0), "100");
