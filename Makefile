@@ -39,9 +39,10 @@ run: build
 		echo "The projcalc window is not built yet; the engine and its tests are."; \
 	fi
 
+# Every benchmark of the optimised build, start-up included, as one Markdown table (bench/report.sh).
 bench:
 	@$(MAKE) --no-print-directory build PRESET=release
-	@build/release/bench/projcalc_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	@bench/report.sh build/release
 
 # Start-up time and peak memory of projcalc against a bare Qt window (bench/startup.sh).
 bench-startup:

@@ -3,6 +3,9 @@
 #
 #   bench/startup.sh [BUILD_DIR]        (default build/release; RUNS=20 pairs)
 #
+# With RESULTS=FILE it also writes the medians to FILE as shell assignments (app_ms, base_ms,
+# app_kb, base_kb, runs) for bench/report.sh.
+#
 # Both programs run on the offscreen platform with a private runtime folder and end right after
 # their first complete paint (PROJCALC_EXIT_AFTER_FIRST_PAINT=1). The runs are interleaved, each
 # one must end with exit code 0 and its "painted" marker, and the script prints the median wall
@@ -68,6 +71,10 @@ app_ms=$(median "$scratch/app" 1)
 base_ms=$(median "$scratch/baseline" 1)
 app_kb=$(median "$scratch/app" 2)
 base_kb=$(median "$scratch/baseline" 2)
+if [ -n "${RESULTS:-}" ]; then
+  printf 'app_ms=%s\nbase_ms=%s\napp_kb=%s\nbase_kb=%s\nruns=%s\n' \
+    "$app_ms" "$base_ms" "$app_kb" "$base_kb" "$runs" >"$RESULTS"
+fi
 awk -v am="$app_ms" -v bm="$base_ms" -v ak="$app_kb" -v bk="$base_kb" -v n="$runs" 'BEGIN {
   printf "start-up to first paint, median of %d interleaved runs each\n", n
   printf "  projcalc           %8.1f ms   %8d KB peak\n", am, ak

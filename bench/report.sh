@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Every benchmark of an optimised build in one Markdown table: the start-up protocol
+# (bench/startup.sh), the engine benchmarks (projcalc_bench) and the painted commit
+# (projcalc_scene_bench), with the machine they ran on. `make bench` runs it.
+#
+#   bench/report.sh [BUILD_DIR]          (default build/release; REPETITIONS=5, RUNS=20)
+#
+# Benchmark times are the median of REPETITIONS repetitions; start-up time and peak memory the
+# median of RUNS interleaved runs of projcalc and the bare Qt window.
+set -euo pipefail
+
+build_dir=${1:-build/release}
+repetitions=${REPETITIONS:-5}
+here=$(cd "$(dirname "$0")" && pwd)
+for program in bench/projcalc_bench bench/projcalc_scene_bench; do
+  [ -x "$build_dir/$program" ] || { echo "report.sh: $build_dir/$program is not built" >&2; exit 1; }
+done
+command -v jq >/dev/null || { echo "report.sh: jq is missing (scripts/install-deps.sh)" >&2; exit 1; }
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+# Runs one benchmark program's chosen benchmarks and keeps the JSON.
+run_benchmarks() {
+  local program=$1 filter=$2 output=$3
+  QT_QPA_PLATFORM=offscreen "$build_dir/$program" --benchmark_filter="$filter" \
+    --benchmark_repetitions="$repetitions" --benchmark_report_aggregates_only=true \
+    --benchmark_format=json >"$output" 2>"$scratch/stderr" ||
+    { cat "$scratch/stderr" >&2; echo "report.sh: $program failed" >&2; exit 1; }
+}
+
+echo "Running the engine benchmarks..." >&2
+run_benchmarks bench/projcalc_bench 'BM_SolveAndShowResults|BM_LoadThousandModels' \
+  "$scratch/engine.json"
+echo "Running the scene benchmark..." >&2
+run_benchmarks bench/projcalc_scene_bench 'BM_CommitChainPaintingBothViews' "$scratch/scene.json"
+echo "Running the start-up protocol..." >&2
+RESULTS=$scratch/startup "$here/startup.sh" "$build_dir" >&2
+# shellcheck source=/dev/null
+. "$scratch/startup"
+
+# The median time of one benchmark, in a readable unit.
+median_of() {
+  jq -r --arg name "$2_median" '
+    .benchmarks[] | select(.name == $name) |
+    (.real_time * ({"ns": 1, "us": 1e3, "ms": 1e6, "s": 1e9}[.time_unit])) as $ns |
+    if $ns < 1e3 then "\($ns * 10 | round / 10) ns"
+    elif $ns < 1e6 then "\($ns / 1e2 | round / 10) µs"
+    else "\($ns / 1e5 | round / 10) ms" end' "$1"
+}
+solve=$(median_of "$scratch/engine.json" BM_SolveAndShowResults)
+load=$(median_of "$scratch/engine.json" BM_LoadThousandModels)
+commit=$(median_of "$scratch/scene.json" BM_CommitChainPaintingBothViews)
+for value in "$solve" "$load" "$commit"; do
+  [ -n "$value" ] || { echo "report.sh: a benchmark reported no median" >&2; exit 1; }
+done
+
+cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
+debian=$(cat /etc/debian_version 2>/dev/null || echo unknown)
+awk -v am="$app_ms" -v bm="$base_ms" -v ak="$app_kb" -v bk="$base_kb" -v n="$runs" \
+  -v r="$repetitions" -v solve="$solve" -v load="$load" -v commit="$commit" \
+  -v cores="$(nproc)" -v cpu="$cpu" -v debian="$debian" 'BEGIN {
+  tr = am / bm; mr = ak / bk
+  verdict = "within target"
+  if (tr > 1.5 || mr > 1.3) verdict = "OVER TARGET"
+  printf "| Measure | projcalc | Bare Qt window | Ratio (target) |\n"
+  printf "|---|---:|---:|---:|\n"
+  printf "| Start-up to first paint (median of %d runs) | %.1f ms | %.1f ms | %.2f (at most 1.5) |\n",
+    n, am, bm, tr
+  printf "| Peak memory at first paint | %.1f MB | %.1f MB | %.2f (at most 1.3) |\n",
+    ak / 1024, bk / 1024, mr
+  printf "| One solve pass: CalcScreenSize + showResults | %s | | |\n", solve
+  printf "| A full commit with both scenes painted | %s | | |\n", commit
+  printf "| Loading a catalogue of 1000 models | %s | | |\n", load
+  printf "\nStart-up and memory %s. Benchmark times are medians of %d repetitions.\n", verdict, r
+  printf "Measured on %s cores, %s, Debian %s.\n", cores, cpu, debian
+}'
