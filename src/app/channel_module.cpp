@@ -10,8 +10,10 @@ namespace {
 bool listenForLaterStarts(const QString& folder, QObject* parent,
                           std::function<void(const QString&)> onRequest, QString* error) {
     auto* server = new projcalc::app::InstanceServer(folder, parent);
+    // Queued: a file opens from the event loop, not inside the socket's handler, whatever
+    // message boxes its opening shows.
     QObject::connect(server, &projcalc::app::InstanceServer::requested, parent,
-                     std::move(onRequest));
+                     std::move(onRequest), Qt::QueuedConnection);
     if (server->listen()) return true;
     if (error != nullptr) *error = server->errorString();
     server->deleteLater();
