@@ -29,6 +29,20 @@ class CatalogueReplacementTest : public ControllerFixture {
         calculator->onModelPicked(1);
         type(1, "120");
     }
+    // Starts again on a data folder that can be read but not written; the user's folder, where
+    // the catalogue moves to, is `user`.
+    FailingFileSystem readOnlyData;
+    fs::path user;
+    void startWithReadOnlyDataFolder() {
+        fileSystem = &readOnlyData;
+        ASSERT_TRUE(start({kModelPlain, kModelTeleOnly}));
+        readOnlyData.fails = [data = dir.path()](FailingFileSystem::Operation op,
+                                                 const fs::path& p) {
+            return op != FailingFileSystem::Operation::Read && p.parent_path() == data;
+        };
+        user = elsewhere.path() / "share" / "projcalc";
+        calculator->setUserDataFolder(user);
+    }
 };
 
 TEST_F(CatalogueReplacementTest, CancellingChangesNothing) {
@@ -169,15 +183,7 @@ TEST_F(CatalogueReplacementTest, LeavingTheFocusedBoxAfterwardsKeepsTheNewModels
 }
 
 TEST_F(CatalogueReplacementTest, AReadOnlyDataFolderMovesToTheUsersFolder) {
-    FailingFileSystem failing;
-    fileSystem = &failing;
-    ASSERT_TRUE(start({kModelPlain, kModelTeleOnly}));
-    const fs::path data = dir.path();
-    failing.fails = [data](FailingFileSystem::Operation op, const fs::path& p) {
-        return op != FailingFileSystem::Operation::Read && p.parent_path() == data;
-    };
-    const fs::path user = elsewhere.path() / "share" / "projcalc";
-    calculator->setUserDataFolder(user);
+    ASSERT_NO_FATAL_FAILURE(startWithReadOnlyDataFolder());
     const std::string before = dir.read("ModelInfo.ini");
     choose(candidate("new.ini", std::string(kModelWideOnly16x9) + "\n"));
     EXPECT_TRUE(view.errors.empty()) << view.errors.front().description;
@@ -193,15 +199,8 @@ TEST_F(CatalogueReplacementTest, AReadOnlyDataFolderMovesToTheUsersFolder) {
 
 TEST_F(CatalogueReplacementTest, ARefusedCandidateLeavesNoCatalogueInTheUsersFolder) {
     // Otherwise the next start would read the user's folder instead of the installed data.
-    FailingFileSystem failing;
-    fileSystem = &failing;
-    ASSERT_TRUE(start({kModelPlain, kModelTeleOnly}));
+    ASSERT_NO_FATAL_FAILURE(startWithReadOnlyDataFolder());
     const fs::path data = dir.path();
-    failing.fails = [data](FailingFileSystem::Operation op, const fs::path& p) {
-        return op != FailingFileSystem::Operation::Read && p.parent_path() == data;
-    };
-    const fs::path user = elsewhere.path() / "share" / "projcalc";
-    calculator->setUserDataFolder(user);
     choose(candidate("empty.ini", ""));
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_FALSE(fs::exists(user / "ModelInfo.ini"));
@@ -209,7 +208,7 @@ TEST_F(CatalogueReplacementTest, ARefusedCandidateLeavesNoCatalogueInTheUsersFol
     EXPECT_EQ(calculator->state().appFolder, data.string() + "/");
 
     // Installing fails late: the user's folder still holds no catalogue.
-    failing.fails = [data](FailingFileSystem::Operation op, const fs::path& p) {
+    readOnlyData.fails = [data](FailingFileSystem::Operation op, const fs::path& p) {
         return (op != FailingFileSystem::Operation::Read && p.parent_path() == data) ||
                (op == FailingFileSystem::Operation::Rename && p.filename() == "ModelInfo.ini");
     };
