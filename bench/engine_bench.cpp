@@ -1,11 +1,12 @@
-// Engine benchmarks: one solve with its display, and loading a full catalogue.
+// Engine benchmarks: one solve with its read-out, a survey of a full catalogue, and loading one.
 #include <benchmark/benchmark.h>
 
 #include <string>
 #include <vector>
 
-#include "calc/solver.h"
-#include "core/memory_view.h"
+#include "calc/readout.h"
+#include "calc/solve.h"
+#include "calc/survey.h"
 #include "models/model_catalogue.h"
 
 namespace projcalc {
@@ -28,32 +29,20 @@ ModelRecord benchModel() {
     return m;
 }
 
-// One solve from a typed diagonal plus the display of all results, on a 16:9 image at TELE
+// One solve from a typed diagonal plus the read-out of all results, on a 16:9 image at TELE
 // (the longest offset path).
-void BM_SolveAndShowResults(benchmark::State& bench) {
-    CalculatorState state;
-    state.modelTable = {benchModel()};
-    state.aspectIndex = 2;
-    state.aspectWidth = 16;
-    state.aspectHeight = 9;
-    state.aspectRatio = 16.0 / 9.0;
-    state.zoomEnd = 1;
-    state.offsetScale169 = 1.1;
-    state.wideOffsetCoefficients = {0.5, 0.1};
-    state.teleOffsetCoefficients = {0.55, 0.12};
-    state.limits = state.modelTable[0].limits;
-    bool clamp = false;
-    const LimitMessages messages;
-    MemoryView view;
-    SolverContext context{state, clamp, messages, view};
+void BM_SolveAndReadout(benchmark::State& bench) {
+    const ModelTraits model = traitsOf(benchModel());
+    const Options options{Aspect::R16x9, Zoom::Tele, Mount::Bottom};
     double diagonal = 100;
     for (auto _ : bench) {
-        benchmark::DoNotOptimize(CalcScreenSize(context, kSolveDiagonal, diagonal));
-        showResults(state, view);
+        const SolveResult result =
+            solve(model, options, {Quantity::Diagonal, diagonal}, OnLimit::Reject);
+        benchmark::DoNotOptimize(readout(model, options, Unit::Feet, *result.solution()));
         diagonal = diagonal < 250 ? diagonal + 1 : 100;
     }
 }
-BENCHMARK(BM_SolveAndShowResults);
+BENCHMARK(BM_SolveAndReadout);
 
 std::string catalogueText(int models) {
     std::string text = "Name,min,max,...\n";
@@ -64,6 +53,22 @@ std::string catalogueText(int models) {
     }
     return text;
 }
+
+// Every model of a 1000-model catalogue at both zoom ends, for one screen diagonal.
+void BM_SurveyThousandModels(benchmark::State& bench) {
+    std::vector<ModelRecord> records;
+    (void)parseModelCatalogue(catalogueText(1000), "ModelInfo.ini", records);
+    std::vector<ModelTraits> models;
+    for (const ModelRecord& record : records)
+        models.push_back(traitsOf(record));
+    double diagonal = 100;
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(
+            survey(models, Aspect::R16x9, Mount::Top, {Quantity::Diagonal, diagonal}));
+        diagonal = diagonal < 250 ? diagonal + 1 : 100;
+    }
+}
+BENCHMARK(BM_SurveyThousandModels)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadThousandModels(benchmark::State& bench) {
     const std::string text = catalogueText(1000);

@@ -11,7 +11,6 @@
 
 #include "core/calculator.h"
 #include "core/memory_view.h"
-#include "diagrams/design_sizes.h"
 #include "ui/scene_view.h"
 
 namespace projcalc {
@@ -23,7 +22,7 @@ class PaintingView : public MemoryView {
   public:
     PaintingView() {
         for (const DiagramId id : {DiagramId::Front, DiagramId::Side}) {
-            const Size size = designSize(id == DiagramId::Front ? "picDraw1" : "picDraw2");
+            const Size size = id == DiagramId::Front ? frontSizes.picture : sideSizes.picture;
             Picture& picture = pictureOf(id);
             picture.view.resize(size.width, size.height);
             picture.image = QImage(size.width, size.height, QImage::Format_ARGB32_Premultiplied);
@@ -64,9 +63,9 @@ void runCommits(benchmark::State& bench, bool painting) {
     const std::array<std::string, 2> diagonals = {"100", "120"};
     std::size_t round = 0;
     for (auto _ : bench) {
-        calculator.onValueFocus(1);
-        view.valueTexts[1] = diagonals[round++ % 2];
-        calculator.commitValue(1);
+        calculator.onValueFocus(Quantity::Diagonal);
+        view.boxText(Quantity::Diagonal) = diagonals[round++ % 2];
+        calculator.commitValue(Quantity::Diagonal);
     }
     if (view.frontScene.items.empty() || view.sideScene.items.empty()) {
         bench.SkipWithError("a diagram was not drawn");

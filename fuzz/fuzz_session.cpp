@@ -15,7 +15,12 @@
 
 namespace {
 
+using projcalc::Aspect;
+using projcalc::Mount;
 using projcalc::OptionGroup;
+using projcalc::Quantity;
+using projcalc::Unit;
+using projcalc::Zoom;
 
 const char* kLanguage =
     "[Language]\nCaption=Calc\nFontName=Sans\nFontSize=8\nmsg1=none %1\n"
@@ -30,9 +35,10 @@ bool finite(double v) {
     return std::isfinite(v);
 }
 
-void checkShown(const projcalc::MemoryView& view, const projcalc::CalculatorState& s) {
-    for (double v : {s.screenWidth, s.screenHeight, s.screenDiagonal, s.projectionDistance,
-                     s.offsetA, s.offsetB, s.frontViewScale, s.currentMaxDiagonal}) {
+void checkShown(const projcalc::MemoryView& view, const projcalc::Calculation& c) {
+    const projcalc::Solution& r = c.results;
+    for (double v : {r.width, r.height, r.diagonal, r.distance, r.offsetA, r.offsetB, c.frontScale,
+                     c.currentLimits().largest}) {
         if (!finite(v)) std::abort();
     }
     for (const std::string& text : view.valueTexts) {
@@ -84,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     projcalc::MemoryView view;
     projcalc::Calculator calculator(view, files);
     if (!calculator.startUp("/data")) return 0;
-    checkShown(view, calculator.state());
+    checkShown(view, calculator.calculation());
 
     ActionReader reader(actions);
     for (int steps = 0; !reader.done() && steps < 64; ++steps) {
@@ -96,29 +102,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             case 1:
                 if (enabled(view, OptionGroup::Aspect, arg % 4))
-                    calculator.onAspectClicked(arg % 4);
+                    calculator.onAspectClicked(static_cast<Aspect>(arg % 4));
                 break;
             case 2:
-                if (enabled(view, OptionGroup::Zoom, arg % 2)) calculator.onZoomClicked(arg % 2);
+                if (enabled(view, OptionGroup::Zoom, arg % 2))
+                    calculator.onZoomClicked(static_cast<Zoom>(arg % 2));
                 break;
             case 3:
-                calculator.onUnitsClicked(arg % 3);
+                calculator.onUnitsClicked(static_cast<Unit>(arg % 3));
                 break;
             case 4:
-                calculator.onPositionClicked(arg % 2);
+                calculator.onPositionClicked(static_cast<Mount>(arg % 2));
                 break;
             case 5: {
-                const int box = arg % 4;
+                const auto box = static_cast<Quantity>(arg % 4);
                 calculator.onValueFocus(box);
-                view.valueTexts[static_cast<std::size_t>(box)] =
-                    reader.text(static_cast<std::size_t>(reader.next() % 24));
+                view.boxText(box) = reader.text(static_cast<std::size_t>(reader.next() % 24));
                 calculator.onValueKey(box, projcalc::kEnterKey);
                 calculator.onValueFocusLost(box);
                 break;
             }
             case 6:
-                calculator.onValueFocus(arg % 4);
-                calculator.onValueFocusLost(arg % 4);
+                calculator.onValueFocus(static_cast<Quantity>(arg % 4));
+                calculator.onValueFocusLost(static_cast<Quantity>(arg % 4));
                 break;
             case 7:  // Open a calculation file of the next bytes
                 files.files["/work/plan.cf"] = reader.text(static_cast<std::size_t>(arg) * 8);
@@ -143,7 +149,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 calculator.replaceCatalogue();
                 break;
         }
-        checkShown(view, calculator.state());
+        checkShown(view, calculator.calculation());
     }
     return 0;
 }

@@ -2,9 +2,6 @@
 
 #include <cmath>
 
-#include "calc/aspect.h"
-#include "util/errors.h"
-
 namespace projcalc {
 
 std::optional<double> panelFactor169(int panelAspect) noexcept {
@@ -33,58 +30,66 @@ std::optional<double> panelFactor1610(int panelAspect) noexcept {
     }
 }
 
-const char* zoomEndName(int zoomEnd) noexcept {
-    return zoomEnd == 0 ? "WIDE" : "TELE";
+bool hasSizeLine(const ModelRecord& model, Zoom zoom) noexcept {
+    return zoom == Zoom::Wide ? model.wideSizeSlope != 0.0 || model.wideSizeIntercept != 0.0
+                              : model.teleSizeSlope != 0.0 || model.teleSizeIntercept != 0.0;
 }
 
-double referenceDiagonal(const ModelRecord& model, int zoomEnd, double distance) noexcept {
-    if (zoomEnd == 0) return model.wideSizeSlope * distance + model.wideSizeIntercept;
+double referenceDiagonal(const ModelRecord& model, Zoom zoom, double distance) noexcept {
+    if (zoom == Zoom::Wide) return model.wideSizeSlope * distance + model.wideSizeIntercept;
     return model.teleSizeSlope * distance + model.teleSizeIntercept;
 }
 
-double diagonalFromDistance(const ModelRecord& model, int panelAspect, double distance, int zoomEnd,
-                            double heightPart, double widthPart) noexcept {
-    const double r = referenceDiagonal(model, zoomEnd, distance);
-    if (isAspect(heightPart, widthPart, 3, 4)) return r;
-    if (isAspect(heightPart, widthPart, 4, 5)) {
-        // The 5:4 image is as high as the 4:3 one.
-        return (r / 5 * 3) / heightPart *
-               std::sqrt(std::pow(widthPart, 2.0) + std::pow(heightPart, 2.0));
-    }
-    if (isAspect(heightPart, widthPart, 9, 16)) return r * panelFactor169(panelAspect).value_or(0);
-    if (isAspect(heightPart, widthPart, 10, 16)) {
-        return r * panelFactor1610(panelAspect).value_or(0);
+double diagonalFromDistance(const ModelRecord& model, double distance, Zoom zoom,
+                            Aspect aspect) noexcept {
+    const double r = referenceDiagonal(model, zoom, distance);
+    switch (aspect) {
+        case Aspect::R4x3:
+            return r;
+        case Aspect::R5x4:
+            // The 5:4 image is as high as the 4:3 one.
+            return (r / 5 * 3) / 4.0 * std::sqrt(std::pow(5.0, 2.0) + std::pow(4.0, 2.0));
+        case Aspect::R16x9:
+            return r * panelFactor169(model.panelAspect).value_or(0);
+        case Aspect::R16x10:
+            return r * panelFactor1610(model.panelAspect).value_or(0);
     }
     return 0.0;
 }
 
-double distanceFromDiagonal(const ModelRecord& model, int panelAspect, double diagonal, int zoomEnd,
-                            double heightPart, double widthPart) {
+std::variant<double, AppError> distanceFromDiagonal(const ModelRecord& model, double diagonal,
+                                                    Zoom zoom, Aspect aspect) {
     double r = 0.0;
-    if (isAspect(heightPart, widthPart, 3, 4)) {
-        r = diagonal;
-    } else if (isAspect(heightPart, widthPart, 4, 5)) {
-        r = std::sin(std::atan(1.0 / (widthPart / heightPart))) * diagonal / 3 * 5;
-    } else {
-        std::optional<double> factor;
-        if (isAspect(heightPart, widthPart, 9, 16)) factor = panelFactor169(panelAspect);
-        if (isAspect(heightPart, widthPart, 10, 16)) factor = panelFactor1610(panelAspect);
-        if (!factor) return 0.0;
-        r = diagonal / *factor;
+    switch (aspect) {
+        case Aspect::R4x3:
+            r = diagonal;
+            break;
+        case Aspect::R5x4:
+            r = std::sin(std::atan(1.0 / (5.0 / 4.0))) * diagonal / 3 * 5;
+            break;
+        case Aspect::R16x9:
+        case Aspect::R16x10: {
+            const std::optional<double> factor = aspect == Aspect::R16x9
+                                                     ? panelFactor169(model.panelAspect)
+                                                     : panelFactor1610(model.panelAspect);
+            if (!factor) return 0.0;
+            r = diagonal / *factor;
+            break;
+        }
     }
-    const double slope = zoomEnd == 0 ? model.wideSizeSlope : model.teleSizeSlope;
-    const double intercept = zoomEnd == 0 ? model.wideSizeIntercept : model.teleSizeIntercept;
+    const bool wide = zoom == Zoom::Wide;
+    const double slope = wide ? model.wideSizeSlope : model.teleSizeSlope;
+    const double intercept = wide ? model.wideSizeIntercept : model.teleSizeIntercept;
     if (slope == 0.0) {
-        throw ArithmeticFault(makeError(
-            ErrorCode::DivisionByZero,
-            "the model \"" + model.modelName + "\" has no size line at " + zoomEndName(zoomEnd) +
-                " (its slope is 0), so no projection distance can be worked out"));
+        return makeError(ErrorCode::DivisionByZero,
+                         "the model \"" + model.modelName + "\" has no size line at " +
+                             zoomName(zoom) +
+                             " (its slope is 0), so no projection distance can be worked out");
     }
     const double distance = (r - intercept) / slope;
     if (!std::isfinite(distance)) {
-        throw ArithmeticFault(
-            makeError(ErrorCode::Overflow, "the projection distance for the model \"" +
-                                               model.modelName + "\" is too large to work out"));
+        return makeError(ErrorCode::Overflow, "the projection distance for the model \"" +
+                                                  model.modelName + "\" is too large to work out");
     }
     return distance;
 }

@@ -5,40 +5,38 @@
 
 namespace projcalc {
 
-double toInches(double value, int unitIndex) noexcept {
-    switch (unitIndex) {
-        case kUnitInches:
-            return value;
-        case kUnitFeet:
+double toInches(double value, Unit unit) noexcept {
+    switch (unit) {
+        case Unit::Feet:
             return value / kFeetPerInch;
-        case kUnitCentimeters:
+        case Unit::Centimeters:
             return value / kCentimetersPerInch;
-        default:
-            return 0.0;
+        case Unit::Inches:
+            break;
     }
+    return value;
 }
 
-double fromInches(double value, int unitIndex) noexcept {
-    switch (unitIndex) {
-        case kUnitInches:
-            return value;
-        case kUnitFeet:
+double fromInches(double value, Unit unit) noexcept {
+    switch (unit) {
+        case Unit::Feet:
             return value * kFeetPerInch;
-        case kUnitCentimeters:
+        case Unit::Centimeters:
             return value * kCentimetersPerInch;
-        default:
-            return 0.0;
+        case Unit::Inches:
+            break;
     }
+    return value;
 }
 
 double roundUpEntry(double value) noexcept {
     return std::floor(value + 0.99999999999);
 }
 
-double roundForDisplay(double value, int precision, int zoomEnd) noexcept {
-    const double scale = precision == 2 ? 10.0 : 1.0;
+double roundForDisplay(double value, Step step, Zoom zoom) noexcept {
+    const double scale = step == Step::Tenth ? 10.0 : 1.0;
     const double scaled = value * scale;
-    if (zoomEnd == 0) return std::floor(scaled + 0.5) / scale;
+    if (zoom == Zoom::Wide) return std::floor(scaled + 0.5) / scale;
     // Only the next whole unit above may be reached this way, however large the value.
     const double tolerance = 1e-9 * std::max(1.0, std::fabs(scaled));
     double whole = std::floor(scaled);

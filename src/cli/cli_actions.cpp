@@ -76,9 +76,9 @@ int optionIndex(OptionGroup group, std::string_view argument) {
     throw UsageError("expected one of " + joined(accepted, ", "));
 }
 
-int boxIndex(std::string_view argument) {
+Quantity boxIndex(std::string_view argument) {
     for (std::size_t i = 0; i < kBoxNames.size(); ++i) {
-        if (kBoxNames[i] == argument) return static_cast<int>(i);
+        if (kBoxNames[i] == argument) return static_cast<Quantity>(i);
     }
     throw UsageError("expected one of " + joined(kBoxNames, ", "));
 }
@@ -99,7 +99,7 @@ void pickModelByName(ActionContext& context, const std::string& name) {
             return;
         }
     }
-    throw UsageError("the model list of " + context.calculator.state().appFolder +
+    throw UsageError("the model list of " + context.calculator.dataFolder() +
                      "ModelInfo.ini has no row " + inQuotes(name));
 }
 
@@ -147,16 +147,16 @@ void clickOption(ActionContext& context, const std::string& argument) {
     Calculator& calculator = context.calculator;
     switch (Group) {
         case OptionGroup::Aspect:
-            calculator.onAspectClicked(index);
+            calculator.onAspectClicked(static_cast<Aspect>(index));
             break;
         case OptionGroup::Zoom:
-            calculator.onZoomClicked(index);
+            calculator.onZoomClicked(static_cast<Zoom>(index));
             break;
         case OptionGroup::Units:
-            calculator.onUnitsClicked(index);
+            calculator.onUnitsClicked(static_cast<Unit>(index));
             break;
         case OptionGroup::Position:
-            calculator.onPositionClicked(index);
+            calculator.onPositionClicked(static_cast<Mount>(index));
             break;
     }
 }
@@ -164,10 +164,10 @@ void clickOption(ActionContext& context, const std::string& argument) {
 // ---- value boxes -----------------------------------------------------------------------------
 
 // Typing into a value box: focus it, replace its text, press Enter, move the focus out.
-template <int Box>
+template <Quantity Box>
 void typeValue(ActionContext& context, const std::string& text) {
     context.calculator.onValueFocus(Box);
-    context.view.valueTexts[Box] = text;
+    context.view.boxText(Box) = text;
     context.calculator.onValueKey(Box, kEnterKey);
     context.calculator.onValueFocusLost(Box);
 }
@@ -177,7 +177,7 @@ void checkBoxName(std::string_view argument) {
 }
 
 void leaveBox(ActionContext& context, const std::string& argument) {
-    const int box = boxIndex(argument);
+    const Quantity box = boxIndex(argument);
     context.calculator.onValueFocus(box);
     context.calculator.onValueFocusLost(box);
 }
@@ -234,13 +234,13 @@ const std::vector<ActionEntry>& actionTable() {
         {"position", "top|bottom", "click where the projector is mounted",
          checkOption<OptionGroup::Position>, clickOption<OptionGroup::Position>},
         {"distance", "TEXT", "type TEXT into the projection distance box, press Enter, leave it",
-         nullptr, typeValue<0>},
+         nullptr, typeValue<Quantity::Distance>},
         {"diagonal", "TEXT", "type TEXT into the screen diagonal box, press Enter, leave it",
-         nullptr, typeValue<1>},
+         nullptr, typeValue<Quantity::Diagonal>},
         {"width", "TEXT", "type TEXT into the width box, press Enter, leave it", nullptr,
-         typeValue<2>},
+         typeValue<Quantity::Width>},
         {"height", "TEXT", "type TEXT into the height box, press Enter, leave it", nullptr,
-         typeValue<3>},
+         typeValue<Quantity::Height>},
         {"leave", "distance|diagonal|width|height",
          "click into that box and leave it without typing", checkBoxName, leaveBox},
         {"open", "FILE", "Open Calculate, answering the dialog with FILE (empty: Cancel)", nullptr,

@@ -85,17 +85,19 @@ Json modelJson(const MemoryView& view) {
 
 // The calculator's numbers, in inches. Each is written as the shortest text that reads back as
 // the same double.
-Json stateJson(const CalculatorState& state) {
+Json stateJson(const Calculation& calculation) {
+    const Solution& results = calculation.results;
+    const DiagonalLimitPair limits = calculation.currentLimits();
     Json json = Json::object();
-    json["screenWidth"] = state.screenWidth;
-    json["screenHeight"] = state.screenHeight;
-    json["screenDiagonal"] = state.screenDiagonal;
-    json["projectionDistance"] = state.projectionDistance;
-    json["offsetA"] = state.offsetA;
-    json["offsetB"] = state.offsetB;
-    json["frontViewScale"] = state.frontViewScale;
-    json["currentMaxDiagonal"] = state.currentMaxDiagonal;
-    json["currentMinDiagonal"] = state.currentMinDiagonal;
+    json["screenWidth"] = results.width;
+    json["screenHeight"] = results.height;
+    json["screenDiagonal"] = results.diagonal;
+    json["projectionDistance"] = results.distance;
+    json["offsetA"] = results.offsetA;
+    json["offsetB"] = results.offsetB;
+    json["frontViewScale"] = calculation.frontScale;
+    json["currentMaxDiagonal"] = limits.largest;
+    json["currentMinDiagonal"] = limits.smallest;
     return json;
 }
 
@@ -145,7 +147,7 @@ Json sceneJson(const Scene& scene) {
 
 Json buildReport(const Calculator& calculator, const MemoryView& view,
                  const ReportOptions& options) {
-    const CalculatorState& state = calculator.state();
+    const Calculation& calculation = calculator.calculation();
     Json json = Json::object();
     if (options.step) json["step"] = *options.step;
     json["title"] = view.title;
@@ -158,10 +160,10 @@ Json buildReport(const Calculator& calculator, const MemoryView& view,
     json["options"] = optionsJson(view);
     json["boxes"] = arrayOf(view.valueTexts);
     json["offsets"] = arrayOf(view.offsetTexts);
-    const std::size_t zoom = state.zoomEnd == 0 ? 0 : 1;
-    json["offsetVisible"] = Json::array({true, state.offsetCount[zoom] == 2});
+    json["offsetVisible"] =
+        Json::array({true, calculation.traits.offsets(calculation.options.zoom) == 2});
     json["enterVisible"] = arrayOf(view.enterVisible);
-    json["state"] = stateJson(state);
+    json["state"] = stateJson(calculation);
     json["messages"] = messagesJson(view, options.since.messages);
     json["errors"] = errorsJson(view, options.since.errors);
     json["dataFolder"] = options.dataFolder.string();

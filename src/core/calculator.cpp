@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-#include "calc/aspect.h"
+#include "calc/limit_message.h"
+#include "calc/readout.h"
 #include "calc/units.h"
 #include "diagrams/front_view.h"
 #include "diagrams/side_view.h"
@@ -17,15 +18,11 @@ namespace projcalc {
 Calculator::Calculator(View& view, FileSystem& fileSystem) : view_(view), fileSystem_(fileSystem) {}
 
 std::filesystem::path Calculator::dataFile(const char* name) const {
-    return std::filesystem::path(state_.appFolder + name);
-}
-
-SolverContext Calculator::solverContext() {
-    return SolverContext{state_, clampToLimit_, texts_.limitMessages, view_};
+    return std::filesystem::path(dataFolder_ + name);
 }
 
 bool Calculator::startUp(const std::filesystem::path& dataFolder) {
-    state_.appFolder = withTrailingBackslash(dataFolder.string());
+    dataFolder_ = withTrailingBackslash(dataFolder.string());
 
     std::string bytes;
     const Profile languageFile =
@@ -39,44 +36,36 @@ bool Calculator::startUp(const std::filesystem::path& dataFolder) {
     view_.applyInterfaceTexts(texts_);
     setTitle(texts_.captionText);
 
-    clampToLimit_ = false;
-    calculatorReady_ = false;
-    showEnterButton(-1);
+    ready_ = false;
+    view_.showEnterButton(std::nullopt);
 
-    // Default options, checked from code: their handlers only record the choice for now.
-    view_.setOptionChecked(OptionGroup::Units, kUnitInches);
-    unitsChanged(kUnitInches);
-    view_.setOptionChecked(OptionGroup::Zoom, kZoomWide);
-    zoomChanged(kZoomWide);
-    view_.setOptionChecked(OptionGroup::Position, 1);
-    positionChanged(1);
-    view_.setOptionChecked(OptionGroup::Aspect, 0);
-    aspectChanged(0);
+    // The default choices: inches, WIDE, the projector at the bottom, 4:3.
+    calc_ = Calculation{};
+    calc_.options = Options{Aspect::R4x3, Zoom::Wide, Mount::Bottom};
+    calc_.unit = Unit::Inches;
+    view_.showOptions(optionStates());
 
-    currentFile_.clear();
-    state_.modelTable.clear();
-    listRows_.clear();
-    selectedRow_ = -1;
-    view_.clearModelList();
-    const auto error =
-        loadModelCatalogue(dataFile("ModelInfo.ini"), state_.modelTable, fileSystem_);
-    fillModelList();
+    catalogue_.clear();
+    std::vector<ModelRecord> models;
+    const auto error = loadModelCatalogue(dataFile("ModelInfo.ini"), models, fileSystem_);
+    // The models read before an error are listed, as the list was filled while reading.
+    for (const ModelRecord& model : models)
+        catalogue_.push_back(traitsOf(model));
+    showModelList();
     if (error) {
         view_.showError(*error);
         return false;
     }
-    if (state_.modelTable.empty()) {
+    if (catalogue_.empty()) {
         view_.showError(makeError(ErrorCode::TableFull, dataFile("ModelInfo.ini").string() +
                                                             " holds no projector model"));
         return false;
     }
 
-    state_.currentModel = 0;
-    selectListRow(0);
-
+    pickModel(0);
     // A broken first model is reported and start-up goes on; the boxes keep their texts.
-    (void)recalculate(kSolveStored, 0);
-    calculatorReady_ = true;
+    (void)recalculate(storedDiagonal(), OnLimit::Reject);
+    ready_ = true;
     return true;
 }
 
@@ -88,183 +77,182 @@ std::optional<std::string> Calculator::readVersionText() const {
 
 // ---- value boxes ----------------------------------------------------------------------------
 
-void Calculator::showEnterButton(int index) {
-    for (int j = 0; j < 4; ++j)
-        view_.setEnterButtonVisible(j, false);
-    if (index >= 0 && index <= 3) view_.setEnterButtonVisible(index, true);
+void Calculator::onValueFocus(Quantity box) {
+    view_.showEnterButton(box);
+    committedTexts_[static_cast<std::size_t>(indexOf(box))] = view_.valueText(box);
+    view_.selectValueText(box);
 }
 
-void Calculator::onValueFocus(int index) {
-    if (index < 0 || index > 3) return;
-    showEnterButton(index);
-    committedTexts_[static_cast<std::size_t>(index)] = view_.valueText(index);
-    view_.selectValueText(index);
+void Calculator::onValueKey(Quantity box, int keyCode) {
+    view_.showEnterButton(box);
+    if (keyCode == kEnterKey) commitValue(box);
 }
 
-void Calculator::onValueKey(int index, int keyCode) {
-    if (index < 0 || index > 3) return;
-    showEnterButton(index);
-    if (keyCode == kEnterKey) commitValue(index);
+void Calculator::onValueFocusLost(Quantity box) {
+    commitValue(box);
 }
 
-void Calculator::onValueFocusLost(int index) {
-    commitValue(index);
+void Calculator::onEnterClicked(Quantity box) {
+    commitValue(box);
 }
 
-void Calculator::onEnterClicked(int index) {
-    commitValue(index);
-}
-
-void Calculator::commitValue(int index) {
-    if (index < 0 || index > 3) return;
-    const auto box = static_cast<std::size_t>(index);
-    const std::string typed = view_.valueText(index);
-    if (typed != committedTexts_[box]) {
-        bool ok = false;
+void Calculator::commitValue(Quantity box) {
+    const auto index = static_cast<std::size_t>(indexOf(box));
+    const std::string typed = view_.valueText(box);
+    if (typed != committedTexts_[index]) {
+        bool kept = false;
         const LeadingNumber number = readLeadingNumber(typed);
         const double rounded = roundUpEntry(number.value);
-        const double inches = toInches(rounded, state_.unitIndex);
+        const double inches = toInches(rounded, calc_.unit);
         if (number.overflow || !std::isfinite(inches)) {
             reportFault(
                 makeError(ErrorCode::Overflow, "the typed value is too large to work with: " +
                                                    std::string(utf8Prefix(typed, 40))));
         } else {
-            view_.setValueText(index, formatFixed(rounded, 0));
-            (void)solve(index, inches, ok);
+            view_.setValueText(box, formatFixed(rounded, 0));
+            (void)solveAndKeep({box, inches}, OnLimit::Reject, kept);
         }
-        if (!ok) view_.setValueText(index, committedTexts_[box]);
+        if (!kept) view_.setValueText(box, committedTexts_[index]);
     }
-    for (int j = 0; j < 4; ++j)
-        committedTexts_[static_cast<std::size_t>(j)] = view_.valueText(j);
-    showEnterButton(-1);
-    if (calculatorReady_) (void)refreshAndDraw();
+    takeShownTexts();
+    view_.showEnterButton(std::nullopt);
+    if (ready_) (void)refreshAndDraw();
 }
 
 // ---- options --------------------------------------------------------------------------------
 
-template <typename Handler>
-void Calculator::clickOption(OptionGroup group, int index, int& selection, Handler handler) {
-    const int previous = selection;
-    view_.setOptionChecked(group, index);
-    if ((this->*handler)(index)) return;
-    // The new choice could not be worked out: go back to the one the results belong to.
-    const bool wasReady = calculatorReady_;
-    calculatorReady_ = false;
-    view_.setOptionChecked(group, previous);
-    (void)(this->*handler)(previous);
-    calculatorReady_ = wasReady;
-}
-
-void Calculator::onAspectClicked(int index) {
-    if (index < 0 || index > 3 || index == state_.aspectIndex) return;
-    clickOption(OptionGroup::Aspect, index, state_.aspectIndex, &Calculator::aspectChanged);
-}
-
-void Calculator::onZoomClicked(int index) {
-    if (index < 0 || index > 1 || index == state_.zoomEnd) return;
-    clickOption(OptionGroup::Zoom, index, state_.zoomEnd, &Calculator::zoomChanged);
-}
-
-void Calculator::onUnitsClicked(int index) {
-    if (index < 0 || index > 2 || index == state_.unitIndex) return;
-    clickOption(OptionGroup::Units, index, state_.unitIndex, &Calculator::unitsChanged);
-}
-
-void Calculator::onPositionClicked(int index) {
-    if (index < 0 || index > 1 || index == state_.projectorPosition) return;
-    clickOption(OptionGroup::Position, index, state_.projectorPosition,
-                &Calculator::positionChanged);
-}
-
-bool Calculator::aspectChanged(int index) {
-    const AspectChoice& aspect = kAspects[static_cast<std::size_t>(index)];
-    state_.aspectIndex = index;
-    state_.aspectWidth = aspect.width;
-    state_.aspectHeight = aspect.height;
-    state_.aspectRatio = aspect.width / aspect.height;
-    view_.showAspectPreview(state_.aspectRatio,
-                            formatFixed(aspect.width, 0) + " : " + formatFixed(aspect.height, 0));
-    selectDiagonalLimits();
-    if (!calculatorReady_) return true;
-    // The distance stays and the screen size follows it.
-    clampToLimit_ = true;
-    return recalculate(kSolveDistance, state_.projectionDistance);
-}
-
-bool Calculator::zoomChanged(int index) {
-    state_.zoomEnd = index;
-    selectDiagonalLimits();
-    if (!calculatorReady_) return true;
-    clampToLimit_ = true;
-    return recalculate(kSolveStored, 0);
-}
-
-bool Calculator::unitsChanged(int index) {
-    state_.unitIndex = index;
-    if (!calculatorReady_ || !resultsValid_) return true;
-    try {
-        showResults(state_, view_);
-        return true;
-    } catch (const ArithmeticFault& fault) {
-        reportFault(fault.error());
-        return false;
+OptionStates Calculator::optionStates() const {
+    OptionStates states;
+    states.checked = calc_.options;
+    states.unit = calc_.unit;
+    if (calc_.model >= 0) {
+        states.aspectEnabled = calc_.traits.offersAspect;
+        const bool zoomSelectable = calc_.traits.zoomSelectable();
+        states.zoomEnabled = {zoomSelectable, zoomSelectable};
     }
+    return states;
 }
 
-bool Calculator::positionChanged(int index) {
-    state_.projectorPosition = index;
-    if (!calculatorReady_) return true;
-    return recalculate(kSolveStored, 0, false);
+void Calculator::selectScale() {
+    calc_.frontScale = calc_.traits.frontReferenceFor(calc_.options.aspect);
+}
+
+template <typename Choice>
+void Calculator::clickOption(Choice chosen, Choice current, bool (Calculator::*handler)(Choice)) {
+    if (chosen == current) return;
+    if ((this->*handler)(chosen)) return;
+    // The new choice could not be worked out: go back to the one the results belong to.
+    const bool wasReady = ready_;
+    ready_ = false;
+    (void)(this->*handler)(current);
+    ready_ = wasReady;
+}
+
+void Calculator::onAspectClicked(Aspect aspect) {
+    clickOption(aspect, calc_.options.aspect, &Calculator::aspectChanged);
+}
+
+void Calculator::onZoomClicked(Zoom zoom) {
+    clickOption(zoom, calc_.options.zoom, &Calculator::zoomChanged);
+}
+
+void Calculator::onUnitsClicked(Unit unit) {
+    clickOption(unit, calc_.unit, &Calculator::unitsChanged);
+}
+
+void Calculator::onPositionClicked(Mount mount) {
+    clickOption(mount, calc_.options.mount, &Calculator::positionChanged);
+}
+
+bool Calculator::aspectChanged(Aspect aspect) {
+    calc_.options.aspect = aspect;
+    view_.showOptions(optionStates());
+    selectScale();
+    if (!ready_) return true;
+    // The distance stays and the screen size follows it, up to the nearest limit.
+    return recalculate({Quantity::Distance, calc_.results.distance}, OnLimit::Clamp);
+}
+
+bool Calculator::zoomChanged(Zoom zoom) {
+    calc_.options.zoom = zoom;
+    view_.showOptions(optionStates());
+    selectScale();
+    if (!ready_) return true;
+    return recalculate(storedDiagonal(), OnLimit::Clamp);
+}
+
+bool Calculator::unitsChanged(Unit unit) {
+    calc_.unit = unit;
+    view_.showOptions(optionStates());
+    if (!ready_ || !calc_.resultsValid) return true;
+    return showResults();
+}
+
+bool Calculator::positionChanged(Mount mount) {
+    calc_.options.mount = mount;
+    view_.showOptions(optionStates());
+    if (!ready_) return true;
+    return recalculate(storedDiagonal(), OnLimit::Reject, false);
 }
 
 // ---- the recalculation chain ----------------------------------------------------------------
 
-bool Calculator::solve(int mode, double value, bool& ok) {
-    SolverContext context = solverContext();
-    try {
-        ok = CalcScreenSize(context, mode, value);
-        if (context.stored) resultsValid_ = true;
+bool Calculator::solveAndKeep(Known known, OnLimit onLimit, bool& kept) {
+    const SolveResult result = solve(calc_.traits, calc_.options, known, onLimit);
+    kept = false;
+    if (result.crossed)
+        view_.showMessage(limitMessage(texts_.limitMessages, calc_.unit, *result.crossed));
+    if (const Solution* solution = result.solution()) {
+        calc_.results = *solution;
+        calc_.resultsValid = true;
+        kept = !result.crossed;
         return true;
-    } catch (const ArithmeticFault& fault) {
-        ok = false;
-        reportFault(fault.error());
-        return false;
     }
+    if (const auto* hit = std::get_if<LimitHit>(&result.outcome)) {
+        view_.showMessage(limitMessage(texts_.limitMessages, calc_.unit, *hit));
+        return true;
+    }
+    reportFault(std::get<AppError>(result.outcome));
+    return false;
 }
 
-bool Calculator::recalculate(int mode, double value, bool drawFront) {
-    bool ok = false;
-    if (!solve(mode, value, ok)) return false;
-    try {
-        showResults(state_, view_);
-    } catch (const ArithmeticFault& fault) {
-        reportFault(fault.error());
+bool Calculator::showResults() {
+    auto shown = readout(calc_.traits, calc_.options, calc_.unit, calc_.results);
+    if (auto* error = std::get_if<AppError>(&shown)) {
+        reportFault(*error);
         return false;
     }
+    view_.showReadout(std::get<Readout>(shown));
+    return true;
+}
+
+bool Calculator::recalculate(Known known, OnLimit onLimit, bool drawFront) {
+    bool kept = false;
+    if (!solveAndKeep(known, onLimit, kept)) return false;
+    if (!showResults()) return false;
     if (drawFront) drawFrontView();
     drawSideView();
     return true;
 }
 
 bool Calculator::refreshAndDraw() {
-    if (!resultsValid_) return true;  // nothing worked out yet for this model
-    try {
-        showResults(state_, view_);
-    } catch (const ArithmeticFault& fault) {
-        reportFault(fault.error());
-        return false;
-    }
+    if (!calc_.resultsValid) return true;  // nothing worked out yet for this model
+    if (!showResults()) return false;
     drawFrontView();
     drawSideView();
     return true;
 }
 
 void Calculator::drawFrontView() {
-    view_.showScene(DiagramId::Front, DrawScreen1(state_, view_));
+    FrontDrawing drawing =
+        frontScene(calc_.results, calc_.options, calc_.frontScale, view_.frontMetrics());
+    calc_.frontScale = drawing.scale;
+    view_.showScene(DiagramId::Front, drawing.scene);
 }
 
 void Calculator::drawSideView() {
-    view_.showScene(DiagramId::Side, DrawScreen2(state_, view_));
+    view_.showScene(DiagramId::Side,
+                    sideScene(calc_.traits, calc_.options, calc_.results, view_.sideMetrics()));
 }
 
 void Calculator::reportFault(const AppError& error) {
@@ -272,17 +260,14 @@ void Calculator::reportFault(const AppError& error) {
 }
 
 void Calculator::clearResults() {
-    resultsValid_ = false;
-    for (int i = 0; i < 4; ++i)
-        view_.setValueText(i, "");
-    for (int i = 0; i < 2; ++i)
-        view_.setOffsetText(i, "");
-    for (const auto& [diagram, box] :
-         {std::pair{DiagramId::Front, "picDraw1"}, std::pair{DiagramId::Side, "picDraw2"}}) {
+    calc_.resultsValid = false;
+    view_.showReadout(Readout{});
+    for (const auto& [diagram, picture] :
+         {std::pair{DiagramId::Front, view_.frontMetrics().picture},
+          std::pair{DiagramId::Side, view_.sideMetrics().picture}}) {
         Scene blank;
-        const Size size = view_.controlSize(box);
-        blank.width = size.width;
-        blank.height = size.height;
+        blank.width = picture.width;
+        blank.height = picture.height;
         view_.showScene(diagram, blank);
     }
 }

@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "calc/solver.h"
-#include "core/calculator_state.h"
+#include "calc/model_traits.h"
+#include "calc/options.h"
+#include "calc/solve.h"
+#include "core/calculation.h"
 #include "core/view.h"
 #include "i18n/language.h"
 #include "util/file_system.h"
@@ -17,13 +19,14 @@ namespace projcalc {
 // Key code of the Enter key, as the value boxes' key handler receives it.
 inline constexpr int kEnterKey = 13;
 
-// The controller of the main window: it owns the calculator state and the window's own fields,
-// runs the start-up sequence and reacts to every user action by telling the view what to show.
+// The controller of the main window: it holds the catalogue, the one Calculation and the window's
+// own fields, runs the start-up sequence and answers every user action by asking the pure engine
+// (solve, readout, the scenes) and telling the view what to show.
 //
-// Each user event is one public method. Where an option is checked from code, the controller
-// checks it on the view and runs its handler directly; the ready flag decides whether the
-// handler recalculates. A click on the option that is already checked, or a pick of the model
-// that is already selected, changes nothing.
+// Each user event is one public method. A click on the option that is already checked, or a pick
+// of the model that is already selected, changes nothing. While the calculator is not ready
+// (start-up, opening a file, installing a catalogue) choices are only recorded; the chain of
+// solve, read-out and drawings runs once at the end.
 class Calculator {
   public:
     explicit Calculator(View& view, FileSystem& fileSystem = localFileSystem());
@@ -39,24 +42,21 @@ class Calculator {
     // The user picks a row of the model list.
     void onModelPicked(int row);
 
-    // Value boxes (0 distance, 1 diagonal, 2 width, 3 height).
-    void onValueFocus(int index);
-    void onValueKey(int index, int keyCode);
-    void onValueFocusLost(int index);
-    void onEnterClicked(int index);
+    // Value boxes.
+    void onValueFocus(Quantity box);
+    void onValueKey(Quantity box, int keyCode);
+    void onValueFocusLost(Quantity box);
+    void onEnterClicked(Quantity box);
 
     // Option clicks by the user.
-    void onAspectClicked(int index);
-    void onZoomClicked(int index);
-    void onUnitsClicked(int index);
-    void onPositionClicked(int index);
+    void onAspectClicked(Aspect aspect);
+    void onZoomClicked(Zoom zoom);
+    void onUnitsClicked(Unit unit);
+    void onPositionClicked(Mount mount);
 
     // Takes a typed value: reads it, rounds it up to a whole number, solves from it (restoring the
     // previous text when the limits reject it), then refreshes every box and both drawings.
-    void commitValue(int index);
-
-    // Hides every Enter button, then shows the one of `index` (0 to 3; -1 shows none).
-    void showEnterButton(int index);
+    void commitValue(Quantity box);
 
     // The version text for the About dialog, read from Language.ini at every call. Nothing when it
     // is missing: the caller shows kLanguageErrorMessage and ends the program.
@@ -79,67 +79,70 @@ class Calculator {
     void replaceCatalogue();
     void setUserDataFolder(std::filesystem::path folder) { userDataFolder_ = std::move(folder); }
 
+    [[nodiscard]] const Calculation& calculation() const noexcept { return calc_; }
+    [[nodiscard]] const std::vector<ModelTraits>& catalogue() const noexcept { return catalogue_; }
+    // The folder ModelInfo.ini and Language.ini are read from, with one trailing separator.
+    [[nodiscard]] const std::string& dataFolder() const noexcept { return dataFolder_; }
     [[nodiscard]] const std::string& title() const noexcept { return title_; }
-    [[nodiscard]] const CalculatorState& state() const noexcept { return state_; }
     [[nodiscard]] const InterfaceTexts& texts() const noexcept { return texts_; }
-    [[nodiscard]] bool calculatorReady() const noexcept { return calculatorReady_; }
-    [[nodiscard]] bool clampToLimit() const noexcept { return clampToLimit_; }
+    [[nodiscard]] bool calculatorReady() const noexcept { return ready_; }
     [[nodiscard]] const std::array<std::string, 4>& committedTexts() const noexcept {
         return committedTexts_;
     }
-    [[nodiscard]] const std::string& currentFile() const noexcept { return currentFile_; }
+    [[nodiscard]] const std::string& currentFile() const noexcept { return calc_.file; }
     // The row of the model list that is selected, or -1.
-    [[nodiscard]] int selectedRow() const noexcept { return selectedRow_; }
-    // The model index carried by each row of the model list.
-    [[nodiscard]] const std::vector<int>& listRows() const noexcept { return listRows_; }
+    [[nodiscard]] int selectedRow() const noexcept { return calc_.model; }
 
   private:
-    // Model selection: copies the model's values into the state, offers its aspects and zoom ends,
-    // works out the drawing reference distances and starts from its largest diagonal.
-    void applyModel(int modelIndex);
-    void selectListRow(int row);
-    void fillModelList();
-    // Enables the aspect and zoom options the model offers.
-    void showCapabilities(const ModelRecord& model);
-    void selectDiagonalLimits();
+    // Model selection: takes the model's traits, checks its first aspect and starting zoom end,
+    // offers what it offers and starts from its largest diagonal.
+    void pickModel(int index);
+    void showModelList();
+    [[nodiscard]] OptionStates optionStates() const;
+    // The front scale and limits that the checked aspect and zoom end select.
+    void selectScale();
 
     // Option handlers, run by user clicks and by options checked from code. They return false
     // when an arithmetic fault stopped the recalculation.
-    bool aspectChanged(int index);
-    bool zoomChanged(int index);
-    bool unitsChanged(int index);
-    bool positionChanged(int index);
+    bool aspectChanged(Aspect aspect);
+    bool zoomChanged(Zoom zoom);
+    bool unitsChanged(Unit unit);
+    bool positionChanged(Mount mount);
     // Runs a user's option click; when its recalculation fails, the previous choice comes back,
     // so that what is checked always matches the results shown.
-    template <typename Handler>
-    void clickOption(OptionGroup group, int index, int& selection, Handler handler);
+    template <typename Choice>
+    void clickOption(Choice chosen, Choice current, bool (Calculator::*handler)(Choice));
 
     // The recalculation chain: solve, show the results, then draw. Returns false when an
     // arithmetic fault stopped it (the fault has been reported; nothing further ran).
-    bool recalculate(int mode, double value, bool drawFront = true);
+    bool recalculate(Known known, OnLimit onLimit, bool drawFront = true);
     bool refreshAndDraw();
-    bool solve(int mode, double value, bool& ok);
+    // Solves and keeps what the solve gives; shows the limit messages. False on a fault, and
+    // `kept` tells whether the known value itself was within the limits and kept.
+    bool solveAndKeep(Known known, OnLimit onLimit, bool& kept);
+    bool showResults();
     void drawFrontView();
     void drawSideView();
     void reportFault(const AppError& error);
     // Empties the value and offset boxes and both drawings: the selected model has no results.
     void clearResults();
+    [[nodiscard]] Known storedDiagonal() const noexcept {
+        return {Quantity::Diagonal, calc_.results.diagonal};
+    }
 
     // What Open may have to put back when it fails half-way.
     struct Snapshot {
-        CalculatorState state;
-        std::vector<int> listRows;
-        int selectedRow = -1;
+        Calculation calculation;
+        std::size_t catalogueSize = 0;
         std::array<std::string, 4> committedTexts;
-        std::string currentFile;
         std::string title;
-        bool calculatorReady = false;
-        bool resultsValid = false;
+        bool ready = false;
     };
     [[nodiscard]] Snapshot takeSnapshot() const;
     // Puts a snapshot back and shows it again: list, options, boxes, drawings and title.
     void restoreSnapshot(const Snapshot& snapshot);
-    bool saveCalculationFile(std::string& path);
+    // Saves to the current file, or to a file the user names (always with `saveAs`).
+    bool saveCalculationFile(bool saveAs);
     bool restoreCalculation(const struct CalculationFile& file, const std::string& path);
     void setTitle(std::string title);
     void setTitleForFile(const std::string& path);
@@ -149,21 +152,17 @@ class Calculator {
     void takeShownTexts();
 
     [[nodiscard]] std::filesystem::path dataFile(const char* name) const;
-    [[nodiscard]] SolverContext solverContext();
 
     View& view_;
     FileSystem& fileSystem_;
-    CalculatorState state_;
+    std::string dataFolder_;
+    std::vector<ModelTraits> catalogue_;
+    Calculation calc_;
     InterfaceTexts texts_;
-    bool calculatorReady_ = false;
-    bool clampToLimit_ = false;
-    bool resultsValid_ = false;  // the stored results belong to the selected model
+    bool ready_ = false;
     std::array<std::string, 4> committedTexts_;
-    std::string currentFile_;
     std::string title_;
     std::filesystem::path userDataFolder_;
-    std::vector<int> listRows_;
-    int selectedRow_ = -1;
 };
 
 }  // namespace projcalc

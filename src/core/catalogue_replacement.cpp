@@ -26,7 +26,7 @@ void Calculator::replaceCatalogue() {
     // The candidate is copied beside the catalogue in force. Where that folder cannot be written
     // (an installed program), it goes to the user's own folder, which the program uses from then
     // on once the candidate is installed there.
-    const std::string dataFolder = state_.appFolder;
+    const std::string dataFolder = dataFolder_;
     std::string folder = dataFolder;
     std::filesystem::path candidate = folder + "~tmp.ini";
     std::optional<AppError> error = fileSystem_.writeFileAtomic(candidate, bytes);
@@ -75,22 +75,20 @@ void Calculator::replaceCatalogue() {
         view_.showError(*error);
         return;
     }
-    state_.appFolder = folder;
+    dataFolder_ = folder;
     installCatalogue(std::move(models));
 }
 
 void Calculator::installCatalogue(std::vector<ModelRecord> models) {
-    calculatorReady_ = false;
-    state_.modelTable = std::move(models);
-    listRows_.clear();
-    selectedRow_ = -1;
-    view_.clearModelList();
-    fillModelList();
-    state_.currentModel = 0;
-    selectListRow(0);
-    clampToLimit_ = false;
-    if (!recalculate(kSolveStored, 0)) clearResults();
-    calculatorReady_ = true;
+    ready_ = false;
+    catalogue_.clear();
+    for (const ModelRecord& model : models)
+        catalogue_.push_back(traitsOf(model));
+    calc_.model = -1;
+    showModelList();
+    pickModel(0);
+    if (!recalculate(storedDiagonal(), OnLimit::Reject)) clearResults();
+    ready_ = true;
     takeShownTexts();
 }
 

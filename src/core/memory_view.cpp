@@ -1,7 +1,5 @@
 #include "core/memory_view.h"
 
-#include "diagrams/design_sizes.h"
-
 namespace projcalc {
 namespace {
 
@@ -10,52 +8,56 @@ bool inRange(const Container& c, int index) {
     return index >= 0 && static_cast<std::size_t>(index) < c.size();
 }
 
+void check(std::vector<MemoryView::OptionState>& group, int index) {
+    for (std::size_t i = 0; i < group.size(); ++i)
+        group[i].checked = static_cast<int>(i) == index;
+}
+
 }  // namespace
 
-void MemoryView::setValueText(int index, const std::string& text) {
-    if (inRange(valueTexts, index)) valueTexts[static_cast<std::size_t>(index)] = text;
+void MemoryView::setValueText(Quantity box, const std::string& text) {
+    boxText(box) = text;
 }
 
-std::string MemoryView::valueText(int index) const {
-    return inRange(valueTexts, index) ? valueTexts[static_cast<std::size_t>(index)] : std::string();
+std::string MemoryView::valueText(Quantity box) const {
+    return boxText(box);
 }
 
-void MemoryView::setEnterButtonVisible(int index, bool visible) {
-    if (inRange(enterVisible, index)) enterVisible[static_cast<std::size_t>(index)] = visible;
+void MemoryView::showEnterButton(std::optional<Quantity> box) {
+    for (std::size_t i = 0; i < enterVisible.size(); ++i)
+        enterVisible[i] = box && static_cast<int>(i) == indexOf(*box);
 }
 
-void MemoryView::selectValueText(int index) {
-    selectedValueBox = index;
+void MemoryView::selectValueText(Quantity box) {
+    selectedValueBox = indexOf(box);
 }
 
-void MemoryView::setOffsetText(int index, const std::string& text) {
-    if (inRange(offsetTexts, index)) offsetTexts[static_cast<std::size_t>(index)] = text;
+void MemoryView::showReadout(const Readout& readout) {
+    valueTexts = readout.boxes;
+    offsetTexts = readout.offsets;
 }
 
-void MemoryView::setOptionChecked(OptionGroup g, int index) {
-    auto& group = options[static_cast<std::size_t>(g)];
-    for (std::size_t i = 0; i < group.size(); ++i) {
-        group[i].checked = static_cast<int>(i) == index;
-    }
+void MemoryView::showOptions(const OptionStates& states) {
+    optionStates = states;
+    auto& aspects = options[static_cast<std::size_t>(OptionGroup::Aspect)];
+    auto& zooms = options[static_cast<std::size_t>(OptionGroup::Zoom)];
+    check(aspects, indexOf(states.checked.aspect));
+    check(zooms, indexOf(states.checked.zoom));
+    check(options[static_cast<std::size_t>(OptionGroup::Units)], indexOf(states.unit));
+    check(options[static_cast<std::size_t>(OptionGroup::Position)], indexOf(states.checked.mount));
+    for (std::size_t i = 0; i < aspects.size(); ++i)
+        aspects[i].enabled = states.aspectEnabled[i];
+    for (std::size_t i = 0; i < zooms.size(); ++i)
+        zooms[i].enabled = states.zoomEnabled[i];
+    aspectPreviewRatio = ratioOf(states.checked.aspect);
+    aspectPreviewCaption = std::string(shapeOf(states.checked.aspect).caption);
 }
 
-void MemoryView::setOptionEnabled(OptionGroup g, int index, bool enabled) {
-    auto& group = options[static_cast<std::size_t>(g)];
-    if (inRange(group, index)) group[static_cast<std::size_t>(index)].enabled = enabled;
-}
-
-void MemoryView::showAspectPreview(double aspectRatio, const std::string& caption) {
-    aspectPreviewRatio = aspectRatio;
-    aspectPreviewCaption = caption;
-}
-
-void MemoryView::clearModelList() {
+void MemoryView::showModelList(const std::vector<std::string>& names) {
     modelRows.clear();
     selectedModelRow = -1;
-}
-
-void MemoryView::addModelRow(const std::string& name, int modelIndex) {
-    modelRows.push_back({name, modelIndex});
+    for (std::size_t i = 0; i < names.size(); ++i)
+        modelRows.push_back({names[i], static_cast<int>(i)});
 }
 
 void MemoryView::selectModelRow(int row) {
@@ -76,10 +78,6 @@ void MemoryView::showMessage(const std::string& text) {
 
 void MemoryView::showError(const AppError& error) {
     errors.push_back(error);
-}
-
-Size MemoryView::controlSize(const std::string& objectName) const {
-    return designSize(objectName);
 }
 
 void MemoryView::showScene(DiagramId diagram, const Scene& scene) {

@@ -25,22 +25,20 @@ class MemoryView : public View {
     };
 
     // View
-    void setValueText(int index, const std::string& text) override;
-    [[nodiscard]] std::string valueText(int index) const override;
-    void setEnterButtonVisible(int index, bool visible) override;
-    void selectValueText(int index) override;
-    void setOffsetText(int index, const std::string& text) override;
-    void setOptionChecked(OptionGroup group, int index) override;
-    void setOptionEnabled(OptionGroup group, int index, bool enabled) override;
-    void showAspectPreview(double aspectRatio, const std::string& caption) override;
-    void clearModelList() override;
-    void addModelRow(const std::string& name, int modelIndex) override;
+    void setValueText(Quantity box, const std::string& text) override;
+    [[nodiscard]] std::string valueText(Quantity box) const override;
+    void showEnterButton(std::optional<Quantity> box) override;
+    void selectValueText(Quantity box) override;
+    void showReadout(const Readout& readout) override;
+    void showOptions(const OptionStates& states) override;
+    void showModelList(const std::vector<std::string>& names) override;
     void selectModelRow(int row) override;
     void setTitle(const std::string& title) override;
     void applyInterfaceTexts(const InterfaceTexts& texts) override;
     void showMessage(const std::string& text) override;
     void showError(const AppError& error) override;
-    [[nodiscard]] Size controlSize(const std::string& objectName) const override;
+    [[nodiscard]] FrontMetrics frontMetrics() const override { return frontSizes; }
+    [[nodiscard]] SideMetrics sideMetrics() const override { return sideSizes; }
     void showScene(DiagramId diagram, const Scene& scene) override;
     [[nodiscard]] std::string askOpenFileName(const FileFilter& filter,
                                               const std::string& initialFolder) override;
@@ -53,6 +51,7 @@ class MemoryView : public View {
     std::array<bool, 4> enterVisible = {true, true, true, true};
     std::array<std::string, 2> offsetTexts = {"Offset", "Offset"};
     int selectedValueBox = -1;  // the box whose text was last selected on focus
+    OptionStates optionStates;  // as last shown
     std::array<std::vector<OptionState>, 4> options = {
         std::vector<OptionState>(4), std::vector<OptionState>(2), std::vector<OptionState>(3),
         std::vector<OptionState>(2)};
@@ -62,9 +61,11 @@ class MemoryView : public View {
     int selectedModelRow = -1;
     std::string title = "Form1";
     InterfaceTexts texts;
-    std::vector<std::string> messages;  // every message shown, in order
-    std::vector<AppError> errors;       // every error shown, in order
-    Scene frontScene;                   // the last drawing of each picture box
+    std::vector<std::string> messages;               // every message shown, in order
+    std::vector<AppError> errors;                    // every error shown, in order
+    FrontMetrics frontSizes = designFrontMetrics();  // what the drawings are laid out for
+    SideMetrics sideSizes = designSideMetrics();
+    Scene frontScene;  // the last drawing of each picture box
     Scene sideScene;
     int frontDrawings = 0;  // how many times each view was drawn
     int sideDrawings = 0;
@@ -77,6 +78,12 @@ class MemoryView : public View {
     }
     // The checked option of a group, or -1.
     [[nodiscard]] int checkedOption(OptionGroup g) const;
+    [[nodiscard]] const std::string& boxText(Quantity box) const {
+        return valueTexts[static_cast<std::size_t>(indexOf(box))];
+    }
+    [[nodiscard]] std::string& boxText(Quantity box) {
+        return valueTexts[static_cast<std::size_t>(indexOf(box))];
+    }
 };
 
 }  // namespace projcalc

@@ -1,7 +1,13 @@
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "calc/options.h"
+#include "calc/readout.h"
+#include "diagrams/metrics.h"
 #include "diagrams/scene.h"
 #include "util/errors.h"
 
@@ -18,6 +24,17 @@ struct FileFilter {
 // The option groups of the main window.
 enum class OptionGroup { Aspect, Zoom, Units, Position };
 
+// What the option buttons show: the checked choice of each group and which buttons can be
+// clicked. Units and mounting are always enabled.
+struct OptionStates {
+    Options checked;
+    Unit unit = Unit::Inches;
+    std::array<bool, 4> aspectEnabled{true, true, true, true};  // by Aspect
+    std::array<bool, 2> zoomEnabled{true, true};                // by Zoom
+
+    friend bool operator==(const OptionStates&, const OptionStates&) = default;
+};
+
 // What the controller asks of the window. The Qt main window implements it with widgets; tests
 // and the command-line tool implement it in memory. Changes made through it never raise the
 // window's own events: only the user's actions do.
@@ -25,26 +42,22 @@ class View {
   public:
     virtual ~View() = default;
 
-    // The four value boxes (0 distance, 1 diagonal, 2 width, 3 height) and their Enter buttons.
-    virtual void setValueText(int index, const std::string& text) = 0;
-    [[nodiscard]] virtual std::string valueText(int index) const = 0;
-    virtual void setEnterButtonVisible(int index, bool visible) = 0;
+    // A value box's text, and its Enter button.
+    virtual void setValueText(Quantity box, const std::string& text) = 0;
+    [[nodiscard]] virtual std::string valueText(Quantity box) const = 0;
+    // Shows the Enter button of one box and hides the others; none for nothing.
+    virtual void showEnterButton(std::optional<Quantity> box) = 0;
     // Selects the whole text of a value box that has just gained the focus.
-    virtual void selectValueText(int index) = 0;
+    virtual void selectValueText(Quantity box) = 0;
 
-    // The two offset boxes.
-    virtual void setOffsetText(int index, const std::string& text) = 0;
+    // The four value boxes and the two offset boxes at once.
+    virtual void showReadout(const Readout& readout) = 0;
 
-    // Option buttons: checking one unchecks the others of its group.
-    virtual void setOptionChecked(OptionGroup group, int index) = 0;
-    virtual void setOptionEnabled(OptionGroup group, int index, bool enabled) = 0;
+    // Every option button, and the aspect preview of the checked aspect.
+    virtual void showOptions(const OptionStates& states) = 0;
 
-    // The aspect preview: a box of the chosen shape with its caption ("16 : 9") centred in it.
-    virtual void showAspectPreview(double aspectRatio, const std::string& caption) = 0;
-
-    // The model list: rows carry the index of their model in the catalogue.
-    virtual void clearModelList() = 0;
-    virtual void addModelRow(const std::string& name, int modelIndex) = 0;
+    // The model list: one row per catalogue model, in catalogue order.
+    virtual void showModelList(const std::vector<std::string>& names) = 0;
     virtual void selectModelRow(int row) = 0;
 
     // Window title, captions and fonts.
@@ -56,10 +69,10 @@ class View {
     // An error message box with the error icon: "Err : " + number + CR LF + description.
     virtual void showError(const AppError& error) = 0;
 
-    // The size of a control or picture as the window really shows it ("txtValue_3", "imgKara",
-    // "picDraw1", ...), read by the diagram layouts.
-    [[nodiscard]] virtual Size controlSize(const std::string& objectName) const = 0;
-    // Paints a drawing into its picture box and moves the controls lying on it.
+    // The sizes the drawings are laid out for, and a drawing to show in its picture box (the
+    // controls lying on it move as the scene says).
+    [[nodiscard]] virtual FrontMetrics frontMetrics() const = 0;
+    [[nodiscard]] virtual SideMetrics sideMetrics() const = 0;
     virtual void showScene(DiagramId diagram, const Scene& scene) = 0;
 
     // File dialogs, starting in `initialFolder`. They return the chosen path, or an empty text

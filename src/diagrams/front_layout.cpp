@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "core/view.h"
 #include "diagrams/scene_parts.h"
 
 namespace projcalc {
@@ -15,23 +14,6 @@ enum Box { kDistance = 0, kDiagonal = 1, kWidth = 2, kHeight = 3 };
 constexpr int kButtonGap = 2;
 constexpr int kMargin = 5;
 
-struct BoxSizes {
-    std::array<Size, 4> box;
-    std::array<Size, 4> button;
-    std::array<Size, 4> caption;
-};
-
-BoxSizes boxSizes(const View& view) {
-    BoxSizes sizes;
-    for (int i = 0; i < 4; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        sizes.box[k] = view.controlSize(indexedName("txtValue", i));
-        sizes.button[k] = view.controlSize(indexedName("cmdEnter", i));
-        sizes.caption[k] = view.controlSize(indexedName("lblValue", i));
-    }
-    return sizes;
-}
-
 }  // namespace
 
 FrontFrame frontFrame(Size picture) noexcept {
@@ -41,8 +23,8 @@ FrontFrame frontFrame(Size picture) noexcept {
 }
 
 std::vector<ControlPlacement> layOutValueBoxes(const FrontFrame& frame, const FrontFigure& f,
-                                               Size picture, const View& view) {
-    const BoxSizes sizes = boxSizes(view);
+                                               const FrontMetrics& sizes) {
+    const Size picture = sizes.picture;
     std::array<Point, 4> at{};
     const int pictureWidth = picture.width;
     const int pictureHeight = picture.height;
@@ -51,15 +33,15 @@ std::vector<ControlPlacement> layOutValueBoxes(const FrontFrame& frame, const Fr
     // up when it would fall below the picture.
     {
         Point& p = at[kHeight];
-        const Size s = sizes.box[kHeight];
+        const Size s = sizes.valueBox[kHeight];
         p.y = pixel((f.p4.y - f.p3.y) / 2.0 + f.p3.y - s.height / 2.0);
-        p.x = pictureWidth - s.width - kMargin - (sizes.button[kHeight].width + kButtonGap);
+        p.x = pictureWidth - s.width - kMargin - (sizes.enterButton[kHeight].width + kButtonGap);
         if (p.y > pictureHeight) p.y = pictureHeight - s.height - kMargin;
     }
     // Width: centred over the screen's top edge, but never left of the picture's middle.
     {
         Point& p = at[kWidth];
-        const Size s = sizes.box[kWidth];
+        const Size s = sizes.valueBox[kWidth];
         p.y = s.height + kMargin;
         p.x = pixel((f.p3.x - f.p1.x) / 2.0 + f.p1.x - s.width / 2.0);
         const double middle = (pictureWidth - s.width) / 2.0;
@@ -68,7 +50,7 @@ std::vector<ControlPlacement> layOutValueBoxes(const FrontFrame& frame, const Fr
     // Distance: along the bottom, past the projector or the reference segment's start.
     {
         Point& p = at[kDistance];
-        const Size s = sizes.box[kDistance];
+        const Size s = sizes.valueBox[kDistance];
         p.y = pictureHeight - s.height - kMargin;
         p.x = std::max(frame.x1, f.q.x) + 30;
     }
@@ -89,8 +71,8 @@ std::vector<ControlPlacement> layOutValueBoxes(const FrontFrame& frame, const Fr
     // only says where it stands.
     for (const int i : {kHeight, kWidth, kDistance, kDiagonal}) {
         const auto k = static_cast<std::size_t>(i);
-        const Size s = sizes.box[k];
-        const Size button = sizes.button[k];
+        const Size s = sizes.valueBox[k];
+        const Size button = sizes.enterButton[k];
         const Point buttonAt{at[k].x + s.width + kButtonGap,
                              pixel((s.height - button.height) / 2.0 + at[k].y)};
         placements.push_back({indexedName("txtValue", i), at[k], s, true});

@@ -2,11 +2,10 @@
 
 #include <vector>
 
+#include "diagrams/metrics.h"
 #include "diagrams/scene.h"
 
 namespace projcalc {
-
-class View;
 
 // The fixed frame of the front view in a picture box: the reference segment runs from
 // (x1, y1), low on the left, to the screen's centre (x2, y2).
@@ -35,9 +34,8 @@ struct FrontFigure {
 // the bottom past the projector, the diagonal box left of the top-left corner. Each Enter button
 // follows its box and each caption sits on top of its box. Placements come in the order the
 // boxes are laid out (3, 2, 0, 1, each with its Enter button), then the captions 0 to 3.
-// Sizes are asked of the view.
 [[nodiscard]] std::vector<ControlPlacement> layOutValueBoxes(const FrontFrame& frame,
                                                              const FrontFigure& figure,
-                                                             Size picture, const View& view);
+                                                             const FrontMetrics& metrics);
 
 }  // namespace projcalc

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <optional>
 
-#include "core/view.h"
 #include "diagrams/front_layout.h"
 #include "diagrams/scene_parts.h"
 
@@ -26,7 +25,7 @@ struct RealFigure {
 };
 
 // Nothing when the scale reference gives no finite, positive scale.
-std::optional<RealFigure> figureAt(const FrontFrame& frame, const CalculatorState& state,
+std::optional<RealFigure> figureAt(const FrontFrame& frame, const Solution& solution,
                                    double scaleReference) {
     const double dx = frame.x1 - frame.x2;
     const double dy = frame.y1 - frame.y2;
@@ -35,9 +34,9 @@ std::optional<RealFigure> figureAt(const FrontFrame& frame, const CalculatorStat
 
     const double cosAngle = std::cos(kViewAngle);
     const double sinAngle = std::sin(kViewAngle);
-    const double a = std::abs(cosAngle * state.screenWidth / 2.0) / inchesPerPixel;
-    const double b = std::abs(sinAngle * state.screenWidth / 2.0) / inchesPerPixel;
-    const double h = state.screenHeight / 2.0 / inchesPerPixel;
+    const double a = std::abs(cosAngle * solution.width / 2.0) / inchesPerPixel;
+    const double b = std::abs(sinAngle * solution.width / 2.0) / inchesPerPixel;
+    const double h = solution.height / 2.0 / inchesPerPixel;
     const double x2 = frame.x2;
     const double y2 = frame.y2;
     return RealFigure{x2 - a,
@@ -46,8 +45,8 @@ std::optional<RealFigure> figureAt(const FrontFrame& frame, const CalculatorStat
                       x2 + a,
                       y2 + b - h,
                       y2 + b + h,
-                      x2 - cosAngle * state.projectionDistance / inchesPerPixel,
-                      y2 + sinAngle * state.projectionDistance / inchesPerPixel};
+                      x2 - cosAngle * solution.distance / inchesPerPixel,
+                      y2 + sinAngle * solution.distance / inchesPerPixel};
 }
 
 // The figure in whole pixels, each point rounded half to even once; nothing when a point cannot
@@ -85,26 +84,23 @@ void addFigure(Scene& scene, const FrontFigure& f) {
 
 }  // namespace
 
-// When the figure cannot be drawn (no scale yet, a scale that is not a positive number, a
-// picture box without size or too low to hold the centre row, a result that gives no finite
-// coordinate, or a screen that still does not fit after kMaxFitPasses tries) the scene holds no
-// figure and no placements: the picture is left white, the boxes stay where they stand, and
-// `frontViewScale` keeps the value it came with.
-Scene DrawScreen1(CalculatorState& state, const View& view) {
-    const Size picture = view.controlSize("picDraw1");
-    Scene scene;
+FrontDrawing frontScene(const Solution& solution, const Options& /*options*/, double startScale,
+                        const FrontMetrics& metrics) {
+    const Size picture = metrics.picture;
+    FrontDrawing drawing{Scene{}, startScale};
+    Scene& scene = drawing.scene;
     scene.width = picture.width;
     scene.height = picture.height;
 
     const FrontFrame frame = frontFrame(picture);
-    const double initialScale = state.frontViewScale;
-    if (picture.width <= 0 || picture.height <= 0 || frame.y2 <= 0 ||
-        !std::isfinite(initialScale) || !(initialScale > 0.0)) {
-        return scene;
+    if (picture.width <= 0 || picture.height <= 0 || frame.y2 <= 0 || !std::isfinite(startScale) ||
+        !(startScale > 0.0)) {
+        return drawing;
     }
 
+    double scale = startScale;
     for (int pass = 0; pass < kMaxFitPasses; ++pass) {
-        const std::optional<RealFigure> real = figureAt(frame, state, state.frontViewScale);
+        const std::optional<RealFigure> real = figureAt(frame, solution, scale);
         if (!real || !std::isfinite(real->p1y)) break;
         // The fit test reads the top-left corner's rounded y: it is the highest point of the
         // figure. A figure too large to be rounded to pixels is shrunk like one that only sticks
@@ -112,14 +108,14 @@ Scene DrawScreen1(CalculatorState& state, const View& view) {
         if (roundHalfEven(real->p1y) > 0.0) {
             const std::optional<FrontFigure> figure = roundedFigure(*real);
             if (!figure) break;
-            scene.controls = layOutValueBoxes(frame, *figure, picture, view);
+            scene.controls = layOutValueBoxes(frame, *figure, metrics);
             addFigure(scene, *figure);
-            return scene;
+            drawing.scale = scale;
+            return drawing;
         }
-        state.frontViewScale /= kFitStep;
+        scale /= kFitStep;
     }
-    state.frontViewScale = initialScale;
-    return scene;
+    return drawing;
 }
 
 }  // namespace projcalc

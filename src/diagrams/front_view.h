@@ -1,16 +1,26 @@
 #pragma once
 
-#include "core/calculator_state.h"
+#include "calc/options.h"
+#include "calc/solve.h"
+#include "diagrams/metrics.h"
 #include "diagrams/scene.h"
 
 namespace projcalc {
 
-class View;
+// A front view and the scale it was drawn at: the projection distance, in inches, that the
+// frame's reference segment stands for. The caller keeps the scale for the next drawing.
+struct FrontDrawing {
+    Scene scene;
+    double scale = 0.0;
+};
 
 // The front view: the screen as a filled parallelogram seen obliquely, the projector at the
 // throw distance to scale and four rays to the screen's corners, with the value boxes, their
-// Enter buttons and captions laid out beside what they measure. Enlarges `frontViewScale` when
-// the screen does not fit. Control sizes are asked of the view.
-[[nodiscard]] Scene DrawScreen1(CalculatorState& state, const View& view);
+// Enter buttons and captions laid out beside what they measure. Starts at `startScale` and
+// enlarges it until the screen fits. When the figure cannot be drawn (no scale yet, a picture
+// box without size, a result with no finite coordinate, a screen that never fits) the scene
+// holds no figure and no placements, and the scale stays `startScale`.
+[[nodiscard]] FrontDrawing frontScene(const Solution& solution, const Options& options,
+                                      double startScale, const FrontMetrics& metrics);
 
 }  // namespace projcalc

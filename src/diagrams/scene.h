@@ -52,6 +52,8 @@ struct SceneItem {
     std::vector<Point> points;  // polygon: closed (first point repeated); line: from, to
     std::string imageName;      // image: the picture's object name ("imgProjector", ...)
     Point at;                   // image: top-left corner
+
+    friend bool operator==(const SceneItem&, const SceneItem&) = default;
 };
 
 // Where a control of the picture box stands, and whether it is shown.
@@ -60,6 +62,8 @@ struct ControlPlacement {
     Point at;
     Size size;
     bool visible = true;
+
+    friend bool operator==(const ControlPlacement&, const ControlPlacement&) = default;
 };
 
 // One drawing of a picture box, in its own pixels (origin top-left, y downwards): what to paint,
@@ -69,6 +73,8 @@ struct Scene {
     int height = 0;
     std::vector<SceneItem> items;
     std::vector<ControlPlacement> controls;
+
+    friend bool operator==(const Scene&, const Scene&) = default;
 };
 
 // The two drawings of the main window.

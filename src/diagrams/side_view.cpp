@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "core/view.h"
 #include "diagrams/scene_parts.h"
 
 namespace projcalc {
@@ -13,8 +12,6 @@ namespace {
 constexpr int kLensX = 80;
 // Length of the offset ticks, right of the screen line.
 constexpr int kTickLength = 15;
-
-constexpr int kTop = 0;  // projectorPosition: top of screen (1 is bottom of screen)
 
 // The vertical positions of one drawing, in pixels of the picture box.
 struct SideFigure {
@@ -26,29 +23,17 @@ struct SideFigure {
     int b = 0;  // mirror span at the bottom position
 };
 
-bool hasWideRatioFor(const CalculatorState& s) {
-    switch (s.aspectGroup()) {
-        case AspectGroup::Ratio1610:
-            return s.hasWideRatio1610;
-        case AspectGroup::Ratio169:
-            return s.hasWideRatio169;
-        case AspectGroup::Ratio43:
-            break;
-    }
-    return s.hasWideRatio43;
-}
-
 // Which rays the drawing shows (kinds other than 2).
 enum class RayCase {
     Mirrored,  // to the image ends moved by the mirror spans
     Plain,     // to the image ends
 };
 
-RayCase rayCaseOf(const CalculatorState& s) {
-    const bool tele = s.zoomEnd != 0;
-    const bool kindWithoutRatio = (s.modelKind == 3 && tele) || (s.modelKind == 4 && !tele);
-    if ((!s.hasWideRatioCurrent && kindWithoutRatio) ||
-        (s.offsetA > 0.0 && s.hasWideRatioCurrent)) {
+RayCase rayCaseOf(const ModelTraits& model, const Options& options, const Solution& solution) {
+    const bool tele = options.zoom == Zoom::Tele;
+    const bool kindWithoutRatio = (model.kind == 3 && tele) || (model.kind == 4 && !tele);
+    const bool wideRatio = model.hasWideRatioFor(options.aspect);
+    if ((!wideRatio && kindWithoutRatio) || (solution.offsetA > 0.0 && wideRatio)) {
         return RayCase::Mirrored;
     }
     return RayCase::Plain;
@@ -56,29 +41,28 @@ RayCase rayCaseOf(const CalculatorState& s) {
 
 }  // namespace
 
-Scene DrawScreen2(CalculatorState& s, const View& view) {
-    s.hasWideRatioCurrent = hasWideRatioFor(s);
-
-    const Size picture = view.controlSize("picDraw2");
+Scene sideScene(const ModelTraits& model, const Options& options, const Solution& solution,
+                const SideMetrics& metrics) {
+    const Size picture = metrics.picture;
     Scene scene;
     scene.width = picture.width;
     scene.height = picture.height;
     const int width = picture.width;
     const int height = picture.height;
 
-    const Size offset0 = view.controlSize("txtOffset_0");
-    const Size offset1 = view.controlSize("txtOffset_1");
-    const Size rangeSign = view.controlSize("imgKara");
-    const Size caption = view.controlSize("lblOffset");
-    const bool twoOffsets = s.offsetCount[s.zoomEnd == 0 ? 0 : 1] != 1;
+    const Size offset0 = metrics.offsetBox[0];
+    const Size offset1 = metrics.offsetBox[1];
+    const Size rangeSign = metrics.rangeSign;
+    const Size caption = metrics.caption;
+    const bool twoOffsets = model.offsets(options.zoom) != 1;
 
     // The screen line leaves room for both offset boxes and the range sign, shown or not.
     const int x = width - (offset1.width + offset0.width + rangeSign.width + 15);
     const int yEnd = height - 10;
-    const bool kind2 = s.modelKind == 2;
+    const bool kind2 = model.kind == 2;
     const int t = kind2 ? pixel(height / 2.0) : height - 20;
-    const bool top = s.projectorPosition == kTop;
-    const bool anyOffset = s.offsetA != 0.0 || s.offsetB != 0.0;
+    const bool top = options.mount == Mount::Top;
+    const bool anyOffset = solution.offsetA != 0.0 || solution.offsetB != 0.0;
 
     SideFigure f;
     if (top) {
@@ -99,7 +83,7 @@ Scene DrawScreen2(CalculatorState& s, const View& view) {
         f.offsetEnd = end;
     };
     // Kinds 1 and 6 throw the image to the other side of the lens axis.
-    if (s.modelKind == 1 || s.modelKind == 6) mirrorOffsetEnd();
+    if (model.kind == 1 || model.kind == 6) mirrorOffsetEnd();
     const int span = 2 * std::abs(f.lensY - f.offsetEnd);
     f.w = top ? span : 0;
     f.b = top ? 0 : span;
@@ -108,7 +92,7 @@ Scene DrawScreen2(CalculatorState& s, const View& view) {
     const int row = kind2 ? f.lensY : std::max(f.lensY, f.offsetEnd);
     const Point offset1At{width - offset0.width - 5, row - offset1.height + offset0.height - 5};
     // A negative offset A alone lies on the other side of the axis; the spans stay as they were.
-    if (s.offsetA < 0.0 && s.offsetB == 0.0) mirrorOffsetEnd();
+    if (solution.offsetA < 0.0 && solution.offsetB == 0.0) mirrorOffsetEnd();
 
     const Point signAt{offset1At.x - rangeSign.width + 5,
                        pixel(offset1At.y + (offset1.height - rangeSign.height) / 2.0)};
@@ -123,7 +107,7 @@ Scene DrawScreen2(CalculatorState& s, const View& view) {
 
     // The projector, its right edge one pixel left of the lens point.
     const char* const projector = top ? "imgProjectorSide_1" : "imgProjectorSide_0";
-    const Size projectorSize = view.controlSize(projector);
+    const Size projectorSize = metrics.projector[static_cast<std::size_t>(indexOf(options.mount))];
     scene.items.push_back(
         imageItem(projector, {kLensX - projectorSize.width - 1, f.lensY - (top ? 15 : 10)}));
 
@@ -143,7 +127,7 @@ Scene DrawScreen2(CalculatorState& s, const View& view) {
         ray(PenId::Ray, f.imageTop);
         ray(PenId::RayFaint, f.imageBottom);
         tick(f.lensY);
-    } else if (rayCaseOf(s) == RayCase::Mirrored) {
+    } else if (rayCaseOf(model, options, solution) == RayCase::Mirrored) {
         ray(PenId::Ray, f.imageTop + f.w);
         ray(PenId::Ray, f.imageBottom - f.b);
         tick(f.lensY);

@@ -274,27 +274,6 @@ class Reader {
 
 }  // namespace
 
-CalculationFile calculationFileFrom(const CalculatorState& s) {
-    CalculationFile f;
-    f.model = s.selectedModel();
-    f.zoomEnd = s.zoomEnd;
-    f.projectorPosition = s.projectorPosition;
-    f.aspectRatio = s.aspectRatio;
-    f.aspectHeight = s.aspectHeight;
-    f.aspectWidth = s.aspectWidth;
-    f.unitIndex = s.unitIndex;
-    f.screenWidth = s.screenWidth;
-    f.screenHeight = s.screenHeight;
-    f.screenDiagonal = s.screenDiagonal;
-    f.projectionDistance = s.projectionDistance;
-    f.offsetA = s.offsetA;
-    f.offsetB = s.offsetB;
-    f.offsetCountWide = s.offsetCount[0];
-    f.offsetCountTele = s.offsetCount[1];
-    f.frontViewScale = s.frontViewScale;
-    return f;
-}
-
 std::variant<std::string, AppError> writeCalculationFile(const CalculationFile& file,
                                                          const std::string& fileName) {
     if (file.model.modelName.find_first_of("\"\r\n") != std::string::npos) {

@@ -4,7 +4,6 @@
 #include <string_view>
 #include <variant>
 
-#include "core/calculator_state.h"
 #include "models/model_record.h"
 #include "util/errors.h"
 
@@ -33,9 +32,6 @@ struct CalculationFile {
 
 // The number of values a calculation file holds.
 inline constexpr int kCalculationFileValues = 76;
-
-// The calculation the state holds, with the selected model's record.
-[[nodiscard]] CalculationFile calculationFileFrom(const CalculatorState& state);
 
 // The text of a calculation file: the 76 values one per line, each line ended by CR LF. A model
 // name with a double quote or a line break cannot be written (there is no escaping): that is an

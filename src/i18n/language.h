@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "calc/solver.h"
+#include "calc/limit_message.h"
 #include "util/profile.h"
 
 namespace projcalc {

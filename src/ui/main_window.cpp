@@ -56,15 +56,19 @@ void MainWindow::setFileDialogHook(FileDialogHook hook) {
 }
 
 void MainWindow::connectUserEvents() {
-    for (int i = 0; i < 4; ++i) {
+    for (const Quantity box : kAllQuantities) {
+        const auto i = static_cast<std::size_t>(indexOf(box));
         connect(valueBoxes_[i], &ValueBox::keyDown, this,
-                [this, i](int keyCode) { calculator_.onValueKey(i, keyCode); });
+                [this, box](int keyCode) { calculator_.onValueKey(box, keyCode); });
         connect(enterButtons_[i], &QPushButton::clicked, this,
-                [this, i] { calculator_.onEnterClicked(i); });
+                [this, box] { calculator_.onEnterClicked(box); });
     }
-    const auto onClick = [this](OptionGroup group, void (Calculator::*handler)(int)) {
-        connect(optionGroup(group), &QButtonGroup::idClicked, this,
-                [this, handler](int index) { (calculator_.*handler)(index); });
+    const auto onClick = [this]<typename Choice>(OptionGroup group,
+                                                 void (Calculator::*handler)(Choice)) {
+        connect(optionGroup(group), &QButtonGroup::idClicked, this, [this, handler](int index) {
+            if (const std::optional<Choice> choice = choiceAt<Choice>(index))
+                (calculator_.*handler)(*choice);
+        });
     };
     onClick(OptionGroup::Aspect, &Calculator::onAspectClicked);
     onClick(OptionGroup::Zoom, &Calculator::onZoomClicked);
@@ -90,10 +94,11 @@ void MainWindow::onFocusChanged(QWidget* /*old*/, QWidget* now) {
     if (target >= 0 && target == editingBox_) return;
     // A commit may show a message; the focus changes it causes are not the user's.
     const QScopedValueRollback guard(handlingFocus_, true);
-    if (editingBox_ >= 0) calculator_.onValueFocusLost(std::exchange(editingBox_, -1));
+    if (editingBox_ >= 0)
+        calculator_.onValueFocusLost(static_cast<Quantity>(std::exchange(editingBox_, -1)));
     if (target >= 0) {
         editingBox_ = target;
-        calculator_.onValueFocus(target);
+        calculator_.onValueFocus(static_cast<Quantity>(target));
     }
 }
 

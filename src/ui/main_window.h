@@ -49,22 +49,20 @@ class MainWindow : public QMainWindow, public View {
     [[nodiscard]] Calculator& calculator() noexcept { return calculator_; }
 
     // View
-    void setValueText(int index, const std::string& text) override;
-    [[nodiscard]] std::string valueText(int index) const override;
-    void setEnterButtonVisible(int index, bool visible) override;
-    void selectValueText(int index) override;
-    void setOffsetText(int index, const std::string& text) override;
-    void setOptionChecked(OptionGroup group, int index) override;
-    void setOptionEnabled(OptionGroup group, int index, bool enabled) override;
-    void showAspectPreview(double aspectRatio, const std::string& caption) override;
-    void clearModelList() override;
-    void addModelRow(const std::string& name, int modelIndex) override;
+    void setValueText(Quantity box, const std::string& text) override;
+    [[nodiscard]] std::string valueText(Quantity box) const override;
+    void showEnterButton(std::optional<Quantity> box) override;
+    void selectValueText(Quantity box) override;
+    void showReadout(const Readout& readout) override;
+    void showOptions(const OptionStates& states) override;
+    void showModelList(const std::vector<std::string>& names) override;
     void selectModelRow(int row) override;
     void setTitle(const std::string& title) override;
     void applyInterfaceTexts(const InterfaceTexts& texts) override;
     void showMessage(const std::string& text) override;
     void showError(const AppError& error) override;
-    [[nodiscard]] Size controlSize(const std::string& objectName) const override;
+    [[nodiscard]] FrontMetrics frontMetrics() const override;
+    [[nodiscard]] SideMetrics sideMetrics() const override;
     void showScene(DiagramId diagram, const Scene& scene) override;
     [[nodiscard]] std::string askOpenFileName(const FileFilter& filter,
                                               const std::string& initialFolder) override;
@@ -107,6 +105,10 @@ class MainWindow : public QMainWindow, public View {
     void onFocusChanged(QWidget* old, QWidget* now);
     [[nodiscard]] int valueBoxIndex(const QWidget* widget) const;
     [[nodiscard]] QButtonGroup* optionGroup(OptionGroup group) const;
+    // The size of a control as the window shows it, or a picture's natural size.
+    [[nodiscard]] Size controlSize(const QString& objectName) const;
+    void checkOption(OptionGroup group, int index);
+    void showAspectPreview(Aspect aspect);
 
     Calculator calculator_;
     MessageHook messageHook_ = showMessageBox;

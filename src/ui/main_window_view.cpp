@@ -21,10 +21,6 @@
 namespace projcalc::ui {
 namespace {
 
-bool validIndex(int index, std::size_t count) {
-    return index >= 0 && static_cast<std::size_t>(index) < count;
-}
-
 // A dialog filter as Qt writes it: "CalculateFile (*.cf)".
 QString nameFilterOf(const FileFilter& filter) {
     QString text = toQt(filter.description);
@@ -39,32 +35,35 @@ QString withoutLineBreaks(QString text) {
 
 }  // namespace
 
-void MainWindow::setValueText(int index, const std::string& text) {
-    if (!validIndex(index, valueBoxes_.size())) return;
-    const QSignalBlocker blocker(valueBoxes_[index]);
-    valueBoxes_[index]->setText(toQt(text));
+void MainWindow::setValueText(Quantity box, const std::string& text) {
+    ValueBox* edit = valueBoxes_[static_cast<std::size_t>(indexOf(box))];
+    const QSignalBlocker blocker(edit);
+    edit->setText(toQt(text));
 }
 
-std::string MainWindow::valueText(int index) const {
-    return validIndex(index, valueBoxes_.size()) ? fromQt(valueBoxes_[index]->text())
-                                                 : std::string();
+std::string MainWindow::valueText(Quantity box) const {
+    return fromQt(valueBoxes_[static_cast<std::size_t>(indexOf(box))]->text());
 }
 
-void MainWindow::setEnterButtonVisible(int index, bool visible) {
-    if (validIndex(index, enterButtons_.size())) enterButtons_[index]->setVisible(visible);
+void MainWindow::showEnterButton(std::optional<Quantity> box) {
+    for (std::size_t i = 0; i < enterButtons_.size(); ++i)
+        enterButtons_[i]->setVisible(box && static_cast<int>(i) == indexOf(*box));
 }
 
-void MainWindow::selectValueText(int index) {
-    if (validIndex(index, valueBoxes_.size())) valueBoxes_[index]->selectWholeText();
+void MainWindow::selectValueText(Quantity box) {
+    valueBoxes_[static_cast<std::size_t>(indexOf(box))]->selectWholeText();
 }
 
-void MainWindow::setOffsetText(int index, const std::string& text) {
-    if (!validIndex(index, offsetBoxes_.size())) return;
-    const QSignalBlocker blocker(offsetBoxes_[index]);
-    offsetBoxes_[index]->setText(toQt(text));
+void MainWindow::showReadout(const Readout& readout) {
+    for (const Quantity box : kAllQuantities)
+        setValueText(box, readout.boxes[static_cast<std::size_t>(indexOf(box))]);
+    for (std::size_t i = 0; i < offsetBoxes_.size(); ++i) {
+        const QSignalBlocker blocker(offsetBoxes_[i]);
+        offsetBoxes_[i]->setText(toQt(readout.offsets[i]));
+    }
 }
 
-void MainWindow::setOptionChecked(OptionGroup group, int index) {
+void MainWindow::checkOption(OptionGroup group, int index) {
     QButtonGroup* buttons = optionGroup(group);
     const QSignalBlocker groupBlocker(buttons);
     // Exclusive groups refuse to uncheck their last checked button.
@@ -76,31 +75,38 @@ void MainWindow::setOptionChecked(OptionGroup group, int index) {
     buttons->setExclusive(true);
 }
 
-void MainWindow::setOptionEnabled(OptionGroup group, int index, bool enabled) {
-    if (QAbstractButton* button = optionGroup(group)->button(index)) button->setEnabled(enabled);
+void MainWindow::showOptions(const OptionStates& states) {
+    checkOption(OptionGroup::Aspect, indexOf(states.checked.aspect));
+    checkOption(OptionGroup::Zoom, indexOf(states.checked.zoom));
+    checkOption(OptionGroup::Units, indexOf(states.unit));
+    checkOption(OptionGroup::Position, indexOf(states.checked.mount));
+    for (const Aspect aspect : kAllAspects) {
+        if (QAbstractButton* button = optionGroup(OptionGroup::Aspect)->button(indexOf(aspect)))
+            button->setEnabled(states.aspectEnabled[static_cast<std::size_t>(indexOf(aspect))]);
+    }
+    for (const Zoom zoom : kAllZooms) {
+        if (QAbstractButton* button = optionGroup(OptionGroup::Zoom)->button(indexOf(zoom)))
+            button->setEnabled(states.zoomEnabled[static_cast<std::size_t>(indexOf(zoom))]);
+    }
+    showAspectPreview(states.checked.aspect);
 }
 
-void MainWindow::showAspectPreview(double aspectRatio, const std::string& caption) {
+void MainWindow::showAspectPreview(Aspect aspect) {
     // The box keeps its height and its horizontal centre; the centre is held exactly, so that
     // going back and forth between ratios never shifts the box by a rounded pixel.
-    if (std::isfinite(aspectRatio) && aspectRatio > 0 && aspectRatio < 100) {
-        const QRect box = aspectBox_->geometry();
-        const int width = static_cast<int>(std::lround(box.height() * aspectRatio));
-        const int left = static_cast<int>(std::lround(aspectBoxCentre_ - width / 2.0));
-        aspectBox_->setGeometry(left, box.top(), width, box.height());
-    }
-    aspectCaption_->setText(toQt(caption));
+    const QRect box = aspectBox_->geometry();
+    const int width = static_cast<int>(std::lround(box.height() * ratioOf(aspect)));
+    const int left = static_cast<int>(std::lround(aspectBoxCentre_ - width / 2.0));
+    aspectBox_->setGeometry(left, box.top(), width, box.height());
+    aspectCaption_->setText(toQt(std::string(shapeOf(aspect).caption)));
     centreAspectCaption();
 }
 
-void MainWindow::clearModelList() {
+void MainWindow::showModelList(const std::vector<std::string>& names) {
     const QSignalBlocker blocker(modelList_);
     modelList_->clear();
-}
-
-void MainWindow::addModelRow(const std::string& name, int modelIndex) {
-    const QSignalBlocker blocker(modelList_);
-    modelList_->addItem(toQt(name), modelIndex);
+    for (const std::string& name : names)
+        modelList_->addItem(toQt(name));
 }
 
 void MainWindow::selectModelRow(int row) {
@@ -162,8 +168,7 @@ void MainWindow::showError(const AppError& error) {
         this, {MessageRequest::Icon::Critical, windowTitle(), toQtLines(errorMessageText(error))});
 }
 
-Size MainWindow::controlSize(const std::string& objectName) const {
-    const QString name = toQt(objectName);
+Size MainWindow::controlSize(const QString& name) const {
     QSize size;
     if (const QWidget* widget = findChild<QWidget*>(name)) {
         size = widget->size();
@@ -172,6 +177,31 @@ Size MainWindow::controlSize(const std::string& objectName) const {
         size = artworkSize(name);
     }
     return {size.width(), size.height()};
+}
+
+FrontMetrics MainWindow::frontMetrics() const {
+    FrontMetrics m;
+    m.picture = controlSize(QStringLiteral("picDraw1"));
+    for (int i = 0; i < 4; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        m.valueBox[k] = controlSize(QStringLiteral("txtValue_%1").arg(i));
+        m.enterButton[k] = controlSize(QStringLiteral("cmdEnter_%1").arg(i));
+        m.caption[k] = controlSize(QStringLiteral("lblValue_%1").arg(i));
+    }
+    m.projector = controlSize(QStringLiteral("imgProjector"));
+    return m;
+}
+
+SideMetrics MainWindow::sideMetrics() const {
+    SideMetrics m;
+    m.picture = controlSize(QStringLiteral("picDraw2"));
+    m.offsetBox = {controlSize(QStringLiteral("txtOffset_0")),
+                   controlSize(QStringLiteral("txtOffset_1"))};
+    m.rangeSign = controlSize(QStringLiteral("imgKara"));
+    m.caption = controlSize(QStringLiteral("lblOffset"));
+    m.projector = {controlSize(QStringLiteral("imgProjectorSide_1")),
+                   controlSize(QStringLiteral("imgProjectorSide_0"))};
+    return m;
 }
 
 void MainWindow::showScene(DiagramId diagram, const Scene& scene) {

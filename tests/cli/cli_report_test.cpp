@@ -79,24 +79,24 @@ TEST_F(CliTest, ReportNumbersReadBackAsTheControllersDoubles) {
     MemoryView view;
     Calculator calculator(view);
     ASSERT_TRUE(calculator.startUp(dataFolder()));
-    calculator.onValueFocus(1);
-    view.valueTexts[1] = "120.2";
-    calculator.onValueKey(1, kEnterKey);
-    calculator.onValueFocusLost(1);
-    calculator.onAspectClicked(2);
-    calculator.onZoomClicked(1);
+    calculator.onValueFocus(Quantity::Diagonal);
+    view.boxText(Quantity::Diagonal) = "120.2";
+    calculator.onValueKey(Quantity::Diagonal, kEnterKey);
+    calculator.onValueFocusLost(Quantity::Diagonal);
+    calculator.onAspectClicked(Aspect::R16x9);
+    calculator.onZoomClicked(Zoom::Tele);
 
-    const CalculatorState& s = calculator.state();
+    const Calculation& c = calculator.calculation();
     const std::vector<std::pair<const char*, double>> expected = {
-        {"screenWidth", s.screenWidth},
-        {"screenHeight", s.screenHeight},
-        {"screenDiagonal", s.screenDiagonal},
-        {"projectionDistance", s.projectionDistance},
-        {"offsetA", s.offsetA},
-        {"offsetB", s.offsetB},
-        {"frontViewScale", s.frontViewScale},
-        {"currentMaxDiagonal", s.currentMaxDiagonal},
-        {"currentMinDiagonal", s.currentMinDiagonal}};
+        {"screenWidth", c.results.width},
+        {"screenHeight", c.results.height},
+        {"screenDiagonal", c.results.diagonal},
+        {"projectionDistance", c.results.distance},
+        {"offsetA", c.results.offsetA},
+        {"offsetB", c.results.offsetB},
+        {"frontViewScale", c.frontScale},
+        {"currentMaxDiagonal", c.currentLimits().largest},
+        {"currentMinDiagonal", c.currentLimits().smallest}};
     for (const auto& [key, value] : expected) {
         EXPECT_EQ(r["state"][key].get<double>(), value) << key;
     }

@@ -2,10 +2,27 @@
 #include "ui/artwork.h"
 
 #include <QTest>
+#include <map>
+#include <string>
 
-#include "diagrams/design_sizes.h"
+#include "diagrams/metrics.h"
 
 namespace projcalc::ui {
+namespace {
+
+// The design size of each picture: the drawings' metrics, and the logo beside the model list.
+Size designSize(const std::string& name) {
+    const FrontMetrics front = designFrontMetrics();
+    const SideMetrics side = designSideMetrics();
+    const std::map<std::string, Size> sizes = {
+        {"imgProjector", front.projector},         {"imgProjectorSide_1", side.projector[0]},
+        {"imgProjectorSide_0", side.projector[1]}, {"imgKara", side.rangeSign},
+        {"cmdEnter_0", front.enterButton[0]},      {"imgLogo", {113, 33}}};
+    const auto it = sizes.find(name);
+    return it != sizes.end() ? it->second : Size{};
+}
+
+}  // namespace
 
 class ArtworkTest : public QObject {
     Q_OBJECT

@@ -68,12 +68,12 @@ class ControllerFixture : public ::testing::Test {
         return calculator->startUp(dir.path());
     }
 
-    [[nodiscard]] const CalculatorState& state() const { return calculator->state(); }
+    [[nodiscard]] const Calculation& calculation() const { return calculator->calculation(); }
 
     // Types a text into a value box the way a user does: focus, replace the text, Enter, leave.
-    void type(int box, const std::string& text) {
+    void type(Quantity box, const std::string& text) {
         calculator->onValueFocus(box);
-        view.valueTexts[static_cast<std::size_t>(box)] = text;
+        view.boxText(box) = text;
         calculator->onValueKey(box, kEnterKey);
         calculator->onValueFocusLost(box);
     }

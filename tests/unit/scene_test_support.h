@@ -7,21 +7,28 @@
 #include <string>
 #include <vector>
 
-#include "core/memory_view.h"
+#include "diagrams/metrics.h"
 #include "diagrams/scene.h"
 
 namespace projcalc {
 
-// An in-memory view whose controls and pictures may have other sizes than the design sizes.
-class SizedView : public MemoryView {
-  public:
-    std::map<std::string, Size> sizes;
-
-    [[nodiscard]] Size controlSize(const std::string& objectName) const override {
-        const auto it = sizes.find(objectName);
-        return it != sizes.end() ? it->second : MemoryView::controlSize(objectName);
+// The design size of a control the drawings place, by its object name.
+inline Size designSizeOf(const std::string& name) {
+    const FrontMetrics front = designFrontMetrics();
+    const SideMetrics side = designSideMetrics();
+    std::map<std::string, Size> sizes = {{"txtOffset_0", side.offsetBox[0]},
+                                         {"txtOffset_1", side.offsetBox[1]},
+                                         {"imgKara", side.rangeSign},
+                                         {"lblOffset", side.caption}};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const std::string n = std::to_string(i);
+        sizes["txtValue_" + n] = front.valueBox[i];
+        sizes["cmdEnter_" + n] = front.enterButton[i];
+        sizes["lblValue_" + n] = front.caption[i];
     }
-};
+    const auto it = sizes.find(name);
+    return it != sizes.end() ? it->second : Size{};
+}
 
 // The placement of a control in a scene, or nothing.
 inline std::optional<ControlPlacement> placementOf(const Scene& scene, const std::string& name) {

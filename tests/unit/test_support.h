@@ -6,7 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/calculator_state.h"
+#include "calc/model_traits.h"
+#include "calc/options.h"
 #include "models/model_record.h"
 
 namespace projcalc {
@@ -64,28 +65,18 @@ inline ModelRecord sampleModel(const std::string& name = "Sample 100") {
     return m;
 }
 
-// A state with one model selected the way model selection copies it, at the given aspect option,
-// zoom end and unit (no reference distances).
-inline CalculatorState stateWith(const ModelRecord& model, int aspectIndex = 0, int zoomEnd = 0,
-                                 int unitIndex = 0, int position = 1) {
-    CalculatorState s;
-    s.modelTable = {model};
-    s.currentModel = 0;
-    s.aspectIndex = aspectIndex;
-    s.aspectWidth = kAspects[static_cast<std::size_t>(aspectIndex)].width;
-    s.aspectHeight = kAspects[static_cast<std::size_t>(aspectIndex)].height;
-    s.aspectRatio = s.aspectWidth / s.aspectHeight;
-    s.zoomEnd = zoomEnd;
-    s.unitIndex = unitIndex;
-    s.projectorPosition = position;
-    s.modelKind = static_cast<int>(model.modelKind);
-    s.panelAspect = model.panelAspect;
-    s.offsetScale169 = model.offsetScale169;
-    s.wideOffsetCoefficients = {model.wideOffsetCoefficientA, model.wideOffsetCoefficientB};
-    s.teleOffsetCoefficients = {model.teleOffsetCoefficientA, model.teleOffsetCoefficientB};
-    s.limits = model.limits;
-    s.ratios = model.ratios;
-    return s;
+// A model with the choices of a test: what the pure engine functions take.
+struct Choices {
+    ModelTraits model;
+    Options options;
+    Unit unit = Unit::Inches;
+};
+
+// The traits of a model and the given aspect, zoom end, unit and mounting.
+inline Choices choicesWith(const ModelRecord& model, Aspect aspect = Aspect::R4x3,
+                           Zoom zoom = Zoom::Wide, Unit unit = Unit::Inches,
+                           Mount mount = Mount::Bottom) {
+    return {traitsOf(model), {aspect, zoom, mount}, unit};
 }
 
 }  // namespace projcalc

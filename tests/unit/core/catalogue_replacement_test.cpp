@@ -1,0 +1,242 @@
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include "controller_fixture.h"
+#include "failing_file_system.h"
+
+namespace projcalc {
+namespace {
+
+namespace fs = std::filesystem;
+using Boxes = std::array<std::string, 4>;
+
+class CatalogueReplacementTest : public ControllerFixture {
+  protected:
+    TempDir elsewhere;  // where the user keeps the catalogue to install
+
+    void SetUp() override { ASSERT_TRUE(start({kModelPlain, kModelTeleOnly})); }
+
+    std::string candidate(const std::string& name, const std::string& lines) {
+        return elsewhere.write(name, std::string(kCatalogueHeader) + lines).string();
+    }
+    void choose(const std::string& path) {
+        view.dialogAnswers.push_back(path);
+        calculator->replaceCatalogue();
+    }
+    // The user's calculation before the replacement, to compare with afterwards.
+    void workOnSecondModel() {
+        calculator->onModelPicked(1);
+        type(Quantity::Diagonal, "120");
+    }
+    // Starts again on a data folder that can be read but not written; the user's folder, where
+    // the catalogue moves to, is `user`.
+    FailingFileSystem readOnlyData;
+    fs::path user;
+    void startWithReadOnlyDataFolder() {
+        fileSystem = &readOnlyData;
+        ASSERT_TRUE(start({kModelPlain, kModelTeleOnly}));
+        readOnlyData.fails = [data = dir.path()](FailingFileSystem::Operation op,
+                                                 const fs::path& p) {
+            return op != FailingFileSystem::Operation::Read && p.parent_path() == data;
+        };
+        user = elsewhere.path() / "share" / "projcalc";
+        calculator->setUserDataFolder(user);
+    }
+};
+
+TEST_F(CatalogueReplacementTest, CancellingChangesNothing) {
+    const std::string before = dir.read("ModelInfo.ini");
+    choose("");
+    EXPECT_TRUE(calculator->calculatorReady());
+    EXPECT_EQ(view.dialogFilters.back().description, "ModelFile (*.ini)");
+    EXPECT_EQ(view.dialogFilters.back().pattern, "*.ini");
+    EXPECT_EQ(dir.read("ModelInfo.ini"), before);
+    EXPECT_EQ(view.modelRows.size(), 2u);
+}
+
+TEST_F(CatalogueReplacementTest, AValidFileBecomesTheCatalogueAndTheOldOneIsKept) {
+    const std::string before = dir.read("ModelInfo.ini");
+    const std::string chosen = candidate("new.ini", std::string(kModelWideOnly16x9) + "\n");
+    workOnSecondModel();
+    choose(chosen);
+    EXPECT_EQ(dir.read("ModelInfo.ini"), std::string(kCatalogueHeader) + kModelWideOnly16x9 + "\n");
+    EXPECT_EQ(dir.read("OLD.ini"), before);
+    EXPECT_FALSE(fs::exists(dir.path() / "~tmp.ini"));
+    ASSERT_EQ(view.modelRows.size(), 1u);
+    EXPECT_EQ(view.modelRows[0].name, "Wide 169");
+    EXPECT_EQ(view.selectedModelRow, 0);
+    EXPECT_EQ(view.checkedOption(OptionGroup::Aspect), 2);
+    EXPECT_EQ(view.valueTexts[1], "220");
+    EXPECT_TRUE(calculator->calculatorReady());
+
+    // The next start reads the new catalogue; a second replacement replaces OLD.ini.
+    choose(candidate("third.ini", std::string(kModelPlain) + "\n"));
+    EXPECT_EQ(dir.read("OLD.ini"), std::string(kCatalogueHeader) + kModelWideOnly16x9 + "\n");
+}
+
+TEST_F(CatalogueReplacementTest, ChoosingTheCatalogueInForceWorks) {
+    const std::string before = dir.read("ModelInfo.ini");
+    choose((dir.path() / "ModelInfo.ini").string());
+    EXPECT_EQ(dir.read("ModelInfo.ini"), before);
+    EXPECT_EQ(dir.read("OLD.ini"), before);
+    EXPECT_EQ(view.modelRows.size(), 2u);
+    EXPECT_TRUE(view.errors.empty());
+}
+
+TEST_F(CatalogueReplacementTest, AFileWithoutModelsIsRefusedAndTheCalculationStays) {
+    workOnSecondModel();
+    const Boxes shown = view.valueTexts;
+    const std::string before = dir.read("ModelInfo.ini");
+    const std::string chosen = candidate("empty.ini", "");
+    choose(chosen);
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0], "No model in " + chosen);
+    EXPECT_EQ(dir.read("ModelInfo.ini"), before);
+    EXPECT_FALSE(fs::exists(dir.path() / "OLD.ini"));
+    EXPECT_FALSE(fs::exists(dir.path() / "~tmp.ini"));
+    EXPECT_EQ(view.modelRows.size(), 2u);
+    EXPECT_EQ(view.selectedModelRow, 1);
+    EXPECT_EQ(view.valueTexts, shown);
+    EXPECT_TRUE(calculator->calculatorReady());
+}
+
+TEST_F(CatalogueReplacementTest, AnUnreadableCatalogueIsReportedAndTheProgramGoesOn) {
+    workOnSecondModel();
+    const Boxes shown = view.valueTexts;
+    for (const std::string& chosen :
+         {candidate("short.ini", "Broken,1,2,3\n"),
+          elsewhere
+              .write("binary.ini", std::string("\x7f"
+                                               "ELF\0\x01,\x02\n\xff\xfe",
+                                               12))
+              .string(),
+          (elsewhere.path() / "missing.ini").string()}) {
+        view.errors.clear();
+        choose(chosen);
+        ASSERT_EQ(view.errors.size(), 1u) << chosen;
+        EXPECT_NE(view.errors[0].description.find(".ini"), std::string::npos);
+        EXPECT_EQ(view.valueTexts, shown);
+        EXPECT_EQ(view.modelRows.size(), 2u);
+        EXPECT_FALSE(fs::exists(dir.path() / "~tmp.ini"));
+        EXPECT_TRUE(calculator->calculatorReady());
+    }
+}
+
+// A file operation of the replacement that fails, on the file it concerns.
+struct InjectedFailure {
+    const char* step;
+    FailingFileSystem::Operation operation;
+    const char* file;
+};
+
+void PrintTo(const InjectedFailure& f, std::ostream* os) {
+    *os << f.step;
+}
+
+class FailingReplacementTest : public CatalogueReplacementTest,
+                               public ::testing::WithParamInterface<InjectedFailure> {};
+
+TEST_P(FailingReplacementTest, IsReportedAndPutsEverythingBack) {
+    FailingFileSystem failing;
+    fileSystem = &failing;
+    ASSERT_TRUE(start({kModelPlain, kModelTeleOnly}));
+    dir.write("OLD.ini", "an older catalogue");
+    workOnSecondModel();
+    const Boxes shown = view.valueTexts;
+    const std::string before = dir.read("ModelInfo.ini");
+    const InjectedFailure injected = GetParam();
+    failing.fails = [&injected](FailingFileSystem::Operation op, const fs::path& p) {
+        return op == injected.operation && p.filename() == injected.file;
+    };
+    choose(candidate("new.ini", std::string(kModelWideOnly16x9) + "\n"));
+    ASSERT_EQ(view.errors.size(), 1u);
+    EXPECT_EQ(view.errors[0].number, 70);
+    EXPECT_NE(view.errors[0].description.find(injected.file), std::string::npos)
+        << view.errors[0].description;
+    EXPECT_EQ(dir.read("ModelInfo.ini"), before);
+    EXPECT_FALSE(fs::exists(dir.path() / "~tmp.ini"));
+    EXPECT_EQ(view.modelRows.size(), 2u);
+    EXPECT_EQ(view.selectedModelRow, 1);
+    EXPECT_EQ(view.valueTexts, shown);
+    EXPECT_EQ(calculator->dataFolder(), dir.path().string() + "/");
+    EXPECT_TRUE(calculator->calculatorReady());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, FailingReplacementTest,
+    ::testing::Values(InjectedFailure{"copying the candidate", FailingFileSystem::Operation::Write,
+                                      "~tmp.ini"},
+                      InjectedFailure{"keeping the catalogue as OLD.ini",
+                                      FailingFileSystem::Operation::Copy, "OLD.ini"},
+                      InjectedFailure{"installing the candidate",
+                                      FailingFileSystem::Operation::Rename, "ModelInfo.ini"}));
+
+TEST_F(CatalogueReplacementTest, LeavingTheFocusedBoxAfterwardsKeepsTheNewModelsValues) {
+    // The command comes from a menu, so a value box may still have the focus.
+    calculator->onValueFocus(Quantity::Distance);
+    choose(candidate("new.ini", std::string(kModelWideOnly16x9) + "\n"));
+    const Calculation after = calculation();
+    calculator->onValueFocusLost(Quantity::Distance);
+    EXPECT_EQ(calculation().results.diagonal, after.results.diagonal);
+    EXPECT_EQ(calculation().results.distance, after.results.distance);
+}
+
+TEST_F(CatalogueReplacementTest, AReadOnlyDataFolderMovesToTheUsersFolder) {
+    ASSERT_NO_FATAL_FAILURE(startWithReadOnlyDataFolder());
+    const std::string before = dir.read("ModelInfo.ini");
+    choose(candidate("new.ini", std::string(kModelWideOnly16x9) + "\n"));
+    EXPECT_TRUE(view.errors.empty()) << view.errors.front().description;
+    EXPECT_EQ(dir.read("ModelInfo.ini"), before);  // the installed data is untouched
+    EXPECT_TRUE(fs::exists(user / "Language.ini"));
+    EXPECT_EQ(elsewhere.read("share/projcalc/OLD.ini"), before);
+    EXPECT_EQ(elsewhere.read("share/projcalc/ModelInfo.ini"),
+              std::string(kCatalogueHeader) + kModelWideOnly16x9 + "\n");
+    EXPECT_EQ(calculator->dataFolder(), user.string() + "/");
+    EXPECT_EQ(calculator->readVersionText(), "1.00");  // the language file moved along
+    EXPECT_EQ(view.modelRows.at(0).name, "Wide 169");
+}
+
+TEST_F(CatalogueReplacementTest, ARefusedCandidateLeavesNoCatalogueInTheUsersFolder) {
+    // Otherwise the next start would read the user's folder instead of the installed data.
+    ASSERT_NO_FATAL_FAILURE(startWithReadOnlyDataFolder());
+    const fs::path data = dir.path();
+    choose(candidate("empty.ini", ""));
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_FALSE(fs::exists(user / "ModelInfo.ini"));
+    EXPECT_FALSE(fs::exists(user / "~tmp.ini"));
+    EXPECT_EQ(calculator->dataFolder(), data.string() + "/");
+
+    // Installing fails late: the user's folder still holds no catalogue.
+    readOnlyData.fails = [data](FailingFileSystem::Operation op, const fs::path& p) {
+        return (op != FailingFileSystem::Operation::Read && p.parent_path() == data) ||
+               (op == FailingFileSystem::Operation::Rename && p.filename() == "ModelInfo.ini");
+    };
+    choose(candidate("new.ini", std::string(kModelWideOnly16x9) + "\n"));
+    ASSERT_EQ(view.errors.size(), 1u);
+    EXPECT_FALSE(fs::exists(user / "ModelInfo.ini"));
+    EXPECT_FALSE(fs::exists(user / "~tmp.ini"));
+    EXPECT_EQ(calculator->dataFolder(), data.string() + "/");
+    EXPECT_EQ(view.modelRows.size(), 2u);
+}
+
+TEST_F(CatalogueReplacementTest, WhenTheUsersFolderFailsTooNothingChanges) {
+    FailingFileSystem failing;
+    fileSystem = &failing;
+    ASSERT_TRUE(start({kModelPlain, kModelTeleOnly}));
+    failing.fails = [](FailingFileSystem::Operation op, const fs::path&) {
+        return op != FailingFileSystem::Operation::Read;
+    };
+    calculator->setUserDataFolder(elsewhere.path() / "share" / "projcalc");
+    workOnSecondModel();
+    const Boxes shown = view.valueTexts;
+    choose(candidate("new.ini", std::string(kModelWideOnly16x9) + "\n"));
+    ASSERT_EQ(view.errors.size(), 1u);
+    EXPECT_EQ(calculator->dataFolder(), dir.path().string() + "/");
+    EXPECT_EQ(view.modelRows.size(), 2u);
+    EXPECT_EQ(view.valueTexts, shown);
+    EXPECT_TRUE(calculator->calculatorReady());
+}
+
+}  // namespace
+}  // namespace projcalc
