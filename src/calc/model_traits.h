@@ -14,9 +14,7 @@ namespace projcalc {
 struct ModelTraits {
     ModelRecord record;
 
-    // Column 15 rounded half to even. Kinds 1 and 6 throw the image to the other side of the lens
-    // axis, kind 2 centres it on the axis, kinds 3 and 4 mirror it where no WIDE ratio applies,
-    // kinds 5 and 6 take their own TELE ratios when mounted at the top.
+    // Column 15 rounded half to even; the predicates below say what each kind means.
     int kind = 0;
 
     std::array<bool, 4> offersAspect{};  // by Aspect
@@ -34,6 +32,17 @@ struct ModelTraits {
     // mask offers none: the checked aspect then stays).
     Zoom startZoom = Zoom::Wide;
     std::optional<Aspect> firstAspect;
+
+    // Kinds 1 and 6 throw the image to the other side of the lens axis.
+    [[nodiscard]] bool throwsAcrossAxis() const noexcept { return kind == 1 || kind == 6; }
+    // Kind 2 centres the image on the lens axis.
+    [[nodiscard]] bool centresOnAxis() const noexcept { return kind == 2; }
+    // Kinds 5 and 6 have TELE ratios of their own for a projector at the top.
+    [[nodiscard]] bool hasTeleTopRatios() const noexcept { return kind == 5 || kind == 6; }
+    // Kind 3 at TELE and kind 4 at WIDE draw their rays mirrored where no WIDE ratio applies.
+    [[nodiscard]] bool mirrorsWithoutRatioAt(Zoom zoom) const noexcept {
+        return (kind == 3 && zoom == Zoom::Tele) || (kind == 4 && zoom == Zoom::Wide);
+    }
 
     // Both zoom options can be chosen only when both ends have a size line.
     [[nodiscard]] bool zoomSelectable() const noexcept { return hasZoom[0] && hasZoom[1]; }

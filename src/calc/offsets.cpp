@@ -31,7 +31,7 @@ std::string offsetText(double offset, Unit unit, Zoom zoom) {
 
 const RatioTable& offsetRatioTable(const ModelTraits& model, Mount mount, Zoom zoom) noexcept {
     if (zoom == Zoom::Wide) return model.record.ratios.wide;
-    if (mount == Mount::Top && (model.kind == 5 || model.kind == 6)) {
+    if (mount == Mount::Top && model.hasTeleTopRatios()) {
         return model.record.ratios.teleTop;
     }
     return model.record.ratios.tele;
@@ -67,16 +67,16 @@ double offsetFor(const ModelTraits& model, Aspect aspect, Mount mount, Zoom zoom
     }
 
     const double base = height * coefficient;
-    if (coefficient == 0.0 && panel != 2) return base;
+    if (coefficient == 0.0 && panel != kPanel16x10) return base;
     if (!is169 && !is1610) return base;
 
     const double scale169 = record.offsetScale169;
     if (scale169 != 0.0) {
         if (is1610) return base;
         switch (panel) {
-            case 2:
+            case kPanel16x10:
                 return (h1610 - (9.0 / 10.0) * h1610) / 2 + h1610 * coefficient;
-            case 0:
+            case kPanel4x3:
                 if (zoom == Zoom::Wide) return h43 * coefficient - h43 / 2 + h169 / 2;
                 {
                     // At TELE the offset is that of a WIDE image scaled by offsetScale169,
@@ -94,15 +94,15 @@ double offsetFor(const ModelTraits& model, Aspect aspect, Mount mount, Zoom zoom
 
     if (is169) {
         switch (panel) {
-            case 0:
+            case kPanel4x3:
                 return h43 * coefficient - h43 * (3.0 / 2.0 / 12.0);
-            case 2:
+            case kPanel16x10:
                 return h43 * coefficient - h43 * (1.0 / 2.0 / 10.0);
             default:
                 return base;
         }
     }
-    if (panel == 0) return h43 * coefficient - h43 * (2.0 / 2.0 / 12.0);
+    if (panel == kPanel4x3) return h43 * coefficient - h43 * (2.0 / 2.0 / 12.0);
     return base;
 }
 
@@ -136,7 +136,7 @@ std::optional<std::array<std::string, 2>> offsetTexts(const ModelTraits& model,
         tableApplied = true;
         if (entry.value < 0) texts[i] = negatedText(texts[i]);
     }
-    if (!tableApplied && model.kind == 2 && a > 0) texts[0] = negatedText(texts[0]);
+    if (!tableApplied && model.centresOnAxis() && a > 0) texts[0] = negatedText(texts[0]);
     return texts;
 }
 

@@ -6,11 +6,11 @@ namespace projcalc {
 
 std::optional<double> panelFactor169(int panelAspect) noexcept {
     switch (panelAspect) {
-        case 0:
+        case kPanel4x3:
             return 0.9178779878760819;
-        case 1:
+        case kPanel16x9:
             return 1.223837317;
-        case 2:
+        case kPanel16x10:
             return 1.1014535847073097;
         default:
             return std::nullopt;
@@ -19,11 +19,11 @@ std::optional<double> panelFactor169(int panelAspect) noexcept {
 
 std::optional<double> panelFactor1610(int panelAspect) noexcept {
     switch (panelAspect) {
-        case 0:
+        case kPanel4x3:
             return 0.9433981132113207;
-        case 1:
+        case kPanel16x9:
             return 0.972948721;
-        case 2:
+        case kPanel16x10:
             return 1.132077736;
         default:
             return std::nullopt;

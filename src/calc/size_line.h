@@ -9,6 +9,11 @@
 
 namespace projcalc {
 
+// Panel codes of catalogue column 13: the shape of the projector's imaging panel.
+inline constexpr int kPanel4x3 = 0;
+inline constexpr int kPanel16x9 = 1;
+inline constexpr int kPanel16x10 = 2;
+
 // The fixed factors that turn a model's 4:3 reference diagonal into a 16:9 or 16:10 diagonal,
 // by panel code (0 4:3, 1 16:9, 2 16:10). They are literal constants, used exactly as written.
 // Any other panel code has no factor.

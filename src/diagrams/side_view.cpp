@@ -30,10 +30,9 @@ enum class RayCase {
 };
 
 RayCase rayCaseOf(const ModelTraits& model, const Options& options, const Solution& solution) {
-    const bool tele = options.zoom == Zoom::Tele;
-    const bool kindWithoutRatio = (model.kind == 3 && tele) || (model.kind == 4 && !tele);
     const bool wideRatio = model.hasWideRatioFor(options.aspect);
-    if ((!wideRatio && kindWithoutRatio) || (solution.offsetA > 0.0 && wideRatio)) {
+    if ((!wideRatio && model.mirrorsWithoutRatioAt(options.zoom)) ||
+        (solution.offsetA > 0.0 && wideRatio)) {
         return RayCase::Mirrored;
     }
     return RayCase::Plain;
@@ -59,19 +58,19 @@ Scene sideScene(const ModelTraits& model, const Options& options, const Solution
     // The screen line leaves room for both offset boxes and the range sign, shown or not.
     const int x = width - (offset1.width + offset0.width + rangeSign.width + 15);
     const int yEnd = height - 10;
-    const bool kind2 = model.kind == 2;
-    const int t = kind2 ? pixel(height / 2.0) : height - 20;
+    const bool centred = model.centresOnAxis();
+    const int t = centred ? pixel(height / 2.0) : height - 20;
     const bool top = options.mount == Mount::Top;
     const bool anyOffset = solution.offsetA != 0.0 || solution.offsetB != 0.0;
 
     SideFigure f;
     if (top) {
-        f.lensY = kind2 ? pixel(height / 2.0 + 20 - 26) : 27;
+        f.lensY = centred ? pixel(height / 2.0 + 20 - 26) : 27;
         f.imageTop = anyOffset ? 20 : f.lensY;
         f.imageBottom = t;
         f.offsetEnd = f.imageTop;
     } else {
-        f.lensY = kind2 ? pixel(height / 2.0 + 20 - 26) : t - 7;
+        f.lensY = centred ? pixel(height / 2.0 + 20 - 26) : t - 7;
         f.imageTop = 20;
         f.imageBottom = anyOffset ? t : f.lensY;
         f.offsetEnd = f.imageBottom;
@@ -82,14 +81,13 @@ Scene sideScene(const ModelTraits& model, const Options& options, const Solution
         end = 2 * f.lensY - end;
         f.offsetEnd = end;
     };
-    // Kinds 1 and 6 throw the image to the other side of the lens axis.
-    if (model.kind == 1 || model.kind == 6) mirrorOffsetEnd();
+    if (model.throwsAcrossAxis()) mirrorOffsetEnd();
     const int span = 2 * std::abs(f.lensY - f.offsetEnd);
     f.w = top ? span : 0;
     f.b = top ? 0 : span;
 
     // The offset row stands on the lower of the lens and the offset end.
-    const int row = kind2 ? f.lensY : std::max(f.lensY, f.offsetEnd);
+    const int row = centred ? f.lensY : std::max(f.lensY, f.offsetEnd);
     const Point offset1At{width - offset0.width - 5, row - offset1.height + offset0.height - 5};
     // A negative offset A alone lies on the other side of the axis; the spans stay as they were.
     if (solution.offsetA < 0.0 && solution.offsetB == 0.0) mirrorOffsetEnd();
@@ -118,7 +116,7 @@ Scene sideScene(const ModelTraits& model, const Options& options, const Solution
     const auto tick = [&](int y) {
         scene.items.push_back(lineItem(PenId::Dimension, {x, y}, {x + kTickLength, y}));
     };
-    if (kind2) {
+    if (centred) {
         // Both image ends and their mirror images across the lens axis.
         const int belowSpan = 2 * (f.imageBottom - f.lensY);
         const int aboveSpan = 2 * (f.lensY - f.imageTop);
