@@ -5,7 +5,8 @@ PRESET ?= dev
 BUILD_DIR := build/$(PRESET)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build test test-asan fuzz run bench bench-startup package clean format
+.PHONY: all deps configure build test test-asan fuzz run bench bench-startup package package-test \
+        clean format
 
 all: build
 
@@ -55,6 +56,11 @@ package: deps
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release -j $(JOBS) --target projcalc_installed_files
 	@cd build/release && cpack -G DEB
+
+# Installs that package on this system with apt-get, runs it, purges it and checks that nothing
+# of it is left (tests/package/package_test.sh). Needs root; skips otherwise.
+package-test: package
+	@tests/package/package_test.sh build/release
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
