@@ -8,11 +8,13 @@
 # is done for that: copyright and a changelog compressed with -9n in /usr/share/doc/projcalc,
 # manual pages the same, binaries stripped (CPACK_STRIP_FILES), directories 0755, Section and
 # Priority, a maintainer, a description with a long part in lines of at most 80 characters, and
-# the channel module in the multiarch library folder, so CPack adds no ldconfig scripts. The
-# file type, desktop and icon caches are updated by the triggers of shared-mime-info,
-# desktop-file-utils and hicolor-icon-theme, so the package needs no maintainer scripts at all.
-# Only informational tags stay: binary-has-unneeded-section .comment (CPack strips with plain
-# `strip`, which keeps the compiler's identification in .comment; it costs a few hundred bytes).
+# the channel module in the multiarch library folder, so CPack adds no ldconfig scripts; release
+# builds are hardened (top-level CMakeLists.txt), which clears the informational
+# hardening-no-fortify-functions and hardening-no-bindnow. The MIME, desktop and icon caches are
+# updated by the dpkg triggers of shared-mime-info, desktop-file-utils and gtk-update-icon-cache,
+# so the package needs no maintainer scripts at all. Only an informational tag stays:
+# binary-has-unneeded-section .comment (CPack strips with plain `strip`, which keeps the
+# compiler's identification in .comment, a few hundred bytes).
 
 set(PROJCALC_PACKAGE_MAINTAINER "projcalc developers <dev@projcalc.invalid>"
     CACHE STRING "Maintainer field of the Debian package")
