@@ -5,7 +5,8 @@ PRESET ?= dev
 BUILD_DIR := build/$(PRESET)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build test test-asan fuzz run bench bench-startup clean format
+.PHONY: all deps configure build test test-asan fuzz run bench bench-startup package package-test \
+        clean format
 
 all: build
 
@@ -48,6 +49,18 @@ bench:
 bench-startup:
 	@$(MAKE) --no-print-directory build PRESET=release
 	@bench/startup.sh build/release
+
+# The Debian package build/release/projcalc_<version>_<arch>.deb, from the optimised build; only
+# what it holds is built (projcalc_installed_files in packaging/CMakeLists.txt).
+package: deps
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release -j $(JOBS) --target projcalc_installed_files
+	@cd build/release && cpack -G DEB
+
+# Installs that package on this system with apt-get, runs it, purges it and checks that nothing
+# of it is left (tests/package/package_test.sh). Needs root; skips otherwise.
+package-test: package
+	@tests/package/package_test.sh build/release
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

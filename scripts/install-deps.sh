@@ -21,6 +21,10 @@ packages=(
   # The installation tests: the desktop entry is checked with desktop-file-validate, the file
   # type with xmllint and update-mime-database, the manual pages with groff, reports with jq.
   desktop-file-utils libxml2-utils shared-mime-info groff-base jq
+  # The Debian package: CPack works out its dependencies with dpkg-shlibdeps (dpkg-dev); the
+  # package test checks it with lintian and appstreamcli (appstream), looks at its binaries with
+  # file and asks xdg-mime (xdg-utils) which program opens a calculation file.
+  dpkg-dev lintian appstream file xdg-utils
 )
 
 missing=()

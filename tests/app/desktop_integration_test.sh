@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # What an installation gives the desktop: a valid desktop entry that opens calculation files, a
-# file type that maps *.cf to it, the icon it names, and manual pages that cover every option and
-# action the programs' --help lists.
+# file type that maps *.cf to it, the icon it names, AppStream metainfo that software centres
+# accept, and manual pages that cover every option and action the programs' --help lists.
 #
 #   desktop_integration_test.sh BUILD_DIR
 set -euo pipefail
@@ -51,13 +51,25 @@ update-desktop-database "$share/applications" || fail "update-desktop-database f
 grep -q "^$type=projcalc.desktop;" "$share/applications/mimeinfo.cache" ||
   fail "the desktop database does not open $type with projcalc"
 
+# The AppStream metainfo: valid, launching the desktop entry, claiming the file type.
+metainfo=$(find "$share/metainfo" -name '*.metainfo.xml')
+[ "$(echo "$metainfo" | wc -w)" -eq 1 ] || fail "expected one metainfo file, found: $metainfo"
+appstreamcli validate --no-net --pedantic "$metainfo" >"$scratch/appstream.log" 2>&1 ||
+  { cat "$scratch/appstream.log" >&2; fail "appstreamcli rejects $metainfo"; }
+[ "$(basename "$metainfo")" = "$(xmllint --xpath 'string(/component/id)' "$metainfo").metainfo.xml" ] ||
+  fail "$(basename "$metainfo") is not named after its component id"
+[ "$(xmllint --xpath 'string(/component/launchable[@type="desktop-id"])' "$metainfo")" = \
+  "$(basename "$entry")" ] || fail "the metainfo does not launch $(basename "$entry")"
+[ "$(xmllint --xpath 'string(/component/provides/mediatype)' "$metainfo")" = "$type" ] ||
+  fail "the metainfo does not provide $type"
+
 # The manual pages: no formatting warnings, and every option and action of --help documented.
 man1=$share/man/man1
 for page in projcalc.1 projcalc-cli.1; do
-  warnings=$(groff -man -ww -z "$man1/$page" 2>&1) || fail "groff cannot format $page"
+  warnings=$(zcat "$man1/$page.gz" | groff -man -ww -z 2>&1) || fail "groff cannot format $page"
   [ -z "$warnings" ] || fail "$page: $warnings"
 done
-plain() { groff -man -Tutf8 -P-cbou "$man1/$1" 2>/dev/null | tr -s ' \n' '  '; }
+plain() { zcat "$man1/$1.gz" | groff -man -Tutf8 -P-cbou 2>/dev/null | tr -s ' \n' '  '; }
 cli_page=$(plain projcalc-cli.1)
 actions=$("$prefix/bin/projcalc-cli" --help |
   sed -n '/^Actions/,/^[^ ]/{s/^  \([a-z-]*\)=.*/\1/p}')

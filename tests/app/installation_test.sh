@@ -46,9 +46,14 @@ cmake --install "$build_dir" --prefix "$prefix" >"$scratch/install.log" 2>&1 ||
   { cat "$scratch/install.log" >&2; fail "cmake --install failed"; }
 for file in bin/projcalc bin/projcalc-cli share/projcalc/ModelInfo.ini share/projcalc/Language.ini \
   share/applications/projcalc.desktop share/icons/hicolor/scalable/apps/projcalc.svg \
-  share/mime/packages/projcalc.xml share/man/man1/projcalc.1 share/man/man1/projcalc-cli.1; do
+  share/mime/packages/projcalc.xml share/man/man1/projcalc.1.gz share/man/man1/projcalc-cli.1.gz \
+  share/doc/projcalc/copyright share/doc/projcalc/changelog.gz; do
   [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
+[ -n "$(find "$prefix/share/metainfo" -name '*.metainfo.xml')" ] || fail "no AppStream metainfo is installed"
+installed_version=$(sed -n '/^\[Version\]/,/^\[/s/^Version=//p' "$prefix/share/projcalc/Language.ini")
+[ "$installed_version" = "$version" ] ||
+  fail "the installed Language.ini says version $installed_version, the program is $version"
 [ -n "$(find "$prefix" -name projcalc-channel.so)" ] || fail "the projcalc-channel module is not installed"
 
 # A user with nothing of their own: empty home and data folders, a private runtime folder.

@@ -1,5 +1,6 @@
 // The About dialog opened from its menu: the title and version texts, the version read again at
-// every opening, and the end of the program when the version text is missing.
+// every opening, the program's own version on the language file the build ships, and the end of
+// the program when the version text is missing.
 #include <QEventLoop>
 #include <QPushButton>
 #include <QtTest>
@@ -106,6 +107,16 @@ class AboutDialogTest : public QObject {
         QCOMPARE(versionShown(h), QStringLiteral("Version 1.00"));
         data.write("Language.ini", withVersionSection("[Version]\nVersion=2.00\n"));
         QCOMPARE(versionShown(h), QStringLiteral("Version 2.00"));
+    }
+
+    // The build writes the program's version into the Language.ini it ships.
+    void shippedLanguageFileShowsTheProgramsVersion() {
+        QFile shipped(QStringLiteral(PROJCALC_SHIPPED_LANGUAGE_FILE));
+        QVERIFY2(shipped.open(QIODevice::ReadOnly), PROJCALC_SHIPPED_LANGUAGE_FILE);
+        DataFolder data({kModelPlain}, shipped.readAll().toStdString());
+        WindowHarness h;
+        QVERIFY(h.start(data));
+        QCOMPARE(versionShown(h), QStringLiteral("Version " PROJCALC_VERSION));
     }
 
     // The program starts normally and ends only when the About dialog is asked for.
