@@ -4,9 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "calc/finder.h"
 #include "calc/readout.h"
 #include "calc/solve.h"
 #include "calc/survey.h"
+#include "calc/throw_table.h"
 #include "models/model_catalogue.h"
 
 namespace projcalc {
@@ -54,13 +56,18 @@ std::string catalogueText(int models) {
     return text;
 }
 
-// Every model of a 1000-model catalogue at both zoom ends, for one screen diagonal.
-void BM_SurveyThousandModels(benchmark::State& bench) {
+std::vector<ModelTraits> thousandModels() {
     std::vector<ModelRecord> records;
     (void)parseModelCatalogue(catalogueText(1000), "ModelInfo.ini", records);
     std::vector<ModelTraits> models;
     for (const ModelRecord& record : records)
         models.push_back(traitsOf(record));
+    return models;
+}
+
+// Every model of a 1000-model catalogue at both zoom ends, for one screen diagonal.
+void BM_SurveyThousandModels(benchmark::State& bench) {
+    const std::vector<ModelTraits> models = thousandModels();
     double diagonal = 100;
     for (auto _ : bench) {
         benchmark::DoNotOptimize(
@@ -69,6 +76,27 @@ void BM_SurveyThousandModels(benchmark::State& bench) {
     }
 }
 BENCHMARK(BM_SurveyThousandModels)->Unit(benchmark::kMicrosecond);
+
+// The models of a 1000-model catalogue that fit a room, as the finder asks on every key press.
+void BM_FindModelsThousand(benchmark::State& bench) {
+    const std::vector<ModelTraits> models = thousandModels();
+    double diagonal = 100;
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(
+            modelsThatFit(models, Aspect::R16x9, Mount::Top, diagonal, Room{80, 220}));
+        diagonal = diagonal < 250 ? diagonal + 1 : 100;
+    }
+}
+BENCHMARK(BM_FindModelsThousand)->Unit(benchmark::kMicrosecond);
+
+// A throw table of 100 rows.
+void BM_ThrowTableHundredRows(benchmark::State& bench) {
+    const ModelTraits model = traitsOf(benchModel());
+    const std::vector<double> diagonals = steppedDiagonals(30, 297, 2.7);
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(throwTable(model, Aspect::R16x10, Mount::Bottom, diagonals));
+}
+BENCHMARK(BM_ThrowTableHundredRows)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadThousandModels(benchmark::State& bench) {
     const std::string text = catalogueText(1000);

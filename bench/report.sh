@@ -34,6 +34,8 @@ run_benchmarks() {
 engine_rows=(
   "One solve + read-out (solve, readout)|BM_SolveAndReadout|under 1 µs"
   "Every model of a 1000-model catalogue at both zoom ends (survey)|BM_SurveyThousandModels|under 2 ms"
+  "The models of a 1000-model catalogue that fit a room (finder)|BM_FindModelsThousand|under 2 ms"
+  "A throw table of 100 rows|BM_ThrowTableHundredRows|under 100 µs"
   "Loading a catalogue of 1000 models|BM_LoadThousandModels|under 2 ms"
 )
 engine_filter=$(printf '%s\n' "${engine_rows[@]}" | cut -d'|' -f2 | paste -sd'|')

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/options.h"
+#include "calc/throw_table.h"
+
+namespace projcalc {
+
+// The unit sign of a table's header: "in", "ft" or "cm".
+[[nodiscard]] std::string_view unitSign(Unit unit) noexcept;
+
+// A throw table as CSV (RFC 4180: fields separated by commas, quoted where they must be, lines
+// ended by CR LF), lengths in the given unit with two decimals and "." as the decimal separator,
+// whatever the locale. The header names the unit; an end the model lacks has empty fields.
+[[nodiscard]] std::string throwTableCsv(const std::vector<ThrowRow>& rows, Unit unit);
+
+// One CSV field: quoted, with its quotes doubled, when it holds a comma, a quote or a line break.
+[[nodiscard]] std::string csvField(std::string_view text);
+
+}  // namespace projcalc
