@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "app/channel_module.h"
@@ -70,10 +71,12 @@ bool printsOnly(int argc, char** argv) {
 void explainOwnWindow(const projcalc::app::SingleInstance& instance,
                       const std::filesystem::path& file, const char* why) {
     const long long holder = instance.holderProcess();
-    std::fprintf(stderr, "projcalc: the running copy of the program%s %s, so %s%s%s\n",
-                 holder > 0 ? (" (process " + std::to_string(holder) + ")").c_str() : "", why,
-                 file.empty() ? "" : file.c_str(), file.empty() ? "" : " opens in",
-                 " a window of its own");
+    const std::string process = holder > 0 ? " (process " + std::to_string(holder) + ")" : "";
+    const std::string outcome =
+        file.empty() ? "this start opens a window of its own"
+                     : file.string() + " is not handed to it but opens in a window of its own";
+    std::fprintf(stderr, "projcalc: the running copy of the program%s %s, so %s\n", process.c_str(),
+                 why, outcome.c_str());
 }
 
 // Makes this process the one running copy (nothing returned), or hands `file` (empty: none) to

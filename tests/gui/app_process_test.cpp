@@ -23,14 +23,16 @@ constexpr int kTimeoutMs = 20000;
 // One run of the program on the offscreen platform with its own runtime folder.
 class Program {
   public:
-    Program(const QString& runtimeFolder, const DataFolder& data, bool exitAfterPaint) {
+    Program(const QString& runtimeFolder, const DataFolder& data, bool exitAfterPaint,
+            const QStringList& files = {}) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("XDG_RUNTIME_DIR", runtimeFolder);
         env.remove("PROJCALC_EXIT_AFTER_FIRST_PAINT");
         if (exitAfterPaint) env.insert("PROJCALC_EXIT_AFTER_FIRST_PAINT", "1");
         process_.setProcessEnvironment(env);
-        process_.start(QStringLiteral(PROJCALC_EXE), {"--data-dir", data.qpath()});
+        process_.start(QStringLiteral(PROJCALC_EXE),
+                       QStringList{"--data-dir", data.qpath()} + files);
     }
     ~Program() {
         if (process_.state() != QProcess::NotRunning) {
@@ -39,10 +41,18 @@ class Program {
         }
     }
     QProcess& process() { return process_; }
-    [[nodiscard]] bool painted() { return process_.readAllStandardError().contains("painted"); }
+    [[nodiscard]] bool painted() {
+        error_ += process_.readAllStandardError();
+        return error_.contains("painted");
+    }
+    [[nodiscard]] const QByteArray& standardError() {
+        error_ += process_.readAllStandardError();
+        return error_;
+    }
 
   private:
     QProcess process_;
+    QByteArray error_;
 };
 
 }  // namespace
@@ -117,6 +127,28 @@ class AppProcessTest : public QObject {
         QVERIFY(next.painted());
     }
 
+    // A start whose file cannot be handed over never ends without a window and without a word.
+    void aFileTheRunningCopyCannotTakeOpensInAWindowOfItsOwn() {
+        QTemporaryDir runtime;
+        DataFolder data;
+        Program first(runtime.path(), data, false);
+        QVERIFY(first.process().waitForStarted(kTimeoutMs));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(runtime.filePath("projcalc.lock")), kTimeoutMs);
+
+        // Saved first, so that the window opens it without a message.
+        const std::string twoLines = (data.path() / "two\nlines.cf").string();
+        const auto saved = projcalc::cli_test::runCli(
+            {"--data-dir", data.path().string(), "save-as=" + twoLines}, {"LC_ALL=C.UTF-8"});
+        QCOMPARE(saved.exitCode, 0);
+        Program second(runtime.path(), data, true, {QString::fromStdString(twoLines)});
+        QVERIFY(second.process().waitForFinished(kTimeoutMs));
+        QCOMPARE(second.process().exitCode(), 0);
+        QVERIFY(second.painted());
+        QVERIFY2(second.standardError().contains("opens in a window of its own"),
+                 second.standardError().constData());
+        QCOMPARE(first.process().state(), QProcess::Running);
+    }
+
     void terminationSignalsRemoveTheLockAndTheSocket_data() {
         QTest::addColumn<int>("signal");
         QTest::newRow("SIGTERM") << SIGTERM;
@@ -147,8 +179,8 @@ class AppProcessTest : public QObject {
     // name is not UTF-8 either, opens in the window named on its command line.
     void fileNamesThatAreNotUtf8OpenFromTheCommandLine() {
         namespace fs = std::filesystem;
-        QTemporaryDir scratch;
-        const fs::path base = QFile::encodeName(scratch.path()).toStdString();
+        const projcalc::TempDir scratch;  // QTemporaryDir cannot remove names that are not UTF-8
+        const fs::path& base = scratch.path();
         const fs::path folder = base / "dat\xe9n";
         fs::create_directories(folder);
         fs::create_directories(base / "runtime");
