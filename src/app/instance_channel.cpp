@@ -40,10 +40,6 @@ QByteArray encodeRequest(const QByteArray& file) {
     return message + file;
 }
 
-QByteArray encodeRequest(const QString& file) {
-    return encodeRequest(file.toUtf8());
-}
-
 InstanceServer::InstanceServer(QString folder, QObject* parent)
     : QObject(parent), folder_(std::move(folder)), server_(new QLocalServer(this)) {
     // Only this user may connect, whatever the folder's own permissions are.

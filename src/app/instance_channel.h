@@ -75,6 +75,5 @@ inline constexpr char kConfirmation = '\x11';
     return true;
 }
 [[nodiscard]] QByteArray encodeRequest(const QByteArray& file);
-[[nodiscard]] QByteArray encodeRequest(const QString& file);
 
 }  // namespace projcalc::app

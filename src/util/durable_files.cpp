@@ -159,6 +159,10 @@ std::optional<AppError> writeDurably(const PosixCalls& calls, const fs::path& pa
     if (replaces && S_ISDIR(replaced.st_mode)) {
         return makeError(ErrorCode::PathFileAccess, shown + " is a folder, not a file");
     }
+    // A link may lead to a device or a pipe: nothing of that kind is ever replaced.
+    if (replaces && !S_ISREG(replaced.st_mode)) {
+        return makeError(ErrorCode::PathFileAccess, shown + " is not a regular file");
+    }
     const fs::path folder = folderOf(target);
     const std::string targetName = target.filename().string();
     // Left by saves that were interrupted; removed now, their removal is synced with this save.
@@ -202,8 +206,12 @@ std::optional<AppError> renameDurably(const PosixCalls& calls, const fs::path& f
         fd = Descriptor(calls.open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW, 0));
         if (fd.get() < 0) return fileError(errnoCode(errno), shown);
         struct stat replaced {};
-        if (::stat(target.c_str(), &replaced) == 0 && S_ISREG(replaced.st_mode) &&
-            !adoptAttributes(calls, fd.get(), replaced)) {
+        const bool replaces = ::stat(target.c_str(), &replaced) == 0;
+        if (replaces && !S_ISREG(replaced.st_mode)) {
+            return makeError(ErrorCode::PathFileAccess,
+                             shown + ": " + displayPath(to.string()) + " is not a regular file");
+        }
+        if (replaces && !adoptAttributes(calls, fd.get(), replaced)) {
             return fileError(errnoCode(errno), shown);
         }
         if (calls.fsync(fd.get()) != 0) return fileError(errnoCode(errno), shown);

@@ -122,6 +122,16 @@ TEST(DurableSave, ALinkStaysALinkAndItsTargetGetsTheContents) {
     EXPECT_EQ(dir.read("real/plan.cf"), "renamed");
     EXPECT_TRUE(temporaryFilesIn(dir.path()).empty());
     EXPECT_TRUE(temporaryFilesIn(dir.path() / "real").empty());
+
+    // A link that leads to a pipe (or a device) never has it replaced.
+    ASSERT_EQ(::mkfifo((dir.path() / "pipe").c_str(), 0600), 0);
+    fs::create_symlink("pipe", dir.path() / "piped.cf");
+    const auto refused = files.writeFileAtomic(dir.path() / "piped.cf", "new");
+    ASSERT_TRUE(refused.has_value());
+    EXPECT_NE(refused->description.find("not a regular file"), std::string::npos);
+    EXPECT_TRUE(fs::is_fifo(dir.path() / "pipe"));
+    EXPECT_TRUE(files.renameFile(dir.write("x.ini", "x"), dir.path() / "piped.cf").has_value());
+    EXPECT_TRUE(fs::is_fifo(dir.path() / "pipe"));
 }
 
 TEST(DurableSave, SyncsTheFileBeforeTheRenameAndTheFolderAfterWhileHoldingItsLock) {
