@@ -8,7 +8,7 @@
 namespace {
 
 bool listenForLaterStarts(const QString& folder, QObject* parent,
-                          std::function<void(const QString&)> onRequest, QString* error) {
+                          std::function<void(const QByteArray&)> onRequest, QString* error) {
     auto* server = new projcalc::app::InstanceServer(folder, parent);
     // Queued: a file opens from the event loop, not inside the socket's handler, whatever
     // message boxes its opening shows.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <functional>
 
@@ -13,12 +14,13 @@ namespace projcalc::app {
 // about two milliseconds and over a megabyte to every start-up of the window.
 struct ChannelApi {
     // Listens in `folder` for later starts (replacing a socket a crashed copy left there); each
-    // request calls `onRequest` with its file, or an empty text to come to the front. The server
-    // belongs to `parent`. False, with `error` set, when no socket can be made.
+    // request calls `onRequest` with its file (the bytes of its absolute path), or nothing to
+    // come to the front. The server belongs to `parent`. False, with `error` set, when no socket
+    // can be made.
     bool (*listen)(const QString& folder, QObject* parent,
-                   std::function<void(const QString&)> onRequest, QString* error);
+                   std::function<void(const QByteArray&)> onRequest, QString* error);
     // Hands `file` to the copy listening in `folder`; true once that copy acknowledged it.
-    bool (*send)(const QString& folder, const QString& file, int timeoutMs);
+    bool (*send)(const QString& folder, const QByteArray& file, int timeoutMs);
 };
 
 // The module's one exported function.

@@ -3,11 +3,15 @@
 //   projcalc [--data-dir DIR] [FILE]
 //
 // One copy runs per user. A later start hands its FILE to the running copy, which opens it and
-// comes to the front, and ends; without a FILE it just ends.
+// comes to the front, and ends; without a FILE it just ends. A later start that cannot reach the
+// running copy says so and opens a window of its own.
+#include <unistd.h>
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDeadlineTimer>
-#include <QFileInfo>
+#include <QDir>
+#include <QFile>
 #include <QThread>
 #include <QTimer>
 #include <csignal>
@@ -15,11 +19,15 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "app/channel_module.h"
+#include "app/command_line_paths.h"
 #include "app/first_paint_exit.h"
+#include "app/instance_channel.h"
 #include "app/single_instance.h"
+#include "app/termination_signals.h"
 #include "app/title_report.h"
 #include "app/window_requests.h"
 #include "core/data_folder.h"
@@ -47,10 +55,6 @@ constexpr const char* kDescription =
     "~/.local/share/projcalc) when that holds a ModelInfo.ini, else from the\n"
     "program's own folder when it holds one, else from <program folder>/../share/projcalc.";
 
-std::filesystem::path toPath(const QString& text) {
-    return std::filesystem::path(text.toStdString());
-}
-
 // --help and --version print and end without a display.
 bool printsOnly(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
@@ -63,26 +67,45 @@ bool printsOnly(int argc, char** argv) {
     return false;
 }
 
+// Says on standard error why this start opens a window of its own although a copy runs.
+void explainOwnWindow(const projcalc::app::SingleInstance& instance,
+                      const std::filesystem::path& file, const char* why) {
+    const long long holder = instance.holderProcess();
+    const std::string process = holder > 0 ? " (process " + std::to_string(holder) + ")" : "";
+    const std::string outcome =
+        file.empty() ? "this start opens a window of its own"
+                     : file.string() + " is not handed to it but opens in a window of its own";
+    std::fprintf(stderr, "projcalc: the running copy of the program%s %s, so %s\n", process.c_str(),
+                 why, outcome.c_str());
+}
+
 // Makes this process the one running copy (nothing returned), or hands `file` (empty: none) to
 // the copy that runs and returns the exit code to end with. A copy that is still starting up
 // or just ending may not answer yet: the hand-over is tried again, and the lock taken over once
-// that copy has gone.
+// that copy has gone. When the running copy cannot be reached (frozen, or without its channel),
+// this start says so and goes on as a window of its own: a start never ends without a window
+// and without a word.
 std::optional<int> becomeOrHandOver(projcalc::app::SingleInstance& instance, const QString& folder,
-                                    const QString& file) {
+                                    const std::filesystem::path& file) {
     using projcalc::app::SingleInstance;
+    const QByteArray request = QByteArray::fromStdString(file.string());
     const QDeadlineTimer deadline(kHandOverMs);
     while (instance.acquire() == SingleInstance::Result::HeldByOther) {
+        if (!projcalc::app::isAcceptableRequest(request)) {
+            explainOwnWindow(instance, file,
+                             "takes no file whose name holds control characters or is that long");
+            return std::nullopt;
+        }
         const projcalc::app::ChannelApi* channel = projcalc::app::channelApi();
+        if (channel == nullptr) {
+            explainOwnWindow(instance, file, "cannot be reached");
+            return std::nullopt;
+        }
         const auto remaining = static_cast<int>(deadline.remainingTime());
-        if (channel != nullptr && remaining > 0 && channel->send(folder, file, remaining)) return 0;
-        if (channel == nullptr || deadline.hasExpired()) {
-            // Without a file nothing is lost: the running copy stays as it is.
-            if (file.isEmpty()) return 0;
-            std::fprintf(stderr,
-                         "projcalc: the running copy of the program could not be reached, so %s "
-                         "was not opened there\n",
-                         qUtf8Printable(file));
-            return 1;
+        if (remaining > 0 && channel->send(folder, request, remaining)) return 0;
+        if (deadline.hasExpired()) {
+            explainOwnWindow(instance, file, "did not answer within 10 seconds");
+            return std::nullopt;
         }
         QThread::msleep(kHandOverRetryMs);
     }
@@ -95,11 +118,28 @@ void listenForLaterStarts(QWidget& window, projcalc::app::WindowRequests& reques
                           const QString& folder) {
     const projcalc::app::ChannelApi* channel = projcalc::app::channelApi();
     QString error;
-    const auto onRequest = [&requests](const QString& file) { requests.add(file); };
+    const auto onRequest = [&requests](const QByteArray& file) {
+        requests.add(std::filesystem::path(file.toStdString()));
+    };
     if (channel == nullptr || !channel->listen(folder, &window, onRequest, &error)) {
         std::fprintf(stderr, "projcalc: later starts cannot hand files to this window%s%s\n",
                      error.isEmpty() ? "" : ": ", qUtf8Printable(error));
     }
+}
+
+// SIGTERM, SIGINT and SIGHUP end the program at once: an edit in progress is dropped, no dialog
+// is shown, and the socket and the lock of the running copy are removed.
+void endOnTerminationSignals(QObject* owner, projcalc::app::SingleInstance& instance,
+                             const QString& runtime) {
+    const QByteArray socket = QFile::encodeName(
+        QDir(runtime).filePath(QString::fromLatin1(projcalc::app::kSocketFileName)));
+    (void)projcalc::app::TerminationSignals::install(owner, [&instance, socket](int signal) {
+        if (instance.isLocked()) {
+            ::unlink(socket.constData());
+            instance.release();
+        }
+        projcalc::app::TerminationSignals::endBy(signal);
+    });
 }
 
 }  // namespace
@@ -142,23 +182,39 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    // A calculation file named on the command line opens as File > Open would open it.
-    const QString file = parser.positionalArguments().isEmpty()
-                             ? QString()
-                             : QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
+    // Paths stay the bytes the system gave (a name need not be UTF-8); they become text only to
+    // be shown. A calculation file named on the command line opens as File > Open would open it.
+    const projcalc::app::PathArguments paths = projcalc::app::pathArguments(argc, argv);
+    std::filesystem::path file;
+    if (!parser.positionalArguments().isEmpty()) {
+        file = projcalc::app::absolutePath(
+            paths.file
+                ? *paths.file
+                : std::filesystem::path(
+                      QFile::encodeName(parser.positionalArguments().first()).toStdString()));
+    }
     const QString runtime = projcalc::app::runtimeFolder();
     projcalc::app::SingleInstance instance(runtime);
     if (const std::optional<int> exitCode = becomeOrHandOver(instance, runtime, file))
         return *exitCode;
+    endOnTerminationSignals(app.get(), instance, runtime);
 
     projcalc::ui::useProgramStyle();
     projcalc::ui::MainWindow window;
     if (projcalc::app::titleReportRequested()) projcalc::app::reportTitleChanges(window);
     auto* requests = new projcalc::app::WindowRequests(window);
     std::optional<std::filesystem::path> dataDir;
-    if (parser.isSet(dataDirOption)) dataDir = toPath(parser.value(dataDirOption));
-    const projcalc::DataFolderInputs folders = projcalc::dataFolderInputsFromEnvironment(
-        toPath(QCoreApplication::applicationDirPath()), dataDir);
+    if (parser.isSet(dataDirOption)) {
+        dataDir = paths.dataDir ? *paths.dataDir
+                                : std::filesystem::path(
+                                      QFile::encodeName(parser.value(dataDirOption)).toStdString());
+    }
+    std::filesystem::path programFolder = projcalc::app::executableFolder();
+    if (programFolder.empty()) {
+        programFolder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    }
+    const projcalc::DataFolderInputs folders =
+        projcalc::dataFolderInputsFromEnvironment(programFolder, dataDir);
     if (!window.startUp(projcalc::resolveDataFolder(folders), projcalc::userDataFolder(folders))) {
         return 1;
     }
@@ -167,12 +223,13 @@ int main(int argc, char** argv) {
     if (projcalc::app::FirstPaintExit::requested())
         exitAfterPaint = std::make_unique<projcalc::app::FirstPaintExit>(&window);
     window.show();
-    if (!file.isEmpty()) (void)window.calculator().openCalculationFile(file.toStdString());
+    if (!file.empty()) (void)window.calculator().openCalculationFile(file.string());
     requests->start();
     // Later starts reach this copy through a socket beside the lock. It is made a moment after
     // the window has appeared, so that loading the channel module never delays the window; a
     // later start that comes sooner tries again until the socket is there. Without the lock (an
-    // unwritable runtime folder) there is no telling whose socket is there, so none is made.
+    // unwritable runtime folder, or a running copy that could not be reached) there is no
+    // telling whose socket is there, so none is made.
     if (instance.isLocked()) {
         QTimer::singleShot(kListenDelayMs, &window, [&window, requests, runtime] {
             listenForLaterStarts(window, *requests, runtime);

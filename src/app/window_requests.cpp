@@ -1,6 +1,7 @@
 #include "app/window_requests.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QScopedValueRollback>
 
 #include "ui/main_window.h"
@@ -24,23 +25,29 @@ void WindowRequests::start() {
     process();
 }
 
-void WindowRequests::add(const QString& file) {
-    pending_.append(file);
+void WindowRequests::add(const std::filesystem::path& file) {
+    pending_.push_back(file);
     process();
 }
 
+void WindowRequests::add(const QString& file) {
+    add(std::filesystem::path(QFile::encodeName(file).toStdString()));
+}
+
 void WindowRequests::process() {
-    if (!started_ || busy_ || pending_.isEmpty()) return;
+    if (!started_ || busy_) return;
+    if (pending_.empty()) return;
     if (QApplication::activeModalWidget() != nullptr ||
         QApplication::activePopupWidget() != nullptr) {
         retry_.start();
         return;
     }
     const QScopedValueRollback guard(busy_, true);
-    while (!pending_.isEmpty()) {
-        const QString file = pending_.takeFirst();
+    while (!pending_.empty()) {
+        const std::filesystem::path file = std::move(pending_.front());
+        pending_.pop_front();
         bringToFront();
-        if (!file.isEmpty()) (void)window_.calculator().openCalculationFile(file.toStdString());
+        if (!file.empty()) (void)window_.calculator().openCalculationFile(file.string());
     }
 }
 

@@ -2,8 +2,9 @@
 
 #include <QObject>
 #include <QString>
-#include <QStringList>
 #include <QTimer>
+#include <deque>
+#include <filesystem>
 
 namespace projcalc::ui {
 class MainWindow;
@@ -21,7 +22,10 @@ class WindowRequests : public QObject {
 
     // The window is up: requests that came early are carried out now.
     void start();
-    // `file` is an absolute path, or empty to only bring the window to the front.
+    // `file` is an absolute path, or empty to only bring the window to the front. A path is
+    // passed on to the calculator as the bytes it is; it becomes text only to be shown.
+    void add(const std::filesystem::path& file);
+    // The same for a path given as text.
     void add(const QString& file);
 
   private:
@@ -29,7 +33,7 @@ class WindowRequests : public QObject {
     void bringToFront();
 
     ui::MainWindow& window_;
-    QStringList pending_;
+    std::deque<std::filesystem::path> pending_;
     QTimer retry_;  // looks again for a closed modal dialog
     bool started_ = false;
     bool busy_ = false;  // an open in progress may run an event loop that delivers more requests

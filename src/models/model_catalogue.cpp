@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "util/numbers.h"
+#include "util/paths.h"
 #include "util/text.h"
 #include "util/text_decoding.h"
 
@@ -21,7 +22,22 @@ bool fitsInt32(double value) {
 }
 
 std::string where(const std::string& fileName, std::size_t lineNumber) {
-    return fileName + ", line " + std::to_string(lineNumber);
+    return displayPath(fileName) + ", line " + std::to_string(lineNumber);
+}
+
+bool isBlank(std::string_view text) noexcept {
+    return text.find_first_not_of(" \t\n") == std::string_view::npos;
+}
+
+// The first field the model uses that holds text but no number, or nothing.
+std::optional<ModelValueProblem> fieldWithoutNumber(
+    const std::array<std::string_view, kLastColumn + 1>& fields, const ModelRecord& model) {
+    for (int column = 1; column <= kLastColumn; ++column) {
+        const std::string_view text = fields[static_cast<std::size_t>(column)];
+        if (isBlank(text) || readLeadingNumber(text).found || !columnInUse(model, column)) continue;
+        return ModelValueProblem{ModelValueProblemKind::NoNumber, column, "holds no number"};
+    }
+    return std::nullopt;
 }
 
 std::string shortened(std::string_view text) {
@@ -87,10 +103,22 @@ std::optional<AppError> readModelLine(const std::array<std::string_view, kColumn
 
 }  // namespace
 
+std::string describeLeftOutLine(const LeftOutLine& leftOut) {
+    return where(leftOut.file, leftOut.line) + ", field " + std::to_string(leftOut.problem.column) +
+           " (" + shortenForMessage(leftOut.text, 40) + "): " + leftOut.problem.reason;
+}
+
 std::optional<AppError> parseModelCatalogue(std::string_view bytes, const std::string& fileName,
                                             std::vector<ModelRecord>& table) {
+    std::vector<LeftOutLine> leftOut;
+    return parseModelCatalogue(bytes, fileName, table, leftOut);
+}
+
+std::optional<AppError> parseModelCatalogue(std::string_view bytes, const std::string& fileName,
+                                            std::vector<ModelRecord>& table,
+                                            std::vector<LeftOutLine>& leftOut) {
     const std::string text = decodeText(bytes);
-    const std::vector<std::string_view> lines = splitLines(text);
+    const std::vector<std::string_view> lines = splitLinesAtAnyEnd(text);
     std::array<std::string_view, kColumnCount> fields{};
     table.reserve(table.size() + std::min(lines.size(), kMaxModels));
     for (std::size_t index = 1; index < lines.size(); ++index) {  // line 1 is the header
@@ -108,6 +136,17 @@ std::optional<AppError> parseModelCatalogue(std::string_view bytes, const std::s
         ModelRecord model;
         model.modelName = std::string(name);
         if (auto error = readModelLine(fields, fileName, lineNumber, model)) return error;
+        std::optional<ModelValueProblem> problem = fieldWithoutNumber(fields, model);
+        if (!problem) problem = checkModelValues(model);
+        if (problem) {
+            if (leftOut.size() < kMaxModels) {
+                const std::string_view field = fields[static_cast<std::size_t>(problem->column)];
+                leftOut.push_back(LeftOutLine{fileName, lineNumber, model.modelName,
+                                              std::string(utf8Prefix(field, 40)),
+                                              std::move(*problem)});
+            }
+            continue;
+        }
         if (table.size() >= kMaxModels) {
             return makeError(ErrorCode::TableFull, place() + ": the catalogue holds at most " +
                                                        std::to_string(kMaxModels) + " models");
@@ -119,10 +158,18 @@ std::optional<AppError> parseModelCatalogue(std::string_view bytes, const std::s
 
 std::optional<AppError> loadModelCatalogue(const std::filesystem::path& path,
                                            std::vector<ModelRecord>& table,
+                                           std::vector<LeftOutLine>& leftOut,
                                            FileSystem& fileSystem) {
     std::string bytes;
     if (auto error = fileSystem.readFile(path, bytes)) return error;
-    return parseModelCatalogue(bytes, path.string(), table);
+    return parseModelCatalogue(bytes, path.string(), table, leftOut);
+}
+
+std::optional<AppError> loadModelCatalogue(const std::filesystem::path& path,
+                                           std::vector<ModelRecord>& table,
+                                           FileSystem& fileSystem) {
+    std::vector<LeftOutLine> leftOut;
+    return loadModelCatalogue(path, table, leftOut, fileSystem);
 }
 
 }  // namespace projcalc

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "models/model_checks.h"
 #include "models/model_record.h"
 #include "util/errors.h"
 #include "util/file_system.h"
@@ -15,17 +16,45 @@ namespace projcalc {
 // The catalogue holds at most this many models.
 inline constexpr std::size_t kMaxModels = 1000;
 
+// A model line the reader left out of the list, and why.
+struct LeftOutLine {
+    std::string file;      // as the reader was given it
+    std::size_t line = 0;  // 1 for the header
+    std::string modelName;
+    std::string text;           // the field's text (its first 40 characters)
+    ModelValueProblem problem;  // the field (column) and the reason
+};
+
+// "FILE, line N, field C (TEXT): REASON", with a long file name shortened.
+[[nodiscard]] std::string describeLeftOutLine(const LeftOutLine& leftOut);
+
 // Reads the text of a model catalogue and appends its models to `table` in file order. The first
 // line is a header and is skipped; a line whose name field is blank is skipped; every other line
-// is one model of at least 13 comma-separated fields. Missing ratio columns are completed with
-// fillMissingRatios. On an error the models read before it stay in `table`. `fileName` names the
-// file in error descriptions.
+// is one model of at least 13 comma-separated fields. LF, CR LF and a lone CR end lines. Missing
+// ratio columns are completed with fillMissingRatios. On an error the models read before it stay
+// in `table`. `fileName` names the file in error descriptions.
+//
+// A model the calculator cannot work with is left out and listed in `leftOut` (at most
+// kMaxModels entries): a field it uses (columnInUse) holds text with no number at all ("abc",
+// "nan", "inf"), or checkModelValues finds a problem. An empty or blank field reads as 0 (an
+// absent ratio when empty), and a text that starts with a number counts as that number ("280abc"
+// is 280), as they always have.
+[[nodiscard]] std::optional<AppError> parseModelCatalogue(std::string_view bytes,
+                                                          const std::string& fileName,
+                                                          std::vector<ModelRecord>& table,
+                                                          std::vector<LeftOutLine>& leftOut);
+
+// parseModelCatalogue for callers that do not list the lines left out.
 [[nodiscard]] std::optional<AppError> parseModelCatalogue(std::string_view bytes,
                                                           const std::string& fileName,
                                                           std::vector<ModelRecord>& table);
 
-// Reads a catalogue file (UTF-8, or Windows-1252 when it is not valid UTF-8) with
-// parseModelCatalogue.
+// Reads a catalogue file (UTF-8, UTF-16 with its byte order mark, or Windows-1252 when it is not
+// valid UTF-8) with parseModelCatalogue.
+[[nodiscard]] std::optional<AppError> loadModelCatalogue(
+    const std::filesystem::path& path, std::vector<ModelRecord>& table,
+    std::vector<LeftOutLine>& leftOut, FileSystem& fileSystem = localFileSystem());
+
 [[nodiscard]] std::optional<AppError> loadModelCatalogue(
     const std::filesystem::path& path, std::vector<ModelRecord>& table,
     FileSystem& fileSystem = localFileSystem());

@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <string>
 
+#include "util/text.h"
+
 namespace projcalc {
 
 std::string_view errorTitle(ErrorCode code) noexcept {
@@ -44,6 +46,13 @@ AppError makeError(ErrorCode code, std::string_view detail) {
     return AppError{static_cast<int>(code), std::move(description)};
 }
 
+namespace {
+
+// Two shortened paths and the words around them fit.
+constexpr std::size_t kMaxFileErrorDetail = 320;
+
+}  // namespace
+
 AppError fileError(const std::error_code& ec, std::string_view detail) {
     ErrorCode code = ErrorCode::PathFileAccess;
     if (ec.category() == std::generic_category() || ec.category() == std::system_category()) {
@@ -75,7 +84,8 @@ AppError fileError(const std::error_code& ec, std::string_view detail) {
                 break;
         }
     }
-    std::string text(detail);
+    // The detail names files, whose paths may come from anywhere: a message must stay readable.
+    std::string text = shortenForMessage(detail, kMaxFileErrorDetail);
     if (ec && code != ErrorCode::FileNotFound) {
         text += " (" + ec.message() + ")";
     }

@@ -38,7 +38,8 @@ struct AppError {
 // An error whose description is the error's short name, ": " and what it concerns.
 [[nodiscard]] AppError makeError(ErrorCode code, std::string_view detail);
 
-// The error for a failed file operation, chosen by the system's error code.
+// The error for a failed file operation, chosen by the system's error code. A very long detail
+// is shortened in the middle and its control characters shown as "?" (shortenForMessage).
 [[nodiscard]] AppError fileError(const std::error_code& ec, std::string_view detail);
 
 // The message text shown for an error: "Err : " + number + CR LF + description.

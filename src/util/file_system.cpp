@@ -1,11 +1,17 @@
 #include "util/file_system.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
-#include <random>
 #include <system_error>
+
+#include "util/durable_files.h"
+#include "util/paths.h"
+#include "util/posix_calls.h"
+#include "util/temporary_files.h"
 
 namespace projcalc {
 namespace {
@@ -25,20 +31,17 @@ std::error_code lastError() {
 }
 
 std::string quoted(const fs::path& path) {
-    return path.string();
-}
-
-fs::path temporaryBeside(const fs::path& path) {
-    static std::mt19937_64 generator{std::random_device{}()};
-    std::uniform_int_distribution<unsigned long long> pick;
-    char suffix[32];
-    std::snprintf(suffix, sizeof suffix, ".%012llx.tmp", pick(generator) & 0xFFFFFFFFFFFFULL);
-    fs::path temp = path;
-    temp += suffix;
-    return temp;
+    return displayPath(path.string());
 }
 
 }  // namespace
+
+LocalFileSystem::LocalFileSystem() : LocalFileSystem(realPosixCalls()) {}
+
+LocalFileSystem::LocalFileSystem(const PosixCalls& calls)
+    : calls_(std::make_unique<const PosixCalls>(calls)) {}
+
+LocalFileSystem::~LocalFileSystem() = default;
 
 std::optional<AppError> LocalFileSystem::readFile(const fs::path& path, std::string& contents) {
     std::error_code ec;
@@ -78,48 +81,20 @@ std::optional<AppError> LocalFileSystem::readFile(const fs::path& path, std::str
 
 std::optional<AppError> LocalFileSystem::writeFileAtomic(const fs::path& path,
                                                          std::string_view contents) {
-    std::error_code ec;
-    if (fs::is_directory(path, ec)) {
-        return makeError(ErrorCode::PathFileAccess, quoted(path) + " is a folder, not a file");
-    }
-    const fs::path temp = temporaryBeside(path);
-    errno = 0;
-    FilePtr file(std::fopen(temp.c_str(), "wb"));
-    if (!file) return fileError(lastError(), "cannot create a file beside " + quoted(path));
-    const auto fail = [&](std::error_code cause) {
-        file.reset();
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return fileError(cause, "cannot write " + quoted(path));
-    };
-    errno = 0;
-    if (std::fwrite(contents.data(), 1, contents.size(), file.get()) != contents.size()) {
-        return fail(lastError());
-    }
-    errno = 0;
-    if (std::fflush(file.get()) != 0) return fail(lastError());
-    errno = 0;
-    if (std::fclose(file.release()) != 0) return fail(lastError());
-    fs::rename(temp, path, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return fileError(ec, "cannot replace " + quoted(path));
-    }
-    return std::nullopt;
+    // A new file gets the usual 0666 less the umask.
+    return writeDurably(*calls_, path, contents, 0666);
 }
 
 std::optional<AppError> LocalFileSystem::copyFile(const fs::path& from, const fs::path& to) {
     std::string contents;
     if (auto error = readFile(from, contents)) return error;
-    return writeFileAtomic(to, contents);
+    struct stat source {};
+    const unsigned mode = ::stat(from.c_str(), &source) == 0 ? (source.st_mode & 0777U) : 0666U;
+    return writeDurably(*calls_, to, contents, mode);
 }
 
 std::optional<AppError> LocalFileSystem::renameFile(const fs::path& from, const fs::path& to) {
-    std::error_code ec;
-    fs::rename(from, to, ec);
-    if (ec) return fileError(ec, "cannot rename " + quoted(from) + " to " + quoted(to));
-    return std::nullopt;
+    return renameDurably(*calls_, from, to);
 }
 
 std::optional<AppError> LocalFileSystem::removeFile(const fs::path& path) {
@@ -139,6 +114,14 @@ std::optional<AppError> LocalFileSystem::createFolder(const fs::path& path) {
     fs::create_directories(path, ec);
     if (ec) return fileError(ec, "cannot create the folder " + quoted(path));
     return std::nullopt;
+}
+
+std::optional<AppError> LocalFileSystem::removeStaleTemporaryFiles(const fs::path& folder) {
+    return projcalc::removeStaleTemporaryFiles(folder, *calls_);
+}
+
+std::optional<AppError> LocalFileSystem::lockFolder(const fs::path& folder, FolderLock& lock) {
+    return projcalc::lockFolder(folder, lock, *calls_);
 }
 
 FileSystem& localFileSystem() {

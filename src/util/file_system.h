@@ -1,13 +1,17 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "util/errors.h"
+#include "util/folder_lock.h"
 
 namespace projcalc {
+
+struct PosixCalls;
 
 // The few file operations the program performs, behind one seam so that tests can make any of
 // them fail. Every failure comes back as an error that names the file concerned.
@@ -19,12 +23,19 @@ class FileSystem {
     [[nodiscard]] virtual std::optional<AppError> readFile(const std::filesystem::path& path,
                                                            std::string& contents) = 0;
     // Writes a whole file so that an existing file at `path` is replaced only once the new one is
-    // complete: a temporary file beside it is written, flushed and renamed over it. On failure the
-    // old file is untouched and the temporary file is removed.
+    // complete and on disk: a temporary file beside it is written, synced and renamed over it,
+    // and the folder synced. A link at `path` stays a link and its target gets the contents; the
+    // replaced file's permission bits stay. On failure the old file is untouched and the
+    // temporary file is removed. Temporary files that earlier saves of the same target left
+    // behind are removed.
     [[nodiscard]] virtual std::optional<AppError> writeFileAtomic(const std::filesystem::path& path,
                                                                   std::string_view contents) = 0;
+    // Copies a file as writeFileAtomic writes one; a new file `to` gets the permission bits of
+    // `from`.
     [[nodiscard]] virtual std::optional<AppError> copyFile(const std::filesystem::path& from,
                                                            const std::filesystem::path& to) = 0;
+    // Renames a file over another as durably as writeFileAtomic, keeping a link at `to` and the
+    // permission bits of the file it replaces.
     [[nodiscard]] virtual std::optional<AppError> renameFile(const std::filesystem::path& from,
                                                              const std::filesystem::path& to) = 0;
     [[nodiscard]] virtual std::optional<AppError> removeFile(const std::filesystem::path& path) = 0;
@@ -33,11 +44,24 @@ class FileSystem {
     // Creates a folder and the folders above it that are missing.
     [[nodiscard]] virtual std::optional<AppError> createFolder(
         const std::filesystem::path& path) = 0;
+    // Removes the temporary files that interrupted saves left in a folder (temporary_files.h);
+    // those of saves still running stay.
+    [[nodiscard]] virtual std::optional<AppError> removeStaleTemporaryFiles(
+        const std::filesystem::path& folder) = 0;
+    // Takes the exclusive lock of a folder (folder_lock.h) into `lock`, waiting while another
+    // process holds it.
+    [[nodiscard]] virtual std::optional<AppError> lockFolder(const std::filesystem::path& folder,
+                                                             FolderLock& lock) = 0;
 };
 
 // The real file system.
 class LocalFileSystem final : public FileSystem {
   public:
+    LocalFileSystem();
+    // The real file system reached through other calls, for tests that make calls fail.
+    explicit LocalFileSystem(const PosixCalls& calls);
+    ~LocalFileSystem() override;
+
     std::optional<AppError> readFile(const std::filesystem::path& path,
                                      std::string& contents) override;
     std::optional<AppError> writeFileAtomic(const std::filesystem::path& path,
@@ -49,6 +73,12 @@ class LocalFileSystem final : public FileSystem {
     std::optional<AppError> removeFile(const std::filesystem::path& path) override;
     bool fileExists(const std::filesystem::path& path) override;
     std::optional<AppError> createFolder(const std::filesystem::path& path) override;
+    std::optional<AppError> removeStaleTemporaryFiles(const std::filesystem::path& folder) override;
+    std::optional<AppError> lockFolder(const std::filesystem::path& folder,
+                                       FolderLock& lock) override;
+
+  private:
+    std::unique_ptr<const PosixCalls> calls_;
 };
 
 // The process's one real file system.

@@ -1,5 +1,7 @@
 #include "util/memory_file_system.h"
 
+#include "util/temporary_files.h"
+
 namespace projcalc {
 
 std::optional<AppError> MemoryFileSystem::failureFor(const std::filesystem::path& path) const {
@@ -54,6 +56,33 @@ bool MemoryFileSystem::fileExists(const std::filesystem::path& path) {
 
 std::optional<AppError> MemoryFileSystem::createFolder(const std::filesystem::path& path) {
     return failureFor(path);
+}
+
+// No save in memory is ever interrupted, so every temporary file of ours is stale.
+std::optional<AppError> MemoryFileSystem::removeStaleTemporaryFiles(
+    const std::filesystem::path& folder) {
+    if (auto error = failureFor(folder)) return error;
+    for (auto it = files.begin(); it != files.end();) {
+        const std::filesystem::path path(it->first);
+        if (path.parent_path() == folder && isTemporaryFileName(path.filename().string())) {
+            it = files.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<AppError> MemoryFileSystem::lockFolder(const std::filesystem::path& folder,
+                                                     FolderLock& lock) {
+    lock.release();
+    if (auto error = failureFor(folder)) return error;
+    const std::string key = folder.string();
+    if (!lockedFolders.insert(key).second) {
+        return makeError(ErrorCode::PermissionDenied, "the folder " + key + " is locked");
+    }
+    lock = FolderLock([this, key] { lockedFolders.erase(key); });
+    return std::nullopt;
 }
 
 }  // namespace projcalc

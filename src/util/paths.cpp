@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "util/file_system.h"
+#include "util/text.h"
 
 namespace projcalc {
 
@@ -23,6 +24,10 @@ std::string withTrailingBackslash(std::string_view path) {
     std::string result(path);
     if (result.empty() || result.back() != kPathSeparator) result.push_back(kPathSeparator);
     return result;
+}
+
+std::string displayPath(std::string_view path) {
+    return shortenForMessage(path, kShownPathCharacters);
 }
 
 std::string currentFolder() {

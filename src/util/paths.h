@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,13 @@ inline constexpr char kPathSeparator = '/';
 // True when a regular file exists at the path (folders are not files). Names are compared the
 // way the file system compares them.
 [[nodiscard]] bool fileExists(const std::string& path);
+
+// How many characters of a path an error description shows at most.
+inline constexpr std::size_t kShownPathCharacters = 120;
+
+// A path as error descriptions show it: shortened in the middle when it is very long, control
+// characters shown as "?" (shortenForMessage).
+[[nodiscard]] std::string displayPath(std::string_view path);
 
 // The process's current folder, where file dialogs start; empty when it cannot be found.
 [[nodiscard]] std::string currentFolder();

@@ -39,6 +39,19 @@ std::vector<std::string_view> splitLines(std::string_view text) {
     return lines;
 }
 
+std::vector<std::string_view> splitLinesAtAnyEnd(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t from = 0;
+    while (from < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", from);
+        if (end == std::string_view::npos) end = text.size();
+        lines.push_back(text.substr(from, end - from));
+        from = end + 1;
+        if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n') ++from;
+    }
+    return lines;
+}
+
 std::string toLineFeeds(std::string_view text) {
     return replaceAll(std::string(text), "\r\n", "\n");
 }
@@ -60,6 +73,35 @@ std::string_view utf8Prefix(std::string_view text, std::size_t count) noexcept {
         }
     }
     return text;
+}
+
+std::string_view utf8Suffix(std::string_view text, std::size_t count) noexcept {
+    if (count == 0) return {};
+    std::size_t seen = 0;
+    for (std::size_t i = text.size(); i > 0; --i) {
+        if ((static_cast<unsigned char>(text[i - 1]) & 0xC0) != 0x80 && ++seen == count) {
+            return text.substr(i - 1);
+        }
+    }
+    return text;
+}
+
+std::string shortenForMessage(std::string_view text, std::size_t maxCharacters) {
+    constexpr std::string_view kEllipsis = "...";
+    std::string kept;
+    if (utf8Length(text) <= maxCharacters || maxCharacters <= kEllipsis.size() + 1) {
+        kept = text;
+    } else {
+        const std::size_t shown = maxCharacters - kEllipsis.size();
+        const std::size_t head = shown / 3;  // the end of a path names the file: keep more of it
+        kept = utf8Prefix(text, head);
+        kept += kEllipsis;
+        kept += utf8Suffix(text, shown - head);
+    }
+    for (char& c : kept) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+    }
+    return kept;
 }
 
 }  // namespace projcalc

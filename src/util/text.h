@@ -18,6 +18,10 @@ namespace projcalc {
 // start another line; an empty text has no lines.
 [[nodiscard]] std::vector<std::string_view> splitLines(std::string_view text);
 
+// Splits a text into lines as splitLines does, except that a CR not followed by LF also ends a
+// line (files written with the line ends of classic Mac systems).
+[[nodiscard]] std::vector<std::string_view> splitLinesAtAnyEnd(std::string_view text);
+
 // The text with every CR LF turned into LF, for widgets that break lines at LF only.
 [[nodiscard]] std::string toLineFeeds(std::string_view text);
 
@@ -26,5 +30,13 @@ namespace projcalc {
 
 // The first `count` characters (code points) of a UTF-8 text.
 [[nodiscard]] std::string_view utf8Prefix(std::string_view text, std::size_t count) noexcept;
+
+// The last `count` characters (code points) of a UTF-8 text.
+[[nodiscard]] std::string_view utf8Suffix(std::string_view text, std::size_t count) noexcept;
+
+// A text as a message may show it: control characters (line breaks included) become "?", and a
+// text longer than `maxCharacters` keeps its beginning and its end with "..." between them, so
+// that no text from outside can make a message taller or wider than the screen.
+[[nodiscard]] std::string shortenForMessage(std::string_view text, std::size_t maxCharacters);
 
 }  // namespace projcalc

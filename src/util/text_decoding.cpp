@@ -19,11 +19,45 @@ void appendUtf8(std::string& out, char32_t cp) {
     } else if (cp < 0x800) {
         out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
         out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
+    } else if (cp < 0x10000) {
         out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
         out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
         out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
     }
+}
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+// UTF-16 after its byte order mark; unpaired surrogates and a last odd byte become U+FFFD.
+std::string decodeUtf16(std::string_view bytes, bool bigEndian) {
+    const auto unitAt = [&](std::size_t i) -> char32_t {
+        const auto first = static_cast<unsigned char>(bytes[i]);
+        const auto second = static_cast<unsigned char>(bytes[i + 1]);
+        return bigEndian ? static_cast<char32_t>((first << 8) | second)
+                         : static_cast<char32_t>((second << 8) | first);
+    };
+    std::string out;
+    out.reserve(bytes.size());
+    std::size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        const char32_t unit = unitAt(i);
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size()) {
+            const char32_t low = unitAt(i + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                appendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
+                i += 2;
+                continue;
+            }
+        }
+        appendUtf8(out, unit >= 0xD800 && unit <= 0xDFFF ? kReplacement : unit);
+    }
+    if (i < bytes.size()) appendUtf8(out, kReplacement);
+    return out;
 }
 
 }  // namespace
@@ -68,6 +102,8 @@ bool isValidUtf8(std::string_view bytes) noexcept {
 }
 
 std::string decodeText(std::string_view bytes) {
+    if (bytes.starts_with("\xFF\xFE")) return decodeUtf16(bytes.substr(2), false);
+    if (bytes.starts_with("\xFE\xFF")) return decodeUtf16(bytes.substr(2), true);
     if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
     if (isValidUtf8(bytes)) return std::string(bytes);
     std::string out;

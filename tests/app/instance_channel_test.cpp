@@ -21,7 +21,7 @@ constexpr int kTimeoutMs = 10000;
 
 // Sends from another thread, as a later start would from another process, while this thread's
 // event loop serves the request.
-std::future<bool> sendLater(const QString& folder, const QString& file, int timeoutMs) {
+std::future<bool> sendLater(const QString& folder, const QByteArray& file, int timeoutMs) {
     return std::async(std::launch::async, [folder, file, timeoutMs] {
         return sendToRunningInstance(folder, file, timeoutMs);
     });
@@ -53,15 +53,16 @@ class InstanceChannelTest : public QObject {
 
   private slots:
     void requestArrivesWholeAndIsAcknowledged_data() {
-        QTest::addColumn<QString>("file");
-        QTest::newRow("plain") << "/home/user/plans/hall.cf";
-        QTest::newRow("blanks and accents") << QStringLiteral("/tmp/Salle de réunion 2/plan ä.cf");
-        QTest::newRow("line break in the name") << "/tmp/two\nlines.cf";
-        QTest::newRow("only come to the front") << QString();
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("plain") << QByteArray("/home/user/plans/hall.cf");
+        QTest::newRow("blanks and accents")
+            << QStringLiteral("/tmp/Salle de réunion 2/plan ä.cf").toUtf8();
+        QTest::newRow("not UTF-8") << QByteArray("/tmp/lat\xe9/plan \xff.cf");
+        QTest::newRow("only come to the front") << QByteArray();
     }
 
     void requestArrivesWholeAndIsAcknowledged() {
-        QFETCH(QString, file);
+        QFETCH(QByteArray, file);
         QTemporaryDir folder;
         InstanceServer server(folder.path());
         QVERIFY2(server.listen(), qPrintable(server.errorString()));
@@ -71,18 +72,18 @@ class InstanceChannelTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(finished(sent), kTimeoutMs);
         QVERIFY(sent.get());
         QCOMPARE(requested.size(), 1);
-        QCOMPARE(requested.at(0).at(0).toString(), file);
+        QCOMPARE(requested.at(0).at(0).toByteArray(), file);
     }
 
     void socketLeftByACrashedCopyIsReplaced() {
         QTemporaryDir folder;
         QVERIFY(leaveStaleSocket(channelPath(folder.path())));
-        QVERIFY(!sendToRunningInstance(folder.path(), "/tmp/a.cf", 1000));
+        QVERIFY(!sendToRunningInstance(folder.path(), QByteArray("/tmp/a.cf"), 1000));
 
         InstanceServer server(folder.path());
         QVERIFY2(server.listen(), qPrintable(server.errorString()));
         QSignalSpy requested(&server, &InstanceServer::requested);
-        auto sent = sendLater(folder.path(), "/tmp/a.cf", kTimeoutMs);
+        auto sent = sendLater(folder.path(), QByteArray("/tmp/a.cf"), kTimeoutMs);
         QTRY_VERIFY_WITH_TIMEOUT(finished(sent), kTimeoutMs);
         QVERIFY(sent.get());
         QCOMPARE(requested.size(), 1);
@@ -92,7 +93,7 @@ class InstanceChannelTest : public QObject {
         QTemporaryDir folder;
         QElapsedTimer clock;
         clock.start();
-        QVERIFY(!sendToRunningInstance(folder.path(), "/tmp/a.cf", kTimeoutMs));
+        QVERIFY(!sendToRunningInstance(folder.path(), QByteArray("/tmp/a.cf"), kTimeoutMs));
         QVERIFY(clock.elapsed() < kTimeoutMs / 2);
     }
 
@@ -103,7 +104,7 @@ class InstanceChannelTest : public QObject {
         // Its event loop never runs: the request is never read.
         QElapsedTimer clock;
         clock.start();
-        QVERIFY(!sendToRunningInstance(folder.path(), "/tmp/a.cf", 300));
+        QVERIFY(!sendToRunningInstance(folder.path(), QByteArray("/tmp/a.cf"), 300));
         QVERIFY(clock.elapsed() < kTimeoutMs / 2);
     }
 
@@ -116,18 +117,55 @@ class InstanceChannelTest : public QObject {
         socket.connectToServer(channelPath(folder.path()));
         QVERIFY(socket.waitForConnected(kTimeoutMs));
 
-        const QByteArray message = encodeRequest(QStringLiteral("/tmp/pieces.cf"));
+        const QByteArray message = encodeRequest(QByteArray("/tmp/pieces.cf"));
         for (const auto& [from, to] : {std::pair{0, 2}, std::pair{2, 7}}) {
             socket.write(message.mid(from, to - from));
             socket.flush();
             QTest::qWait(50);
-            QCOMPARE(requested.size(), 0);
+            QCOMPARE(socket.bytesAvailable(), 0);
         }
         socket.write(message.mid(7));
-        QTRY_COMPARE_WITH_TIMEOUT(requested.size(), 1, kTimeoutMs);
-        QCOMPARE(requested.at(0).at(0).toString(), QStringLiteral("/tmp/pieces.cf"));
+        // Acknowledged on receipt; carried out only once the sender confirms.
         QTRY_VERIFY_WITH_TIMEOUT(socket.bytesAvailable() > 0, kTimeoutMs);
         QCOMPARE(socket.read(1), QByteArray(1, kAcknowledgement));
+        QTest::qWait(50);
+        QCOMPARE(requested.size(), 0);
+        socket.write(QByteArray(1, kConfirmation));
+        QTRY_COMPARE_WITH_TIMEOUT(requested.size(), 1, kTimeoutMs);
+        QCOMPARE(requested.at(0).at(0).toByteArray(), QByteArray("/tmp/pieces.cf"));
+    }
+
+    // The window may be busy with what it was handed (a message box, a long open): the sender
+    // has its answer before that starts.
+    void theSenderHasItsAnswerBeforeTheWindowActs() {
+        QTemporaryDir folder;
+        InstanceServer server(folder.path());
+        QVERIFY(server.listen());
+        bool senderDone = false;
+        std::future<bool> sent;
+        connect(&server, &InstanceServer::requested, this, [&] {
+            QTest::qSleep(1500);  // a window that takes its time
+            senderDone = finished(sent);
+        });
+        sent = sendLater(folder.path(), QByteArray("/tmp/busy.cf"), 1000);
+        QTRY_VERIFY_WITH_TIMEOUT(finished(sent), kTimeoutMs);
+        QVERIFY(sent.get());
+        QVERIFY(senderDone);
+    }
+
+    // A window frozen while a later start waited, and resumed after it gave up, does not open the
+    // file the later start reported as not handed over.
+    void aRequestTheSenderGaveUpOnIsNotCarriedOut() {
+        QTemporaryDir folder;
+        InstanceServer server(folder.path());
+        QVERIFY(server.listen());
+        QSignalSpy requested(&server, &InstanceServer::requested);
+        auto sent = sendLater(folder.path(), QByteArray("/tmp/late.cf"), 300);
+        QTest::qSleep(600);  // frozen: no event is handled
+        QVERIFY(finished(sent));
+        QVERIFY(!sent.get());
+        QTest::qWait(300);  // resumed
+        QCOMPARE(requested.size(), 0);
     }
 
     void malformedRequestsAreDroppedAndTheServerGoesOn_data() {
@@ -137,7 +175,13 @@ class InstanceChannelTest : public QObject {
         QTest::newRow("longer than any path") << tooLong;
         QByteArray huge(4, '\xff');
         QTest::newRow("length of four gigabytes") << huge;
-        QTest::newRow("relative path") << encodeRequest(QStringLiteral("plans/hall.cf"));
+        QTest::newRow("relative path") << encodeRequest(QByteArray("plans/hall.cf"));
+        QTest::newRow("line break in the name") << encodeRequest(QByteArray("/tmp/two\nlines.cf"));
+        QTest::newRow("NUL byte") << encodeRequest(QByteArray("/tmp/a\0b.cf", 10));
+        QTest::newRow("escape sequence") << encodeRequest(QByteArray("/tmp/\x1b[2J.cf"));
+        QTest::newRow("64 KB of garbage") << encodeRequest("/" + QByteArray(64 * 1024, 'x'));
+        QTest::newRow("one byte over PATH_MAX")
+            << encodeRequest("/" + QByteArray(kMaxRequestBytes, 'x'));
     }
 
     void malformedRequestsAreDroppedAndTheServerGoesOn() {
@@ -155,7 +199,7 @@ class InstanceChannelTest : public QObject {
         QCOMPARE(socket.readAll(), QByteArray());  // no acknowledgement
         QCOMPARE(requested.size(), 0);
 
-        auto sent = sendLater(folder.path(), "/tmp/next.cf", kTimeoutMs);
+        auto sent = sendLater(folder.path(), QByteArray("/tmp/next.cf"), kTimeoutMs);
         QTRY_VERIFY_WITH_TIMEOUT(finished(sent), kTimeoutMs);
         QVERIFY(sent.get());
         QCOMPARE(requested.size(), 1);

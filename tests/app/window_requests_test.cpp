@@ -4,7 +4,9 @@
 #include "app/window_requests.h"
 
 #include <QDialog>
+#include <QFile>
 #include <QtTest>
+#include <filesystem>
 
 #include "gui_fixture.h"
 
@@ -72,6 +74,21 @@ class WindowRequestsTest : public QObject {
         dialog.close();
         QTRY_COMPARE_WITH_TIMEOUT(w.h.window().windowTitle(), kCaption + QStringLiteral(" [plan]"),
                                   kTimeoutMs);
+    }
+
+    // A path handed over as bytes reaches the calculator unchanged; only the title shows it as
+    // text.
+    void aFileNameThatIsNotUtf8Opens() {
+        RunningWindow w;
+        QVERIFY(w.start());
+        const std::filesystem::path renamed = w.data.path() / "lat\xe9.cf";
+        std::filesystem::rename(QFile::encodeName(w.plan).toStdString(), renamed);
+        auto* requests = new app::WindowRequests(w.h.window());
+        requests->start();
+
+        requests->add(renamed);
+        QVERIFY(w.h.messages().empty());
+        QCOMPARE(w.h.window().windowTitle(), kCaption + QStringLiteral(" [lat\uFFFD]"));
     }
 
     void messagesOfTheOpenAppearInTheWindow() {

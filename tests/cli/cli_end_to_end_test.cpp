@@ -17,7 +17,7 @@ TEST_F(CliTest, StartUpShowsTheDefaultsAndTheFirstModelAtItsLargestImage) {
 
     EXPECT_EQ(r["title"], "Projection Distance Calculator");
     EXPECT_EQ(r["model"], json({{"row", 0}, {"name", "Plain 100"}}));
-    EXPECT_EQ(r["modelList"], json({"Plain 100", "Wide 169", "Zero Tele"}));
+    EXPECT_EQ(r["modelList"], json({"Plain 100", "Wide 169", "Flat Tele"}));
     EXPECT_EQ(r["options"]["units"], "inches");
     EXPECT_EQ(r["options"]["zoom"], "WIDE");
     EXPECT_EQ(r["options"]["position"], "Bottom of Screen");
@@ -236,13 +236,13 @@ TEST_F(CliTest, TraceWritesOneLinePerStepWithThatStepsMessages) {
 TEST_F(CliTest, ArithmeticFaultIsReportedAndNoInfinityOrNaNIsShown) {
     writeData();
     const CliResult result =
-        run({"--trace", "model=Zero Tele", "zoom=TELE", "diagonal=100", "units=centimeters"});
+        run({"--trace", "model=Flat Tele", "zoom=TELE", "diagonal=100", "units=centimeters"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const std::vector<json> lines = parsedLines(result.out);
     ASSERT_EQ(lines.size(), 5u);
     ASSERT_EQ(lines[2]["errors"].size(), 1u);
-    EXPECT_EQ(lines[2]["errors"][0]["number"], 11);
-    EXPECT_NE(lines[2]["errors"][0]["description"].get<std::string>().find("Zero Tele"),
+    EXPECT_EQ(lines[2]["errors"][0]["number"], 6);
+    EXPECT_NE(lines[2]["errors"][0]["description"].get<std::string>().find("Flat Tele"),
               std::string::npos);
     for (const json& line : lines) {
         for (const std::string& key : kStateKeys) {

@@ -80,8 +80,9 @@ inline const char* kPlain =
     "Plain 100,10,300,10,250,1.0,0,0.8,0,0.5,0.6,0.1,0.12,0,15,0,0,10,280,10,240,10,290,10,245";
 inline const char* kWide169 =  // only 16:9, only WIDE, one offset
     "Wide 169,50,200,50,200,1.2,0,0,0,0.4,0.4,0,0,1,4,0,0,50,220,50,220,0,0,0,0";
-inline const char* kZeroTele =  // a TELE line of slope 0: no distance can be worked out there
-    "Zero Tele,40,300,30,250,1.0,0,0,5,0.5,0.6,0.1,0.12,0,15,0,0,40,280,30,240,40,290,30,245";
+inline const char* kFlatTele =  // a TELE line so flat that no distance can be worked out there
+    "Flat Tele,40,300,30,250,1.0,0,2.3e-308,0,0.5,0.6,0.1,0.12,0,15,0,0,40,280,30,240,40,290,30,"
+    "245";
 inline const char* kTwinLarge =
     "Twin,10,150,10,150,1.0,0,0.8,0,0.5,0.6,0.1,0.12,0,15,0,0,10,150,10,150,10,150,10,150";
 inline const char* kTwinSmall =
@@ -135,7 +136,7 @@ class CliTest : public ::testing::Test {
     [[nodiscard]] std::filesystem::path dataFolder() const { return dir.path() / "data"; }
     [[nodiscard]] std::filesystem::path homeFolder() const { return dir.path() / "home"; }
 
-    void writeData(const std::vector<std::string>& models = {kPlain, kWide169, kZeroTele},
+    void writeData(const std::vector<std::string>& models = {kPlain, kWide169, kFlatTele},
                    const std::string& language = languageText()) const {
         writeDataFolder(dataFolder(), models, language);
     }

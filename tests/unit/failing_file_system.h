@@ -13,7 +13,7 @@ namespace projcalc {
 // a read-only folder or a broken device would.
 class FailingFileSystem final : public FileSystem {
   public:
-    enum class Operation { Read, Write, Copy, Rename, Remove, CreateFolder };
+    enum class Operation { Read, Write, Copy, Rename, Remove, CreateFolder, Tidy, Lock };
     // Decides whether an operation on a path fails; it fails with `errorNumber`.
     std::function<bool(Operation, const std::filesystem::path&)> fails =
         [](Operation, const std::filesystem::path&) { return false; };
@@ -47,6 +47,17 @@ class FailingFileSystem final : public FileSystem {
     std::optional<AppError> createFolder(const std::filesystem::path& path) override {
         if (auto error = failure(Operation::CreateFolder, path)) return error;
         return real_.createFolder(path);
+    }
+
+    std::optional<AppError> removeStaleTemporaryFiles(
+        const std::filesystem::path& folder) override {
+        if (auto error = failure(Operation::Tidy, folder)) return error;
+        return real_.removeStaleTemporaryFiles(folder);
+    }
+    std::optional<AppError> lockFolder(const std::filesystem::path& folder,
+                                       FolderLock& lock) override {
+        if (auto error = failure(Operation::Lock, folder)) return error;
+        return real_.lockFolder(folder, lock);
     }
 
   private:

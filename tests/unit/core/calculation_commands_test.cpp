@@ -128,7 +128,8 @@ TEST_F(CalculationCommandsTest, AStoredDiagonalBeyondTheModelsLimitIsClamped) {
     ASSERT_TRUE(start({kModelPlain}));
     ASSERT_TRUE(saveAs("big.cf"));  // 300 inches at 4:3 WIDE
     dir.write("ModelInfo.ini", std::string(kCatalogueHeader) +
-                                   "Plain 100,40,200,30,250,1.0,0,0.8,0,0.5,0.6,0,0,0,15\n");
+                                   "Plain 100,40,200,30,250,1.0,0,0.8,0,0.5,0.6,0,0,0,15,0,0,"
+                                   "40,280,30,240,40,290,30,245\n");
     restart();
     ASSERT_TRUE(open("big.cf"));
     ASSERT_EQ(view.messages.size(), 1u);

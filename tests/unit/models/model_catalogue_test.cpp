@@ -109,18 +109,19 @@ TEST(Catalogue, BlankRatioFieldIsPresentWithZero) {
 }
 
 TEST(Catalogue, ReadsNumbersLenientlyAndRoundsIntegerColumnsHalfToEven) {
-    const std::string line = "M, 12.5 ,1 0,&H1E,abc,2.5e1,-1.5,,,,,,, 2.5 , 14.5 ";
+    const std::string line = "M,1 0, 12.5 ,&H1E,abc,2.5e1,-1.5,,,,,,, 2.5 , 2.5 ";
     const Loaded l = load(kHeader + line);
     ASSERT_FALSE(l.error.has_value());
+    ASSERT_EQ(l.table.size(), 1u);
     const ModelRecord& m = l.table[0];
-    EXPECT_EQ(m.limits.minDiagonal43Wide, 12.5);
-    EXPECT_EQ(m.limits.maxDiagonal43Wide, 10);
+    EXPECT_EQ(m.limits.minDiagonal43Wide, 10);
+    EXPECT_EQ(m.limits.maxDiagonal43Wide, 12.5);
     EXPECT_EQ(m.limits.minDiagonal43Tele, 30);
-    EXPECT_EQ(m.limits.maxDiagonal43Tele, 0);
+    EXPECT_EQ(m.limits.maxDiagonal43Tele, 0);  // not in use: no TELE size line
     EXPECT_EQ(m.wideSizeSlope, 25);
     EXPECT_EQ(m.wideSizeIntercept, -1.5);
     EXPECT_EQ(m.panelAspect, 2);
-    EXPECT_EQ(m.aspectMask, 14);
+    EXPECT_EQ(m.aspectMask, 2);
 }
 
 TEST(Catalogue, ANumberTooLargeForADoubleFailsTheLoad) {

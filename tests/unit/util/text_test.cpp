@@ -8,6 +8,7 @@
 #include <string>
 
 #include "test_support.h"
+#include "util/errors.h"
 #include "util/file_system.h"
 #include "util/paths.h"
 #include "util/profile.h"
@@ -48,6 +49,57 @@ TEST(Decoding, SkipsTheByteOrderMarkAndFallsBackToWindows1252) {
     EXPECT_FALSE(isValidUtf8("\xED\xA0\x80"));  // surrogate
     EXPECT_FALSE(isValidUtf8("\xE2\x82"));      // cut short
     EXPECT_TRUE(isValidUtf8("\xF0\x9F\x93\xBD"));
+}
+
+TEST(Decoding, ReadsUtf16InEitherByteOrderByItsByteOrderMark) {
+    using namespace std::string_literals;
+    EXPECT_EQ(decodeText("\xFF\xFE"
+                         "C\0a\0f\0\xE9\0\n\0"s),
+              "Caf\xC3\xA9\n");
+    EXPECT_EQ(decodeText("\xFE\xFF"
+                         "\0C\0a\0f\0\xE9\0\n"s),
+              "Caf\xC3\xA9\n");
+    EXPECT_EQ(decodeText("\xFF\xFE"
+                         "\x3D\xD8\xFD\xDC"s),
+              "\xF0\x9F\x93\xBD");  // a pair
+    EXPECT_EQ(decodeText("\xFF\xFE"
+                         "\x3D\xD8"
+                         "A\0"
+                         "B"s),
+              "\xEF\xBF\xBD"
+              "A\xEF\xBF\xBD");
+}
+
+TEST(Lines, ACarriageReturnAloneEndsALineWhereAskedFor) {
+    EXPECT_EQ(splitLinesAtAnyEnd("a\rb\r\nc\n\rd\r"),
+              (std::vector<std::string_view>{"a", "b", "c", "", "d"}));
+    EXPECT_EQ(splitLines("a\rb\n").size(), 1u);  // elsewhere a lone CR stays in the line
+}
+
+// Texts from outside (a path handed over by another process, a file name) never make a message
+// taller or wider than the screen.
+TEST(MessageTexts, LongTextsKeepTheirEndsAndControlCharactersShow) {
+    const struct {
+        std::string text;
+        std::size_t limit;
+        std::string shown;
+    } cases[] = {
+        {"/plans/hall.cf", 40, "/plans/hall.cf"},
+        {"/plans/two\nlines\t.cf", 40, "/plans/two?lines?.cf"},
+        {"abcdefghijklmnopqrstuvwxyz", 13, "abc...tuvwxyz"},
+        {"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", 7,
+         "\xC3\xA9...\xC3\xA9\xC3\xA9\xC3\xA9"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(shortenForMessage(c.text, c.limit), c.shown) << c.text;
+
+    const std::string garbage = "/" + std::string(64 * 1024, 'x') + "\n" + std::string(100, 'y');
+    const AppError error =
+        fileError(std::make_error_code(std::errc::no_such_file_or_directory), garbage);
+    EXPECT_LT(error.description.size(), 400u);
+    EXPECT_EQ(error.description.find('\n'), std::string::npos);
+    EXPECT_NE(error.description.find("yyyy"), std::string::npos);  // the file's end stays
+    EXPECT_LE(utf8Length(displayPath(garbage)), kShownPathCharacters);
 }
 
 TEST(Paths, FileNameOfTakesThePartAfterTheLastSeparator) {
