@@ -7,6 +7,7 @@
 #include "core/calculator.h"
 #include "files/calculation_file.h"
 #include "models/model_catalogue.h"
+#include "models/model_checks.h"
 #include "util/paths.h"
 
 namespace projcalc {
@@ -124,6 +125,17 @@ bool Calculator::restoreCalculation(const CalculationFile& file, const std::stri
         [&](const ModelTraits& m) { return m.record.modelName == file.model.modelName; });
     const Aspect aspect = aspectOf(file.aspectHeight, file.aspectWidth);
     const ModelRecord& model = found != catalogue_.end() ? found->record : file.model;
+    // A model the file brings along gets the checks of a catalogue model.
+    if (found == catalogue_.end()) {
+        if (const auto problem = checkModelValues(file.model)) {
+            view_.showError(makeError(ErrorCode::InvalidArgument,
+                                      displayPath(path) + ": the model \"" + file.model.modelName +
+                                          "\" cannot be worked with, value " +
+                                          std::to_string(problem->column) + ": " +
+                                          problem->reason));
+            return false;
+        }
+    }
     if (auto error = checkAspectOffered(model, aspect, path)) {
         view_.showError(*error);
         return false;

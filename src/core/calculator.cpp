@@ -8,6 +8,7 @@
 #include "diagrams/front_view.h"
 #include "diagrams/side_view.h"
 #include "models/model_catalogue.h"
+#include "util/folder_lock.h"
 #include "util/numbers.h"
 #include "util/paths.h"
 #include "util/profile.h"
@@ -21,15 +22,22 @@ std::filesystem::path Calculator::dataFile(const char* name) const {
     return std::filesystem::path(dataFolder_ + name);
 }
 
-bool Calculator::startUp(const std::filesystem::path& dataFolder) {
+bool Calculator::startUp(const std::filesystem::path& dataFolder, StartUpRules rules) {
     dataFolder_ = withTrailingBackslash(dataFolder.string());
 
     std::string bytes;
-    const Profile languageFile =
-        fileSystem_.readFile(dataFile("Language.ini"), bytes) ? Profile() : Profile::parse(bytes);
-    std::optional<InterfaceTexts> texts = readInterfaceTexts(languageFile);
+    const std::optional<AppError> unreadable =
+        fileSystem_.readFile(dataFile("Language.ini"), bytes);
+    const Profile languageFile = unreadable ? Profile() : Profile::parse(bytes);
+    std::string missingKey;
+    std::optional<InterfaceTexts> texts = readInterfaceTexts(languageFile, &missingKey);
     if (!texts) {
-        view_.showMessage(kLanguageErrorMessage);
+        // The old message first, then the file and what is wrong with it.
+        view_.showMessage(std::string(kLanguageErrorMessage) + "\r\n" +
+                          (unreadable
+                               ? unreadable->description
+                               : displayPath(dataFile("Language.ini").string()) + ": the text " +
+                                     missingKey + " of section [Language] is missing or empty"));
         return false;
     }
     texts_ = std::move(*texts);
@@ -45,9 +53,49 @@ bool Calculator::startUp(const std::filesystem::path& dataFolder) {
     calc_.unit = Unit::Inches;
     view_.showOptions(optionStates());
 
+    // Saves interrupted in the data folder leave temporary files that nothing else removes. A
+    // folder that cannot be locked (one we may not write) holds none of ours.
+    if (FolderLock lock; !fileSystem_.lockFolder(dataFolder_, lock))
+        (void)fileSystem_.removeStaleTemporaryFiles(dataFolder_);
+
+    if (!loadCatalogueAtStartUp(rules)) return false;
+
+    pickModel(0);
+    // A broken first model is reported and start-up goes on; the boxes keep their texts.
+    (void)recalculate(storedDiagonal(), OnLimit::Reject);
+    ready_ = true;
+    return true;
+}
+
+bool Calculator::loadCatalogueAtStartUp(StartUpRules rules) {
+    const auto load = [this](const char* name, std::vector<LeftOutLine>& leftOut) {
+        std::vector<ModelRecord> models;
+        std::optional<AppError> error =
+            loadModelCatalogue(dataFile(name), models, leftOut, fileSystem_);
+        if (!error && models.empty()) {
+            error = makeError(ErrorCode::TableFull,
+                              displayPath(dataFile(name).string()) + " holds no projector model");
+        }
+        return std::pair{std::move(models), std::move(error)};
+    };
     catalogue_.clear();
-    std::vector<ModelRecord> models;
-    const auto error = loadModelCatalogue(dataFile("ModelInfo.ini"), models, fileSystem_);
+    catalogueName_ = "ModelInfo.ini";
+    std::vector<LeftOutLine> leftOut;
+    auto [models, error] = load("ModelInfo.ini", leftOut);
+    if (error && rules.fallBackToOldCatalogue && fileSystem_.fileExists(dataFile("OLD.ini"))) {
+        std::vector<LeftOutLine> oldLeftOut;
+        auto [oldModels, oldError] = load("OLD.ini", oldLeftOut);
+        if (!oldError) {
+            view_.showMessage(replaceAll(replaceAll(texts_.text("msgOldCatalogue"), "%1",
+                                                    dataFile("ModelInfo.ini").string()),
+                                         "%2", dataFile("OLD.ini").string()) +
+                              "\r\n\r\n" + error->description);
+            models = std::move(oldModels);
+            leftOut = std::move(oldLeftOut);
+            error.reset();
+            catalogueName_ = "OLD.ini";
+        }
+    }
     // The models read before an error are listed, as the list was filled while reading.
     for (const ModelRecord& model : models)
         catalogue_.push_back(traitsOf(model));
@@ -56,17 +104,28 @@ bool Calculator::startUp(const std::filesystem::path& dataFolder) {
         view_.showError(*error);
         return false;
     }
-    if (catalogue_.empty()) {
-        view_.showError(makeError(ErrorCode::TableFull, dataFile("ModelInfo.ini").string() +
-                                                            " holds no projector model"));
-        return false;
-    }
-
-    pickModel(0);
-    // A broken first model is reported and start-up goes on; the boxes keep their texts.
-    (void)recalculate(storedDiagonal(), OnLimit::Reject);
-    ready_ = true;
+    reportLeftOutLines(dataFile(catalogueName_.c_str()).string(), leftOut);
     return true;
+}
+
+void Calculator::reportLeftOutLines(const std::string& file,
+                                    const std::vector<LeftOutLine>& leftOut) {
+    if (leftOut.empty()) return;
+    constexpr std::size_t kShown = 12;
+    std::string text = replaceAll(texts_.text("msgLeftOutModels"), "%1", displayPath(file));
+    for (std::size_t i = 0; i < leftOut.size() && i < kShown; ++i)
+        text += "\r\n" + describeLeftOutLine(leftOut[i]);
+    if (leftOut.size() > kShown) {
+        text += "\r\n" + replaceAll(texts_.text("msgLeftOutMore"), "%1",
+                                    std::to_string(leftOut.size() - kShown));
+    }
+    view_.showMessage(text);
+}
+
+std::string Calculator::missingVersionMessage() const {
+    return std::string(kLanguageErrorMessage) + "\r\n" +
+           displayPath(dataFile("Language.ini").string()) +
+           ": the text Version of section [Version] is missing or empty";
 }
 
 std::optional<std::string> Calculator::readVersionText() const {

@@ -12,12 +12,20 @@
 #include "core/calculation.h"
 #include "core/view.h"
 #include "i18n/language.h"
+#include "models/model_catalogue.h"
 #include "util/file_system.h"
 
 namespace projcalc {
 
 // Key code of the Enter key, as the value boxes' key handler receives it.
 inline constexpr int kEnterKey = 13;
+
+// How start-up treats a catalogue it cannot use.
+struct StartUpRules {
+    // Start on the previous catalogue, OLD.ini, when ModelInfo.ini cannot be used and OLD.ini
+    // can, and say so; otherwise such a start ends (scripts rely on that of projcalc-cli).
+    bool fallBackToOldCatalogue = false;
+};
 
 // The controller of the main window: it holds the catalogue, the one Calculation and the window's
 // own fields, runs the start-up sequence and answers every user action by asking the pure engine
@@ -36,8 +44,9 @@ class Calculator {
 
     // Runs the start-up sequence against a data folder: the interface texts, the default options,
     // the catalogue, the first model and its results. Returns false when the program must end (a
-    // missing interface text or an unreadable catalogue; the message has been shown).
-    [[nodiscard]] bool startUp(const std::filesystem::path& dataFolder);
+    // missing interface text or an unreadable catalogue; the message has been shown). Our
+    // temporary files left in the data folder by interrupted saves are removed first.
+    [[nodiscard]] bool startUp(const std::filesystem::path& dataFolder, StartUpRules rules = {});
 
     // The user picks a row of the model list.
     void onModelPicked(int row);
@@ -61,6 +70,9 @@ class Calculator {
     // The version text for the About dialog, read from Language.ini at every call. Nothing when it
     // is missing: the caller shows kLanguageErrorMessage and ends the program.
     [[nodiscard]] std::optional<std::string> readVersionText() const;
+    // The message shown when the version text is missing: the language message, then the file
+    // and what is wrong with it.
+    [[nodiscard]] std::string missingVersionMessage() const;
 
     // Calculation files. Open asks for a file with the open dialog, then restores the calculation
     // it holds (adding its model to the list when the catalogue lacks it); a failure changes
@@ -152,10 +164,20 @@ class Calculator {
     void takeShownTexts();
 
     [[nodiscard]] std::filesystem::path dataFile(const char* name) const;
+    // Loads the catalogue in force at start-up (ModelInfo.ini, or OLD.ini as the rules allow).
+    [[nodiscard]] bool loadCatalogueAtStartUp(StartUpRules rules);
+    // Installs checked catalogue bytes as ModelInfo.ini in a folder, keeping the catalogue in force
+    // as OLD.ini there (and the language file, in a folder other than the data folder), under
+    // the folder's lock.
+    [[nodiscard]] std::optional<AppError> installCatalogueFile(const std::string& folder,
+                                                               const std::string& bytes);
+    // Tells the user once which catalogue lines were left out and why.
+    void reportLeftOutLines(const std::string& file, const std::vector<LeftOutLine>& leftOut);
 
     View& view_;
     FileSystem& fileSystem_;
     std::string dataFolder_;
+    std::string catalogueName_ = "ModelInfo.ini";  // the data folder's catalogue in force
     std::vector<ModelTraits> catalogue_;
     Calculation calc_;
     InterfaceTexts texts_;

@@ -4,6 +4,7 @@
 
 #include "core/calculator.h"
 #include "models/model_catalogue.h"
+#include "util/folder_lock.h"
 #include "util/paths.h"
 #include "util/text.h"
 
@@ -23,60 +24,61 @@ void Calculator::replaceCatalogue() {
         return;
     }
 
-    // The candidate is copied beside the catalogue in force. Where that folder cannot be written
-    // (an installed program), it goes to the user's own folder, which the program uses from then
-    // on once the candidate is installed there.
-    const std::string dataFolder = dataFolder_;
-    std::string folder = dataFolder;
-    std::filesystem::path candidate = folder + "~tmp.ini";
-    std::optional<AppError> error = fileSystem_.writeFileAtomic(candidate, bytes);
+    // The candidate is read and checked in memory, so every message names the chosen file, and
+    // the catalogue in force stays until the candidate proves good.
+    std::vector<ModelRecord> models;
+    std::vector<LeftOutLine> leftOut;
+    if (auto loadError = parseModelCatalogue(bytes, chosen, models, leftOut)) {
+        view_.showError(*loadError);
+        return;
+    }
+    if (models.empty()) {
+        view_.showMessage(replaceAll(texts_.invalidModelFileMessage, "%1", chosen));
+        return;
+    }
+
+    // Installed beside the catalogue in force; where that folder cannot be written (an
+    // installed program), in the user's own folder, which the program uses from then on.
+    std::string folder = dataFolder_;
+    std::optional<AppError> error = installCatalogueFile(folder, bytes);
     const std::string userFolder =
         userDataFolder_.empty() ? std::string() : withTrailingBackslash(userDataFolder_.string());
     if (error && !userFolder.empty() && userFolder != folder) {
         error = fileSystem_.createFolder(userDataFolder_);
         if (!error) {
             folder = userFolder;
-            candidate = folder + "~tmp.ini";
-            error = fileSystem_.writeFileAtomic(candidate, bytes);
+            error = installCatalogueFile(folder, bytes);
         }
     }
     if (error) {
         view_.showError(*error);
         return;
     }
-
-    // Loaded on its own: the catalogue in force stays until the candidate proves good.
-    std::vector<ModelRecord> models;
-    const auto removeCandidate = [&] { (void)fileSystem_.removeFile(candidate); };
-    if (auto loadError = loadModelCatalogue(candidate, models, fileSystem_)) {
-        removeCandidate();
-        view_.showError(*loadError);
-        return;
-    }
-    if (models.empty()) {
-        removeCandidate();
-        view_.showMessage(replaceAll(texts_.invalidModelFileMessage, "%1", chosen));
-        return;
-    }
-
-    // The catalogue in force is kept as OLD.ini (a move to the user's folder takes the language
-    // file along), and the candidate becomes ModelInfo.ini last, in one rename: the data folder
-    // never lacks a ModelInfo.ini, the user's folder holds none until everything is in place, and
-    // a failure leaves the catalogue in force as it was.
-    const std::filesystem::path catalogue = dataFolder + "ModelInfo.ini";
-    if (fileSystem_.fileExists(catalogue))
-        error = fileSystem_.copyFile(catalogue, folder + "OLD.ini");
-    if (!error && folder != dataFolder) {
-        error = fileSystem_.copyFile(dataFolder + "Language.ini", folder + "Language.ini");
-    }
-    if (!error) error = fileSystem_.renameFile(candidate, folder + "ModelInfo.ini");
-    if (error) {
-        removeCandidate();
-        view_.showError(*error);
-        return;
-    }
     dataFolder_ = folder;
+    catalogueName_ = "ModelInfo.ini";
     installCatalogue(std::move(models));
+    reportLeftOutLines(chosen, leftOut);
+}
+
+std::optional<AppError> Calculator::installCatalogueFile(const std::string& folder,
+                                                         const std::string& bytes) {
+    // The whole sequence holds the folder's lock, so that replacements by two copies of the
+    // program follow each other instead of mixing their files.
+    FolderLock lock;
+    if (auto error = fileSystem_.lockFolder(folder, lock)) return error;
+    // The catalogue in force is kept as OLD.ini (a move to the user's folder takes the language
+    // file along), and the candidate becomes ModelInfo.ini last, in one atomic write: the data
+    // folder never lacks a ModelInfo.ini, the user's folder holds none until everything is in
+    // place, and a failure leaves the catalogue in force as it was. A start on OLD.ini (because
+    // ModelInfo.ini could not be used) keeps OLD.ini as it is.
+    std::optional<AppError> error;
+    const std::filesystem::path inForce = dataFile(catalogueName_.c_str());
+    if (fileSystem_.fileExists(inForce) && (catalogueName_ != "OLD.ini" || folder != dataFolder_))
+        error = fileSystem_.copyFile(inForce, folder + "OLD.ini");
+    if (!error && folder != dataFolder_)
+        error = fileSystem_.copyFile(dataFile("Language.ini"), folder + "Language.ini");
+    if (!error) error = fileSystem_.writeFileAtomic(folder + "ModelInfo.ini", bytes);
+    return error;
 }
 
 void Calculator::installCatalogue(std::vector<ModelRecord> models) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "i18n/optional_texts.h"
 #include "util/numbers.h"
 #include "util/text.h"
 
@@ -106,10 +107,20 @@ std::optional<InterfaceTexts> readInterfaceTexts(const Profile& languageFile,
         if (missingKey != nullptr) *missingKey = failed;
         return std::nullopt;
     }
-    if (auto pdf = readLanguageText(languageFile, "mnuFileExportPdf")) {
-        texts.exportPdfCaption = *pdf;
+    for (const OptionalText& optional : optionalTexts()) {
+        const std::string key(optional.key);
+        if (auto value = readLanguageText(languageFile, key))
+            texts.optional[key] = replaceAll(*value, "<BR>", "\r\n");
     }
+    texts.exportPdfCaption = texts.text("mnuFileExportPdf");
     return texts;
+}
+
+std::string InterfaceTexts::text(std::string_view key) const {
+    if (const auto found = optional.find(key); found != optional.end()) return found->second;
+    if (const auto english = englishText(key))
+        return replaceAll(std::string(*english), "<BR>", "\r\n");
+    return std::string(key);
 }
 
 }  // namespace projcalc

@@ -2,8 +2,10 @@
 
 #include <array>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -35,6 +37,13 @@ struct InterfaceTexts {
     std::vector<ControlCaption> controlCaptions;  // labels, frames and options; "<BR>" made CR LF
     std::array<std::string, 4> printDialogTexts;  // title, label, Print, Cancel
     std::string exportPdfCaption = "Export P&DF...";  // optional key mnuFileExportPdf
+
+    // The optional texts the language file holds (see optional_texts.h), "<BR>" made CR LF.
+    std::map<std::string, std::string, std::less<>> optional;
+
+    // An optional text: the language file's, else its English text ("<BR>" made CR LF); the key
+    // itself for a key the program does not know.
+    [[nodiscard]] std::string text(std::string_view key) const;
 };
 
 // The controls that take the interface font, in the order the font is applied.

@@ -44,7 +44,8 @@ MainWindow::~MainWindow() {
 bool MainWindow::startUp(const std::filesystem::path& dataFolder,
                          const std::filesystem::path& userDataFolder) {
     calculator_.setUserDataFolder(userDataFolder);
-    return calculator_.startUp(dataFolder);
+    // The window starts on the previous catalogue when the one in force cannot be used.
+    return calculator_.startUp(dataFolder, StartUpRules{.fallBackToOldCatalogue = true});
 }
 
 void MainWindow::setMessageHook(MessageHook hook) {

@@ -43,7 +43,7 @@ void MainWindow::onExportPdf() {
 void MainWindow::onAbout() {
     const std::optional<std::string> version = calculator_.readVersionText();
     if (!version) {
-        showMessage(kLanguageErrorMessage);
+        showMessage(calculator_.missingVersionMessage());
         exitHook_(this, 1);
         return;
     }

@@ -184,7 +184,10 @@ TEST_F(CliTest, MissingLanguageTextEndsTheProgramWithAFatalReport) {
     EXPECT_EQ(result.exitCode, 1);
     const json r = parsed(result.out);
     EXPECT_EQ(r["fatal"], true);
-    EXPECT_EQ(r["messages"], json({"LANGUAGE.INI ERRER !!!! "}));
+    ASSERT_EQ(r["messages"].size(), 1u);
+    EXPECT_EQ(r["messages"][0].get<std::string>(),
+              "LANGUAGE.INI ERRER !!!! \r\n" + (dataFolder() / "Language.ini").string() +
+                  ": the text LBL5 of section [Language] is missing or empty");
     EXPECT_EQ(r["errors"], json::array());
 }
 

@@ -112,6 +112,29 @@ TEST_F(CalculationCommandsTest, AModelTheCatalogueLacksJoinsTheListUntilTheNextL
     EXPECT_EQ(dir.read("ModelInfo.ini"), std::string(kCatalogueHeader) + kModelPlain + "\n");
 }
 
+TEST_F(CalculationCommandsTest, AModelTheFileBringsGetsTheCataloguesChecks) {
+    ASSERT_TRUE(start({kModelPlain, kModelTeleOnly}));
+    calculator->onModelPicked(1);
+    ASSERT_TRUE(saveAs("tele.cf"));
+    // Line 4 holds the smallest 4:3 diagonal at TELE: above the largest, the model is unusable.
+    std::string saved = dir.read("tele.cf");
+    const std::size_t line4 =
+        saved.find("\r\n", saved.find("\r\n", saved.find("\r\n") + 2) + 2) + 2;
+    saved.replace(line4, saved.find("\r\n", line4) - line4, "500");
+    dir.write("tele.cf", saved);
+    dir.write("ModelInfo.ini", std::string(kCatalogueHeader) + kModelPlain + "\n");
+    restart();
+    const Boxes shown = view.valueTexts;
+    EXPECT_FALSE(open("tele.cf"));
+    ASSERT_EQ(view.errors.size(), 1u);
+    EXPECT_NE(view.errors[0].description.find("tele.cf: the model \"Tele Only\""),
+              std::string::npos)
+        << view.errors[0].description;
+    EXPECT_NE(view.errors[0].description.find("value 3"), std::string::npos);
+    EXPECT_EQ(view.modelRows.size(), 1u);
+    EXPECT_EQ(view.valueTexts, shown);
+}
+
 TEST_F(CalculationCommandsTest, TheFirstModelOfAGivenNameIsChosen) {
     ASSERT_TRUE(start({kModelPlain}));
     ASSERT_TRUE(saveAs("plain.cf"));

@@ -59,7 +59,9 @@ class LanguageFailureTest : public ControllerFixture,
 TEST_P(LanguageFailureTest, EndsStartUpWithTheLanguageMessage) {
     EXPECT_FALSE(start({kModelPlain}, GetParam().file));
     ASSERT_EQ(view.messages.size(), 1u);
-    EXPECT_EQ(view.messages[0], "LANGUAGE.INI ERRER !!!! ");
+    // The old first line, then the file and what is wrong with it.
+    EXPECT_EQ(view.messages[0].rfind("LANGUAGE.INI ERRER !!!! \r\n", 0), 0u);
+    EXPECT_NE(view.messages[0].find("Language.ini"), std::string::npos) << view.messages[0];
     EXPECT_TRUE(view.modelRows.empty());  // nothing after the texts ran
 }
 

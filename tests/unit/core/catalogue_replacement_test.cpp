@@ -4,6 +4,7 @@
 
 #include "controller_fixture.h"
 #include "failing_file_system.h"
+#include "scene_test_support.h"
 
 namespace projcalc {
 namespace {
@@ -165,12 +166,10 @@ TEST_P(FailingReplacementTest, IsReportedAndPutsEverythingBack) {
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, FailingReplacementTest,
-    ::testing::Values(InjectedFailure{"copying the candidate", FailingFileSystem::Operation::Write,
-                                      "~tmp.ini"},
-                      InjectedFailure{"keeping the catalogue as OLD.ini",
+    ::testing::Values(InjectedFailure{"keeping the catalogue as OLD.ini",
                                       FailingFileSystem::Operation::Copy, "OLD.ini"},
                       InjectedFailure{"installing the candidate",
-                                      FailingFileSystem::Operation::Rename, "ModelInfo.ini"}));
+                                      FailingFileSystem::Operation::Write, "ModelInfo.ini"}));
 
 TEST_F(CatalogueReplacementTest, LeavingTheFocusedBoxAfterwardsKeepsTheNewModelsValues) {
     // The command comes from a menu, so a value box may still have the focus.
@@ -210,7 +209,7 @@ TEST_F(CatalogueReplacementTest, ARefusedCandidateLeavesNoCatalogueInTheUsersFol
     // Installing fails late: the user's folder still holds no catalogue.
     readOnlyData.fails = [data](FailingFileSystem::Operation op, const fs::path& p) {
         return (op != FailingFileSystem::Operation::Read && p.parent_path() == data) ||
-               (op == FailingFileSystem::Operation::Rename && p.filename() == "ModelInfo.ini");
+               (op == FailingFileSystem::Operation::Write && p.filename() == "ModelInfo.ini");
     };
     choose(candidate("new.ini", std::string(kModelWideOnly16x9) + "\n"));
     ASSERT_EQ(view.errors.size(), 1u);
@@ -236,6 +235,91 @@ TEST_F(CatalogueReplacementTest, WhenTheUsersFolderFailsTooNothingChanges) {
     EXPECT_EQ(view.modelRows.size(), 2u);
     EXPECT_EQ(view.valueTexts, shown);
     EXPECT_TRUE(calculator->calculatorReady());
+}
+
+}  // namespace
+}  // namespace projcalc
+
+namespace projcalc {
+namespace {
+
+// Messages of a replacement name the file the user chose, with the line at fault.
+TEST_F(CatalogueReplacementTest, MessagesNameTheChosenFileAndLine) {
+    const std::string shortLine = candidate("short.ini", std::string(kModelPlain) + "\nBad,1,2\n");
+    choose(shortLine);
+    ASSERT_EQ(view.errors.size(), 1u);
+    EXPECT_NE(view.errors[0].description.find("short.ini, line 3"), std::string::npos)
+        << view.errors[0].description;
+
+    // A model left out of an otherwise good catalogue is named once, with its line and field.
+    const std::string partly =
+        candidate("partly.ini",
+                  std::string(kModelPlain) + "\nUpside,300,40,250,30,1,0,0.8,0,0.5,0.6,0,0,0,3\n");
+    choose(partly);
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_NE(view.messages[0].find("partly.ini"), std::string::npos) << view.messages[0];
+    EXPECT_NE(view.messages[0].find("line 3, field 1"), std::string::npos) << view.messages[0];
+    EXPECT_EQ(view.modelRows.size(), 1u);
+    for (const auto& entry : fs::directory_iterator(dir.path()))
+        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos);
+}
+
+struct StartCase {
+    const char* name;
+    bool oldCatalogue;  // a usable OLD.ini lies beside the broken ModelInfo.ini
+    bool fallBack;      // the window's rule; projcalc-cli's is not to
+    bool startsUp;
+};
+
+void PrintTo(const StartCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class BrokenCatalogueAtStart : public ControllerFixture,
+                               public ::testing::WithParamInterface<StartCase> {};
+
+TEST_P(BrokenCatalogueAtStart, StartsOnTheOldCatalogueOnlyWhereAllowed) {
+    const StartCase& c = GetParam();
+    dir.write("ModelInfo.ini", std::string(kCatalogueHeader) + "Broken,1,2\n");
+    dir.write("Language.ini", languageFileText());
+    if (c.oldCatalogue) dir.write("OLD.ini", std::string(kCatalogueHeader) + kModelTeleOnly + "\n");
+    calculator = std::make_unique<Calculator>(view);
+    ASSERT_EQ(calculator->startUp(dir.path(), StartUpRules{.fallBackToOldCatalogue = c.fallBack}),
+              c.startsUp);
+    if (!c.startsUp) {
+        ASSERT_EQ(view.errors.size(), 1u);
+        EXPECT_NE(view.errors[0].description.find("ModelInfo.ini, line 2"), std::string::npos);
+        return;
+    }
+    EXPECT_TRUE(view.errors.empty());
+    ASSERT_EQ(view.messages.size(), 1u);  // says which catalogue it uses and why
+    EXPECT_NE(view.messages[0].find("OLD.ini"), std::string::npos);
+    EXPECT_NE(view.messages[0].find("line 2"), std::string::npos);
+    EXPECT_EQ(view.modelRows.at(0).name, "Tele Only");
+
+    // Installing a catalogue then keeps the good OLD.ini, not the broken file.
+    TempDir elsewhere;
+    view.dialogAnswers.push_back(
+        elsewhere.write("new.ini", std::string(kCatalogueHeader) + kModelPlain + "\n").string());
+    calculator->replaceCatalogue();
+    EXPECT_EQ(view.modelRows.at(0).name, "Plain 100");
+    EXPECT_EQ(dir.read("OLD.ini"), std::string(kCatalogueHeader) + kModelTeleOnly + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BrokenCatalogueAtStart,
+                         ::testing::Values(StartCase{"WindowWithOld", true, true, true},
+                                           StartCase{"WindowWithoutOld", false, true, false},
+                                           StartCase{"CommandLineWithOld", true, false, false}),
+                         CaseName());
+
+TEST_F(ControllerFixture, StartUpRemovesTemporaryFilesLeftInTheDataFolder) {
+    dir.write(".ModelInfo.ini.projcalc-0123456789ab.tmp", "half a catalogue");
+    dir.write(".plan.cf.projcalc-00000000000a.tmp", "half a plan");
+    dir.write("notes.tmp", "not ours");
+    ASSERT_TRUE(start({kModelPlain}));
+    EXPECT_FALSE(fs::exists(dir.path() / ".ModelInfo.ini.projcalc-0123456789ab.tmp"));
+    EXPECT_FALSE(fs::exists(dir.path() / ".plan.cf.projcalc-00000000000a.tmp"));
+    EXPECT_TRUE(fs::exists(dir.path() / "notes.tmp"));
 }
 
 }  // namespace
