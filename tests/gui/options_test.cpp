@@ -262,6 +262,17 @@ class OptionsTest : public QObject {
         QVERIFY2(h.messages()[0].text.startsWith("Err : 53\n"), qPrintable(h.messages()[0].text));
         QVERIFY(h.messages()[0].text.contains("ModelInfo.ini"));
     }
+
+    void aBrokenCatalogueStartsTheWindowOnTheOldOne() {
+        DataFolder data;
+        std::filesystem::copy_file(data.path() / "ModelInfo.ini", data.path() / "OLD.ini");
+        data.write("ModelInfo.ini", "header\nBroken,1,2\n");
+        WindowHarness h;
+        QVERIFY(h.start(data, false));
+        QCOMPARE(h.messages().size(), std::size_t{1});
+        QVERIFY2(h.messages()[0].text.contains("OLD.ini"), qPrintable(h.messages()[0].text));
+        QVERIFY(h.window().findChild<QComboBox*>("cboModel")->count() > 0);
+    }
 };
 
 QTEST_MAIN(OptionsTest)
