@@ -2,9 +2,13 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <filesystem>
 #include <span>
 #include <system_error>
+#include <utility>
+
+#include "calc/units.h"
 
 namespace projcalc::cli {
 namespace {
@@ -197,6 +201,82 @@ void answerDialog(ActionContext& context, const std::string& file) {
     context.view.dialogAnswers.clear();
 }
 
+// ---- questions about the catalogue -----------------------------------------------------------
+
+// A plain decimal number, read in full; anything else throws UsageError.
+double plainNumber(std::string_view text, std::string_view what) {
+    double value = 0.0;
+    const char* end = text.data() + text.size();
+    const auto [next, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || next != end || !std::isfinite(value)) {
+        throw UsageError(std::string(what) + " \"" + std::string(text) +
+                         "\" is not a plain decimal number");
+    }
+    return value;
+}
+
+// "A..B" split at its "..".
+std::pair<std::string_view, std::string_view> range(std::string_view text, std::string_view form) {
+    const auto dots = text.find("..");
+    if (dots == std::string_view::npos) {
+        throw UsageError("expected " + std::string(form));
+    }
+    return {text.substr(0, dots), text.substr(dots + 2)};
+}
+
+struct Stretch {
+    double nearest, farthest;
+};
+
+Stretch roomOf(std::string_view argument) {
+    const auto [near, far] = range(argument, "NEAR..FAR, two distances such as 100..200");
+    const Stretch room{plainNumber(near, "NEAR"), plainNumber(far, "FAR")};
+    if (room.nearest < 0 || room.farthest < 0) throw UsageError("a distance is not negative");
+    if (room.nearest > room.farthest) throw UsageError("NEAR lies beyond FAR");
+    return room;
+}
+
+void checkRoom(std::string_view argument) {
+    (void)roomOf(argument);
+}
+
+void findModels(ActionContext& context, const std::string& argument) {
+    const Stretch stretch = roomOf(argument);
+    const Calculation& c = context.calculator.calculation();
+    const Room room{toInches(stretch.nearest, c.unit), toInches(stretch.farthest, c.unit)};
+    const double diagonal = c.results.diagonal;
+    context.answers.fit =
+        FitAnswer{diagonal, room.nearest, room.farthest,
+                  context.calculator.findModels(diagonal, c.options.aspect, room)};
+}
+
+struct Steps {
+    double from, to, step;
+};
+
+Steps stepsOf(std::string_view argument) {
+    const std::string_view form = "FROM..TO:STEP, for example 60..120:10";
+    const auto colon = argument.rfind(':');
+    if (colon == std::string_view::npos) throw UsageError("expected " + std::string(form));
+    const auto [from, to] = range(argument.substr(0, colon), form);
+    const Steps steps{plainNumber(from, "FROM"), plainNumber(to, "TO"),
+                      plainNumber(argument.substr(colon + 1), "STEP")};
+    if (steps.from > steps.to) throw UsageError("FROM lies beyond TO");
+    if (!(steps.step > 0)) throw UsageError("STEP must be above 0");
+    return steps;
+}
+
+void checkSteps(std::string_view argument) {
+    (void)stepsOf(argument);
+}
+
+void throwTableRows(ActionContext& context, const std::string& argument) {
+    const Steps steps = stepsOf(argument);
+    const Unit unit = context.calculator.calculation().unit;
+    context.answers.table = context.calculator.throwTableOf(steppedDiagonals(
+        toInches(steps.from, unit), toInches(steps.to, unit), toInches(steps.step, unit)));
+}
+
 bool openCommand(Calculator& c) {
     return c.openCalculationFile();
 }
@@ -253,6 +333,14 @@ const std::vector<ActionEntry>& actionTable() {
         {"catalogue", "FILE",
          "Select model info file..., answering the dialog with FILE (empty: Cancel)", nullptr,
          answerDialog<catalogueCommand>},
+        {"fit", "NEAR..FAR",
+         "list the models that throw the current diagonal and aspect from between NEAR and FAR "
+         "(in the selected unit): adds \"fit\"",
+         checkRoom, findModels},
+        {"table", "FROM..TO:STEP",
+         "the selected model's throw table for the diagonals FROM, FROM+STEP, ... up to TO (in "
+         "the selected unit): adds \"table\"",
+         checkSteps, throwTableRows},
     };
     return table;
 }

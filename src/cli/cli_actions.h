@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,10 +11,25 @@
 
 namespace projcalc::cli {
 
+// The answer of a fit= action: the models that fit the room, for the current diagonal.
+struct FitAnswer {
+    double diagonal = 0.0;  // inches
+    double nearest = 0.0;
+    double farthest = 0.0;
+    std::vector<FittingModel> models;
+};
+
+// What the questions among the actions answered; the report adds the latest of each.
+struct CliAnswers {
+    std::optional<FitAnswer> fit;
+    std::optional<std::vector<ThrowRow>> table;
+};
+
 // What an action drives: the controller, and the in-memory view it talks to.
 struct ActionContext {
     Calculator& calculator;
     MemoryView& view;
+    CliAnswers& answers;
 };
 
 // One kind of action of the command line ("aspect=16:9", "distance=120", ...). Adding an action

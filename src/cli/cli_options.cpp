@@ -46,6 +46,8 @@ CliOptions parseCommandLine(const std::vector<std::string>& args) {
             options.trace = true;
         } else if (arg == "--scenes") {
             options.scenes = true;
+        } else if (arg == "--csv") {
+            options.csv = true;
         } else if (arg == "--data-dir") {
             if (i + 1 >= args.size()) throw UsageError("--data-dir needs a folder");
             options.dataDir = dataDirArgument(args[++i]);
@@ -54,6 +56,12 @@ CliOptions parseCommandLine(const std::vector<std::string>& args) {
         } else {
             throw UsageError("unknown option \"" + arg + "\" (projcalc-cli --help lists them)");
         }
+    }
+    if (options.csv) {
+        if (options.trace) throw UsageError("--csv and --trace cannot go together");
+        const bool table = std::any_of(options.actions.begin(), options.actions.end(),
+                                       [](const ActionRequest& a) { return a.name == "table"; });
+        if (!table) throw UsageError("--csv prints the throw table of a table= action: give one");
     }
     return options;
 }
@@ -64,7 +72,7 @@ std::string versionText() {
 
 std::string helpText() {
     std::string text =
-        "Usage: projcalc-cli [--data-dir DIR] [--trace] [--scenes] ACTION...\n"
+        "Usage: projcalc-cli [--data-dir DIR] [--trace] [--scenes] [--csv] ACTION...\n"
         "\n"
         "Starts the projection distance calculator without a window, does each ACTION in\n"
         "order as a user would in the window, and prints what the window would then show as\n"
@@ -80,6 +88,8 @@ std::string helpText() {
         "                  the messages and errors of that step only; the last line is the\n"
         "                  final state\n"
         "  --scenes        add the two drawings (\"scenes\": front and side) to the output\n"
+        "  --csv           print the throw table of the last table= action as CSV (the file\n"
+        "                  File > Export throw table... writes) instead of the JSON\n"
         "  --help, -h      print this help and end\n"
         "  --version       print the version and end\n"
         "  --              everything after it is an action\n"
@@ -104,6 +114,15 @@ std::string helpText() {
         "offsets, offsetVisible, enterVisible, state (lengths in inches), messages (every\n"
         "message box shown, in order), errors (number and description), dataFolder, and with\n"
         "--scenes the drawings. Message boxes are acknowledged at once.\n"
+        "fit=NEAR..FAR adds \"fit\": {\"diagonal\", \"near\", \"far\", \"models\": [{\"row\",\n"
+        "\"name\", \"wide\", \"tele\", \"standFrom\", \"standTo\"}]}, the models (in list order)\n"
+        "whose zoom ends within their limits place the projector somewhere between NEAR and\n"
+        "FAR; \"wide\" and \"tele\" are {\"distance\", \"withinLimits\"}, or null for an end the\n"
+        "model lacks or cannot work out; standFrom..standTo is where it can stand.\n"
+        "table=FROM..TO:STEP adds \"table\": [{\"diagonal\", \"width\", \"height\", \"wide\",\n"
+        "\"tele\"}], each end {\"distance\", \"offsetA\", \"offsetB\", \"withinLimits\"} or null.\n"
+        "NEAR, FAR, FROM, TO and STEP are plain decimal numbers, not rounded. Every length\n"
+        "of \"fit\" and \"table\" is in inches, as a number that reads back exactly.\n"
         "\n"
         "Exit status:\n"
         "  0  the actions ran (refused values and reported errors included)\n"

@@ -34,6 +34,7 @@ struct CliOptions {
     std::optional<std::filesystem::path> dataDir;
     bool trace = false;
     bool scenes = false;
+    bool csv = false;  // print the last table= action's throw table as CSV instead of JSON
     bool help = false;
     bool version = false;
     std::vector<ActionRequest> actions;

@@ -8,6 +8,7 @@
 #include "cli/cli_actions.h"
 #include "cli/json_report.h"
 #include "core/data_folder.h"
+#include "files/throw_table_csv.h"
 
 namespace projcalc::cli {
 namespace {
@@ -60,7 +61,8 @@ int runSession(const CliOptions& options, const fs::path& dataFolder, std::ostre
     MemoryView view;
     Calculator calculator(view);
     calculator.setUserDataFolder(userDataFolder(dataFolderInputsFromEnvironment({})));
-    ActionContext context{calculator, view};
+    CliAnswers answers;
+    ActionContext context{calculator, view, answers};
     // One JSON object per line when tracing; one indented object otherwise.
     const int indent = options.trace ? -1 : 2;
 
@@ -70,6 +72,7 @@ int runSession(const CliOptions& options, const fs::path& dataFolder, std::ostre
         reportOptions.since = since;
         reportOptions.step = std::move(step);
         reportOptions.dataFolder = dataFolder;
+        reportOptions.answers = &answers;
         return buildReport(calculator, view, reportOptions);
     };
     const auto outputFailed = [&] {
@@ -98,6 +101,12 @@ int runSession(const CliOptions& options, const fs::path& dataFolder, std::ostre
         }
     }
 
+    if (options.csv) {
+        out << throwTableCsv(answers.table.value_or(std::vector<ThrowRow>{}),
+                             calculator.calculation().unit);
+        out.flush();
+        return out ? kExitOk : outputFailed();
+    }
     if (!options.trace && !writeReport(out, report({}, std::nullopt), indent)) {
         return outputFailed();
     }

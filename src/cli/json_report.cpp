@@ -125,6 +125,52 @@ Json arrayOf(const Container& values) {
     return array;
 }
 
+// A length in inches, as the double itself.
+Json endJson(const std::optional<EndResult>& end, bool withOffsets) {
+    if (!end) return nullptr;
+    Json json = Json::object();
+    json["distance"] = end->solution.distance;
+    if (withOffsets) {
+        json["offsetA"] = end->solution.offsetA;
+        json["offsetB"] = end->solution.offsetB;
+    }
+    json["withinLimits"] = end->withinLimits;
+    return json;
+}
+
+Json fitJson(const FitAnswer& fit, const MemoryView& view) {
+    Json models = Json::array();
+    for (const FittingModel& model : fit.models) {
+        const auto row = static_cast<std::size_t>(model.model);
+        Json entry = Json::object();
+        entry["row"] = model.model;
+        entry["name"] = row < view.modelRows.size() ? view.modelRows[row].name : std::string();
+        entry["wide"] = endJson(model.ends[0], false);
+        entry["tele"] = endJson(model.ends[1], false);
+        entry["standFrom"] = model.standFrom;
+        entry["standTo"] = model.standTo;
+        models.push_back(std::move(entry));
+    }
+    Json json = Json::object();
+    json["diagonal"] = fit.diagonal;
+    json["near"] = fit.nearest;
+    json["far"] = fit.farthest;
+    json["models"] = std::move(models);
+    return json;
+}
+
+Json tableJson(const std::vector<ThrowRow>& rows) {
+    Json json = Json::array();
+    for (const ThrowRow& row : rows) {
+        json.push_back({{"diagonal", row.diagonal},
+                        {"width", row.width},
+                        {"height", row.height},
+                        {"wide", endJson(row.ends[0], true)},
+                        {"tele", endJson(row.ends[1], true)}});
+    }
+    return json;
+}
+
 }  // namespace
 
 Json sceneJson(const Scene& scene) {
@@ -171,6 +217,10 @@ Json buildReport(const Calculator& calculator, const MemoryView& view,
         json["scenes"] = {{"front", sceneJson(view.frontScene)},
                           {"side", sceneJson(view.sideScene)}};
     }
+    if (options.answers != nullptr && options.answers->fit)
+        json["fit"] = fitJson(*options.answers->fit, view);
+    if (options.answers != nullptr && options.answers->table)
+        json["table"] = tableJson(*options.answers->table);
     return json;
 }
 

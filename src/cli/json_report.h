@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/cli_actions.h"
 #include "core/calculator.h"
 #include "core/memory_view.h"
 #include "diagrams/scene.h"
@@ -27,10 +28,11 @@ struct StepStart {
 
 // What a report holds besides the state that every report has.
 struct ReportOptions {
-    bool scenes = false;               // add "scenes" (the front and side drawings)
-    StepStart since;                   // report the messages and errors from here on
-    std::optional<std::string> step;   // the traced step ("start-up" or the action as typed)
-    std::filesystem::path dataFolder;  // reported as "dataFolder"
+    bool scenes = false;                  // add "scenes" (the front and side drawings)
+    StepStart since;                      // report the messages and errors from here on
+    std::optional<std::string> step;      // the traced step ("start-up" or the action as typed)
+    std::filesystem::path dataFolder;     // reported as "dataFolder"
+    const CliAnswers* answers = nullptr;  // "fit" and "table", when actions asked for them
 };
 
 // Everything the window would show after a step: title, model list and selection, options,

@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "calc/finder.h"
 #include "calc/model_traits.h"
 #include "calc/options.h"
 #include "calc/solve.h"
+#include "calc/throw_table.h"
 #include "core/calculation.h"
 #include "core/view.h"
 #include "i18n/language.h"
@@ -90,6 +92,21 @@ class Calculator {
     // from then on.
     void replaceCatalogue();
     void setUserDataFolder(std::filesystem::path folder) { userDataFolder_ = std::move(folder); }
+
+    // Which models of the catalogue fit a room for a screen of the given diagonal (inches) and
+    // aspect, at the checked mounting.
+    [[nodiscard]] std::vector<FittingModel> findModels(double diagonal, Aspect aspect,
+                                                       Room room) const;
+    // Takes a model the finder found: picks its row, checks the aspect and commits the diagonal
+    // text as if the user typed it into the diagonal box.
+    void takeFoundModel(int row, Aspect aspect, const std::string& diagonalText);
+    // The selected model's throw table at the checked aspect and mounting: the given diagonals,
+    // or its limits in steps of `step` inches.
+    [[nodiscard]] std::vector<ThrowRow> throwTableOf(const std::vector<double>& diagonals) const;
+    [[nodiscard]] std::vector<ThrowRow> throwTableByLimits(double step) const;
+    // Writes the throw table of the selected model (limits in steps of `step` inches) as CSV in
+    // the selected unit; reports a failure.
+    bool exportThrowTableCsv(const std::string& path, double step);
 
     [[nodiscard]] const Calculation& calculation() const noexcept { return calc_; }
     [[nodiscard]] const std::vector<ModelTraits>& catalogue() const noexcept { return catalogue_; }
