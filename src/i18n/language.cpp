@@ -38,6 +38,22 @@ bool isBlank(const std::string& text) {
     return trimBlanks(text).empty();
 }
 
+// Reads the optional keys of the editing texts; a missing or blank key keeps the English text.
+void readEditingTexts(const Profile& languageFile, EditingTexts& texts) {
+    const auto read = [&](const char* key, std::string& target) {
+        if (auto value = readLanguageText(languageFile, key)) target = std::move(*value);
+    };
+    for (ControlCaption& caption : texts.menuCaptions)
+        read(caption.objectName.c_str(), caption.text);
+    read("msgNotANumber", texts.input.notANumber);
+    read("msgNotAboveZero", texts.input.notAboveZero);
+    read("msgSaveChanges", texts.saveChangesQuestion);
+    read("txtUntitled", texts.untitled);
+    read("btnSave", texts.saveButton);
+    read("btnDiscard", texts.discardButton);
+    read("btnCancel", texts.cancelButton);
+}
+
 }  // namespace
 
 const std::vector<std::string>& fontControlNames() {
@@ -109,7 +125,19 @@ std::optional<InterfaceTexts> readInterfaceTexts(const Profile& languageFile,
     if (auto pdf = readLanguageText(languageFile, "mnuFileExportPdf")) {
         texts.exportPdfCaption = *pdf;
     }
+    readEditingTexts(languageFile, texts.editing);
     return texts;
+}
+
+std::string captionOf(const InterfaceTexts& texts, std::string_view objectName) {
+    for (const ControlCaption& caption : texts.controlCaptions) {
+        if (caption.objectName == objectName) return replaceAll(caption.text, "\r\n", " ");
+    }
+    return {};
+}
+
+std::string boxCaption(const InterfaceTexts& texts, Quantity box) {
+    return captionOf(texts, "lblValue_" + std::to_string(indexOf(box)));
 }
 
 }  // namespace projcalc

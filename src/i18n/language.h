@@ -4,10 +4,12 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "calc/limit_message.h"
+#include "calc/typed_value.h"
 #include "util/profile.h"
 
 namespace projcalc {
@@ -24,6 +26,24 @@ struct ControlCaption {
     friend bool operator==(const ControlCaption&, const ControlCaption&) = default;
 };
 
+// The texts of the Edit menu, of refused input and of the question before changes are lost.
+// Each has an optional key of its own; a language file without it gets the English text.
+struct EditingTexts {
+    // The Edit menu and its items, by object name, which is also the key.
+    std::vector<ControlCaption> menuCaptions = {{"mnuEdit", "&Edit"},
+                                                {"mnuEditUndo", "&Undo"},
+                                                {"mnuEditRedo", "&Redo"},
+                                                {"mnuEditCopyResults", "&Copy Results"}};
+    InputMessages input;                                      // msgNotANumber, msgNotAboveZero
+    std::string saveChangesQuestion = "Save changes to %1?";  // msgSaveChanges
+    std::string untitled = "Untitled";       // txtUntitled: NAME for a calculation never saved
+    std::string saveButton = "&Save";        // btnSave
+    std::string discardButton = "&Discard";  // btnDiscard
+    std::string cancelButton = "Cancel";     // btnCancel
+
+    friend bool operator==(const EditingTexts&, const EditingTexts&) = default;
+};
+
 // Every text of the interface read from Language.ini.
 struct InterfaceTexts {
     std::string captionText;  // the window title
@@ -35,7 +55,15 @@ struct InterfaceTexts {
     std::vector<ControlCaption> controlCaptions;  // labels, frames and options; "<BR>" made CR LF
     std::array<std::string, 4> printDialogTexts;  // title, label, Print, Cancel
     std::string exportPdfCaption = "Export P&DF...";  // optional key mnuFileExportPdf
+    EditingTexts editing;                             // optional keys, English by default
 };
+
+// The caption of a control (a label, frame or option) on one line, as a message or a summary
+// names it: "Projection Distance" for a caption shown on two lines. Empty for an unknown name.
+[[nodiscard]] std::string captionOf(const InterfaceTexts& texts, std::string_view objectName);
+
+// The caption of a value box: "Width", "Screen Size Diagonal".
+[[nodiscard]] std::string boxCaption(const InterfaceTexts& texts, Quantity box);
 
 // The controls that take the interface font, in the order the font is applied.
 [[nodiscard]] const std::vector<std::string>& fontControlNames();

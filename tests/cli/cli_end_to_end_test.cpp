@@ -54,7 +54,8 @@ TEST_F(CliTest, ValueOutsideTheLimitsIsRefusedAndTheOldTextReturns) {
     const json before = report({"diagonal=120"});
     for (const auto& [typed, message] : std::vector<std::pair<std::string, std::string>>{
              {"diagonal=301", "Too large: at most 300 inches"},
-             {"diagonal=abc", "Too small: at least 10 inches"},
+             {"diagonal=abc",
+              "Screen Size Diagonal: \u201cabc\u201d is not a number. Use a point for decimals."},
              {"distance=1000", "Too large: at most 300 inches"}}) {
         SCOPED_TRACE(typed);
         const json r = report({"diagonal=120", typed});
@@ -307,7 +308,9 @@ TEST_F(CliTest, BytesThatAreNotUtf8StillGiveValidJson) {
     const std::vector<json> lines = parsedLines(result.out);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[1]["step"], "diagonal=\xEF\xBF\xBD\xEF\xBF\xBD");
-    EXPECT_EQ(lines[1]["messages"], json({"Too small: at least 10 inches"}));
+    EXPECT_EQ(lines[1]["messages"],
+              json({"Screen Size Diagonal: \u201c\uFFFD\uFFFD\u201d is not a number. Use a point "
+                    "for decimals."}));
 }
 
 TEST_F(CliTest, HelpListsTheOptionsAndVersionNamesTheProgram) {
