@@ -169,7 +169,12 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedCase{{"units=yards"}, "\"units=yards\": expected one of inches, feet"},
                       RefusedCase{{"leave=depth"}, "expected one of distance"},
                       RefusedCase{{"--verbose"}, "unknown option \"--verbose\""},
-                      RefusedCase{{"--data-dir"}, "--data-dir needs a folder"}),
+                      RefusedCase{{"--data-dir"}, "--data-dir needs a folder"},
+                      RefusedCase{{"undo"}, "nothing to undo"},
+                      RefusedCase{{"diagonal=120", "undo", "redo", "redo"}, "nothing to redo"},
+                      RefusedCase{{"undo=1"}, "\"undo\" is written without a value"},
+                      RefusedCase{{"--text", "--trace"}, "cannot be combined with --trace"},
+                      RefusedCase{{"--scenes", "--text"}, "cannot be combined with --scenes"}),
     [](const auto& test) { return caseName(test.param.args.back(), test.index); });
 
 TEST_F(CliTest, BadActionLaterInTheLineFailsBeforeAnythingRuns) {
@@ -316,7 +321,8 @@ TEST_F(CliTest, BytesThatAreNotUtf8StillGiveValidJson) {
 TEST_F(CliTest, HelpListsTheOptionsAndVersionNamesTheProgram) {
     const CliResult help = runCli({"--help"}, environment());
     EXPECT_EQ(help.exitCode, 0);
-    for (const char* text : {"--data-dir DIR", "--trace", "--scenes", "model=NAME", "leave="}) {
+    for (const char* text : {"--data-dir DIR", "--trace", "--scenes", "--text", "model=NAME",
+                             "leave=", "undo", "redo"}) {
         EXPECT_NE(help.out.find(text), std::string::npos) << text;
     }
     const CliResult version = runCli({"--version"}, environment());
