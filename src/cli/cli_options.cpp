@@ -74,7 +74,8 @@ std::string versionText() {
 
 std::string helpText() {
     std::string text =
-        "Usage: projcalc-cli [--data-dir DIR] [--trace | --scenes | --text] ACTION...\n"
+        "Usage: projcalc-cli [--data-dir DIR] [--trace] [--scenes] ACTION...\n"
+        "       projcalc-cli [--data-dir DIR] --text ACTION...\n"
         "\n"
         "Starts the projection distance calculator without a window, does each ACTION in\n"
         "order as a user would in the window, and prints what the window would then show as\n"
