@@ -99,7 +99,10 @@ void Calculator::copyResults() {
 }
 
 std::string Calculator::resultsSummary() const {
-    return summaryText(resultSummaryLines(calc_, texts_));
+    std::vector<std::string> lines = resultSummaryLines(calc_, texts_);
+    // Further read-outs of the window (the planning figures) add their lines here, after the
+    // offsets, in the order the window shows them.
+    return summaryText(lines);
 }
 
 }  // namespace projcalc
