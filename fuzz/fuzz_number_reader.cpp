@@ -11,6 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const projcalc::LeadingNumber n = projcalc::readLeadingNumber(text);
     if (!std::isfinite(n.value)) std::abort();
     if (n.overflow && n.value != 0.0) std::abort();
+    if (n.length > text.size() || (n.length > 0) != n.found) std::abort();
     const std::string general = projcalc::formatGeneral(n.value);
     if (projcalc::readLeadingNumber(general).overflow) std::abort();
     (void)projcalc::formatFixed(n.value, 0);

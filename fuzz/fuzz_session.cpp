@@ -94,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     ActionReader reader(actions);
     for (int steps = 0; !reader.done() && steps < 64; ++steps) {
-        const int op = reader.next() % 10;
+        const int op = reader.next() % 11;
         const int arg = reader.next();
         switch (op) {
             case 0:
@@ -142,6 +142,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                         if (number == 13 || number == 62) std::abort();
                     }
                 }
+                break;
+            case 9:  // Edit > Undo or Redo
+                (void)(arg % 2 == 0 ? calculator.undo() : calculator.redo());
                 break;
             default:  // Install a catalogue of the next bytes
                 files.files["/work/new.ini"] = reader.text(static_cast<std::size_t>(arg) * 8);

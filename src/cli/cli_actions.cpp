@@ -291,6 +291,17 @@ bool catalogueCommand(Calculator& c) {
     return true;
 }
 
+// ---- edit ------------------------------------------------------------------------------------
+
+// Edit > Undo and Redo; with nothing to do, their menu items cannot be chosen.
+void undoStep(ActionContext& context, const std::string& /*argument*/) {
+    if (!context.calculator.undo()) throw UsageError("there is nothing to undo");
+}
+
+void redoStep(ActionContext& context, const std::string& /*argument*/) {
+    if (!context.calculator.redo()) throw UsageError("there is nothing to redo");
+}
+
 }  // namespace
 
 std::string_view optionName(OptionGroup group, int index) noexcept {
@@ -341,6 +352,9 @@ const std::vector<ActionEntry>& actionTable() {
          "the selected model's throw table for the diagonals FROM, FROM+STEP, ... up to TO (in "
          "the selected unit): adds \"table\"",
          checkSteps, throwTableRows},
+        {"undo", "", "Edit > Undo: take back the last value, option or model change", nullptr,
+         undoStep},
+        {"redo", "", "Edit > Redo: do again what undo took back", nullptr, redoStep},
     };
     return table;
 }
@@ -357,6 +371,10 @@ void checkAction(const ActionRequest& request) {
     if (entry == nullptr) {
         throw UsageError(inQuotes(request.text) + ": unknown action " + inQuotes(request.name) +
                          " (projcalc-cli --help lists the actions)");
+    }
+    if (entry->argument.empty() && request.hasArgument) {
+        throw UsageError(inQuotes(request.text) + ": " + inQuotes(request.name) +
+                         " is written without a value");
     }
     if (entry->check == nullptr) return;
     try {

@@ -36,8 +36,10 @@ struct ActionContext {
 // means adding one entry to the table in cli_actions.cpp; --help lists it from there.
 struct ActionEntry {
     std::string_view name;
-    std::string_view argument;  // how the argument is written in --help: "4:3|5:4|16:9|16:10"
-    std::string_view help;      // one line for --help
+    // How the argument is written in --help: "4:3|5:4|16:9|16:10". Empty for an action written
+    // without a value ("undo").
+    std::string_view argument;
+    std::string_view help;  // one line for --help
     // Checks the argument before the calculator starts (nullptr: any text is fine). Throws
     // UsageError.
     void (*check)(std::string_view argument);

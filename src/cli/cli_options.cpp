@@ -14,9 +14,12 @@ namespace {
 ActionRequest splitAction(const std::string& text) {
     const auto equals = text.find('=');
     if (equals == std::string::npos) {
+        const ActionEntry* entry = findAction(text);
+        if (entry != nullptr && entry->argument.empty())
+            return ActionRequest{text, text, "", false};
         throw UsageError("\"" + text +
-                         "\" is not an action: write NAME=VALUE, for example units=feet "
-                         "(projcalc-cli --help lists the actions)");
+                         "\" is not an action: write NAME=VALUE, for example units=feet, or "
+                         "undo or redo (projcalc-cli --help lists the actions)");
     }
     return ActionRequest{text, text.substr(0, equals), text.substr(equals + 1)};
 }
@@ -48,6 +51,8 @@ CliOptions parseCommandLine(const std::vector<std::string>& args) {
             options.scenes = true;
         } else if (arg == "--csv") {
             options.csv = true;
+        } else if (arg == "--text") {
+            options.text = true;
         } else if (arg == "--data-dir") {
             if (i + 1 >= args.size()) throw UsageError("--data-dir needs a folder");
             options.dataDir = dataDirArgument(args[++i]);
@@ -59,9 +64,15 @@ CliOptions parseCommandLine(const std::vector<std::string>& args) {
     }
     if (options.csv) {
         if (options.trace) throw UsageError("--csv and --trace cannot go together");
+        if (options.text) throw UsageError("--csv and --text cannot go together");
         const bool table = std::any_of(options.actions.begin(), options.actions.end(),
                                        [](const ActionRequest& a) { return a.name == "table"; });
         if (!table) throw UsageError("--csv prints the throw table of a table= action: give one");
+    }
+    if (options.text && (options.trace || options.scenes)) {
+        throw UsageError(
+            std::string("--text prints only the summary; it cannot be combined with ") +
+            (options.trace ? "--trace" : "--scenes"));
     }
     return options;
 }
@@ -73,6 +84,7 @@ std::string versionText() {
 std::string helpText() {
     std::string text =
         "Usage: projcalc-cli [--data-dir DIR] [--trace] [--scenes] [--csv] ACTION...\n"
+        "       projcalc-cli [--data-dir DIR] --text ACTION...\n"
         "\n"
         "Starts the projection distance calculator without a window, does each ACTION in\n"
         "order as a user would in the window, and prints what the window would then show as\n"
@@ -90,30 +102,37 @@ std::string helpText() {
         "  --scenes        add the two drawings (\"scenes\": front and side) to the output\n"
         "  --csv           print the throw table of the last table= action as CSV (the file\n"
         "                  File > Export throw table... writes) instead of the JSON\n"
+        "  --text          print the summary that Edit > Copy Results copies (\"label: value\n"
+        "                  unit\" lines) instead of the JSON; not with --trace or --scenes\n"
         "  --help, -h      print this help and end\n"
         "  --version       print the version and end\n"
         "  --              everything after it is an action\n"
         "\n"
-        "Actions (each NAME=VALUE, split at the first \"=\"):\n";
+        "Actions (NAME=VALUE, split at the first \"=\"; undo and redo without a value):\n";
     std::size_t width = 0;
     for (const ActionEntry& entry : actionTable()) {
         width = std::max(width, entry.name.size() + 1 + entry.argument.size());
     }
     for (const ActionEntry& entry : actionTable()) {
-        std::string usage = std::string(entry.name) + "=" + std::string(entry.argument);
+        std::string usage = std::string(entry.name);
+        if (!entry.argument.empty()) usage += "=" + std::string(entry.argument);
         usage.resize(width, ' ');
         text += "  " + usage + "  " + std::string(entry.help) + "\n";
     }
     text +=
         "Option words may be written in any case and with blanks (\"16 : 9\", TELE or tele).\n"
-        "A typed TEXT is read as the window reads it: its leading number, rounded up to a\n"
-        "whole number in the selected unit; a value outside the model's limits is refused\n"
-        "with the window's message and the box keeps its previous text.\n"
+        "A typed TEXT is read as the window reads it: one number (blanks are ignored, \".\" is\n"
+        "the decimal point), rounded up to a whole number in the selected unit. A text that\n"
+        "is not a number (\"150,7\", \"120abc\"), a width or height not above 0, or a value\n"
+        "outside the model's limits is refused with the window's message; the box keeps its\n"
+        "previous text and nothing is worked out.\n"
         "\n"
-        "Output: title, model, modelList, options, boxes (distance, diagonal, width, height),\n"
-        "offsets, offsetVisible, enterVisible, state (lengths in inches), messages (every\n"
-        "message box shown, in order), errors (number and description), dataFolder, and with\n"
-        "--scenes the drawings. Message boxes are acknowledged at once.\n"
+        "Output: title, currentFile, changed (the calculation differs from the file last\n"
+        "opened or saved, or from the start-up state), model, modelList, options, boxes\n"
+        "(distance, diagonal, width, height), offsets, offsetVisible, enterVisible, state\n"
+        "(lengths in inches), messages (every message box shown, in order), errors (number\n"
+        "and description), dataFolder, and with --scenes the drawings. Message boxes are\n"
+        "acknowledged at once; \"Save changes?\" is never asked: changes are discarded.\n"
         "fit=NEAR..FAR adds \"fit\": {\"diagonal\", \"near\", \"far\", \"models\": [{\"row\",\n"
         "\"name\", \"wide\", \"tele\", \"standFrom\", \"standTo\"}]}, the models (in list order)\n"
         "whose zoom ends within their limits place the projector somewhere between NEAR and\n"
@@ -129,7 +148,8 @@ std::string helpText() {
         "  1  the calculator could not start; stdout holds {\"fatal\": true, \"messages\",\n"
         "     \"errors\"}\n"
         "  2  a bad option, action or argument, or an action the window would not allow (a\n"
-        "     disabled option, a model not in the list); the reason is on stderr\n"
+        "     disabled option, a model not in the list, undo or redo with nothing to do); the\n"
+        "     reason is on stderr\n"
         "  3  the report could not be written\n"
         "\n"
         "Example:\n"

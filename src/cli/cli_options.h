@@ -22,11 +22,12 @@ class UsageError : public std::runtime_error {
 };
 
 // One action as typed, split at its first "=": "units=feet" has the name "units" and the
-// argument "feet".
+// argument "feet". An action without a value ("undo") has no "=".
 struct ActionRequest {
     std::string text;
     std::string name;
     std::string argument;
+    bool hasArgument = true;  // the text holds a "="
 };
 
 // Everything the command line asks for.
@@ -34,7 +35,8 @@ struct CliOptions {
     std::optional<std::filesystem::path> dataDir;
     bool trace = false;
     bool scenes = false;
-    bool csv = false;  // print the last table= action's throw table as CSV instead of JSON
+    bool csv = false;   // print the last table= action's throw table as CSV instead of JSON
+    bool text = false;  // print the results summary instead of the JSON report
     bool help = false;
     bool version = false;
     std::vector<ActionRequest> actions;

@@ -107,6 +107,11 @@ int runSession(const CliOptions& options, const fs::path& dataFolder, std::ostre
         out.flush();
         return out ? kExitOk : outputFailed();
     }
+    if (options.text) {
+        out << calculator.resultsSummary();
+        out.flush();
+        return out ? kExitOk : outputFailed();
+    }
     if (!options.trace && !writeReport(out, report({}, std::nullopt), indent)) {
         return outputFailed();
     }

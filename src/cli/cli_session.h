@@ -17,8 +17,8 @@ namespace projcalc::cli {
                                                   const std::filesystem::path& executableFolder);
 
 // Starts the calculator on `dataFolder`, runs the actions in order and writes the report (or,
-// with --trace, one line per step) to `out`; the reason of a failure goes to `err`. Returns the
-// exit code.
+// with --trace, one line per step; with --text the results summary) to `out`; the reason of a
+// failure goes to `err`. Returns the exit code.
 [[nodiscard]] int runSession(const CliOptions& options, const std::filesystem::path& dataFolder,
                              std::ostream& out, std::ostream& err);
 

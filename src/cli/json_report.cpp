@@ -198,6 +198,7 @@ Json buildReport(const Calculator& calculator, const MemoryView& view,
     if (options.step) json["step"] = *options.step;
     json["title"] = view.title;
     json["currentFile"] = calculator.currentFile();
+    json["changed"] = view.editState.changed;
     json["model"] = modelJson(view);
     Json modelList = Json::array();
     for (const MemoryView::ModelRow& row : view.modelRows)

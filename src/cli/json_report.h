@@ -35,9 +35,9 @@ struct ReportOptions {
     const CliAnswers* answers = nullptr;  // "fit" and "table", when actions asked for them
 };
 
-// Everything the window would show after a step: title, model list and selection, options,
-// value and offset boxes, Enter buttons, the calculator state, messages and errors, and with
-// `scenes` both drawings.
+// Everything the window would show after a step: title, whether there are changes, model list
+// and selection, options, value and offset boxes, Enter buttons, the calculator state, messages
+// and errors, and with `scenes` both drawings.
 [[nodiscard]] Json buildReport(const Calculator& calculator, const MemoryView& view,
                                const ReportOptions& options);
 

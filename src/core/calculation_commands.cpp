@@ -93,13 +93,21 @@ void Calculator::restoreSnapshot(const Snapshot& snapshot) {
     }
 }
 
+// Open, from the menu or for a file handed over by a later start, first enters what is being typed
+// and asks before unsaved changes would be lost.
 bool Calculator::openCalculationFile() {
+    if (!commitPendingEdit() || !offerToSaveChanges()) return false;
     const std::string path = view_.askOpenFileName(kCalculationFilter, currentFolder());
     if (path.empty()) return false;
-    return openCalculationFile(path);
+    return openFile(path);
 }
 
 bool Calculator::openCalculationFile(const std::string& path) {
+    if (!commitPendingEdit() || !offerToSaveChanges()) return false;
+    return openFile(path);
+}
+
+bool Calculator::openFile(const std::string& path) {
     std::string bytes;
     if (auto error = fileSystem_.readFile(path, bytes)) {
         view_.showError(*error);
@@ -175,6 +183,9 @@ bool Calculator::restoreCalculation(const CalculationFile& file, const std::stri
     takeShownTexts();
     calc_.file = path;
     setTitleForFile(path);
+    clearHistory();
+    markSaved();
+    showEditState();
     return true;
 }
 
@@ -187,6 +198,7 @@ bool Calculator::saveCalculationFileAs() {
 }
 
 bool Calculator::saveCalculationFile(bool saveAs) {
+    if (!commitPendingEdit()) return false;
     std::string target = saveAs ? std::string() : calc_.file;
     const bool chosen = target.empty() || !fileSystem_.fileExists(target);
     if (chosen) {
@@ -212,6 +224,8 @@ bool Calculator::saveCalculationFile(bool saveAs) {
         calc_.file = target;
         setTitleForFile(target);
     }
+    markSaved();
+    showEditState();
     return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include "calc/limit_message.h"
 #include "calc/readout.h"
+#include "calc/typed_value.h"
 #include "calc/units.h"
 #include "diagrams/front_view.h"
 #include "diagrams/side_view.h"
@@ -16,7 +17,8 @@
 
 namespace projcalc {
 
-Calculator::Calculator(View& view, FileSystem& fileSystem) : view_(view), fileSystem_(fileSystem) {}
+Calculator::Calculator(View& view, FileSystem& fileSystem)
+    : view_(view), fileSystem_(fileSystem), savedFile_(calculationFileOf(calc_)) {}
 
 std::filesystem::path Calculator::dataFile(const char* name) const {
     return std::filesystem::path(dataFolder_ + name);
@@ -45,6 +47,7 @@ bool Calculator::startUp(const std::filesystem::path& dataFolder, StartUpRules r
     setTitle(texts_.captionText);
 
     ready_ = false;
+    editing_.reset();
     view_.showEnterButton(std::nullopt);
 
     // The default choices: inches, WIDE, the projector at the bottom, 4:3.
@@ -64,6 +67,9 @@ bool Calculator::startUp(const std::filesystem::path& dataFolder, StartUpRules r
     // A broken first model is reported and start-up goes on; the boxes keep their texts.
     (void)recalculate(storedDiagonal(), OnLimit::Reject);
     ready_ = true;
+    clearHistory();
+    markSaved();
+    showEditState();
     return true;
 }
 
@@ -137,45 +143,61 @@ std::optional<std::string> Calculator::readVersionText() const {
 // ---- value boxes ----------------------------------------------------------------------------
 
 void Calculator::onValueFocus(Quantity box) {
+    editing_ = box;
     view_.showEnterButton(box);
     committedTexts_[static_cast<std::size_t>(indexOf(box))] = view_.valueText(box);
     view_.selectValueText(box);
 }
 
 void Calculator::onValueKey(Quantity box, int keyCode) {
+    if (keyCode == kEscapeKey) {
+        view_.setValueText(box, committedTexts_[static_cast<std::size_t>(indexOf(box))]);
+        view_.selectValueText(box);
+        view_.showEnterButton(std::nullopt);
+        return;
+    }
     view_.showEnterButton(box);
-    if (keyCode == kEnterKey) commitValue(box);
+    if (keyCode == kEnterKey) (void)commitValue(box);
 }
 
-void Calculator::onValueFocusLost(Quantity box) {
-    commitValue(box);
+bool Calculator::onValueFocusLost(Quantity box) {
+    editing_.reset();
+    if (commitValue(box)) return true;
+    editing_ = box;
+    return false;
 }
 
 void Calculator::onEnterClicked(Quantity box) {
-    commitValue(box);
+    (void)commitValue(box);
 }
 
-void Calculator::commitValue(Quantity box) {
+bool Calculator::commitValue(Quantity box) {
     const auto index = static_cast<std::size_t>(indexOf(box));
     const std::string typed = view_.valueText(box);
+    const Calculation before = calc_;
+    bool kept = true;
     if (typed != committedTexts_[index]) {
-        bool kept = false;
-        const LeadingNumber number = readLeadingNumber(typed);
-        const double rounded = roundUpEntry(number.value);
-        const double inches = toInches(rounded, calc_.unit);
-        if (number.overflow || !std::isfinite(inches)) {
-            reportFault(
-                makeError(ErrorCode::Overflow, "the typed value is too large to work with: " +
-                                                   std::string(utf8Prefix(typed, 40))));
+        kept = false;
+        const auto read = readTypedValue(box, calc_.unit, typed);
+        if (const auto* refusal = std::get_if<InputRefusal>(&read)) {
+            view_.showMessage(
+                refusalMessage(texts_.editing.input, boxCaption(texts_, box), *refusal));
+        } else if (const auto* error = std::get_if<AppError>(&read)) {
+            reportFault(*error);
         } else {
-            view_.setValueText(box, formatFixed(rounded, 0));
-            (void)solveAndKeep({box, inches}, OnLimit::Reject, kept);
+            const TypedValue& value = std::get<TypedValue>(read);
+            view_.setValueText(box, formatFixed(value.shown, 0));
+            (void)solveAndKeep({box, value.inches}, OnLimit::Reject, kept);
         }
         if (!kept) view_.setValueText(box, committedTexts_[index]);
     }
-    takeShownTexts();
     view_.showEnterButton(std::nullopt);
     if (ready_) (void)refreshAndDraw();
+    takeShownTexts();
+    // After a refusal the next keys replace the whole text instead of adding to it.
+    if (!kept) view_.selectValueText(box);
+    recordStep(before);
+    return kept;
 }
 
 // ---- options --------------------------------------------------------------------------------
@@ -199,12 +221,16 @@ void Calculator::selectScale() {
 template <typename Choice>
 void Calculator::clickOption(Choice chosen, Choice current, bool (Calculator::*handler)(Choice)) {
     if (chosen == current) return;
-    if ((this->*handler)(chosen)) return;
-    // The new choice could not be worked out: go back to the one the results belong to.
-    const bool wasReady = ready_;
-    ready_ = false;
-    (void)(this->*handler)(current);
-    ready_ = wasReady;
+    const Calculation before = calc_;
+    if (!(this->*handler)(chosen)) {
+        // The new choice could not be worked out: go back to the one the results belong to.
+        const bool wasReady = ready_;
+        ready_ = false;
+        (void)(this->*handler)(current);
+        ready_ = wasReady;
+    }
+    takeShownTexts();
+    recordStep(before);
 }
 
 void Calculator::onAspectClicked(Aspect aspect) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <deque>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -19,8 +20,12 @@
 
 namespace projcalc {
 
-// Key code of the Enter key, as the value boxes' key handler receives it.
+// Key codes of the Enter and Escape keys, as the value boxes' key handler receives them.
 inline constexpr int kEnterKey = 13;
+inline constexpr int kEscapeKey = 27;
+
+// How many steps Edit > Undo can take back.
+inline constexpr std::size_t kUndoDepth = 100;
 
 // How start-up treats a catalogue it cannot use.
 struct StartUpRules {
@@ -53,10 +58,12 @@ class Calculator {
     // The user picks a row of the model list.
     void onModelPicked(int row);
 
-    // Value boxes.
+    // Value boxes. Leaving a box commits its value; false when the value was refused: the box
+    // then keeps the edit, and the view gives it the focus back. Escape puts back the text the
+    // box had when it took the focus (or when its last value was entered).
     void onValueFocus(Quantity box);
     void onValueKey(Quantity box, int keyCode);
-    void onValueFocusLost(Quantity box);
+    bool onValueFocusLost(Quantity box);
     void onEnterClicked(Quantity box);
 
     // Option clicks by the user.
@@ -65,9 +72,32 @@ class Calculator {
     void onUnitsClicked(Unit unit);
     void onPositionClicked(Mount mount);
 
-    // Takes a typed value: reads it, rounds it up to a whole number, solves from it (restoring the
-    // previous text when the limits reject it), then refreshes every box and both drawings.
-    void commitValue(Quantity box);
+    // Takes a typed value: reads it (readTypedValue), solves from it, then refreshes every box and
+    // both drawings. A refused text or a value the limits reject shows its message, puts the
+    // previous text back and selects it; then the result is false and nothing was solved.
+    bool commitValue(Quantity box);
+
+    // Commits the value box being edited as if the focus had left it, before a command that must
+    // see what the user typed (Save, Print, Open, Quit, a model pick, ...). False when the value
+    // was refused: the command must not run.
+    bool commitPendingEdit();
+
+    // Edit > Undo and Redo: the calculation before (after) the last step comes back whole and is
+    // shown again. A step is a commit that changed the results, an option change or a model pick.
+    // Open and a catalogue replacement clear the history. False when there was nothing to do.
+    bool undo();
+    bool redo();
+    // The fields a calculation file stores differ from those of the file last opened or saved,
+    // or for a calculation never saved, from the state right after start-up.
+    [[nodiscard]] bool changed() const;
+    // Asks "Save changes to NAME?" when there are changes; Save saves as File > Save does. True
+    // when the caller may go on: no changes, saved, or the user chose to discard them.
+    bool offerToSaveChanges();
+
+    // Edit > Copy Results: puts the summary on the clipboard.
+    void copyResults();
+    // The plain-text summary of the calculation (resultSummaryLines).
+    [[nodiscard]] std::string resultsSummary() const;
 
     // The version text for the About dialog, read from Language.ini at every call. Nothing when it
     // is missing: the caller shows kLanguageErrorMessage and ends the program.
@@ -172,6 +202,7 @@ class Calculator {
     void restoreSnapshot(const Snapshot& snapshot);
     // Saves to the current file, or to a file the user names (always with `saveAs`).
     bool saveCalculationFile(bool saveAs);
+    bool openFile(const std::string& path);
     bool restoreCalculation(const struct CalculationFile& file, const std::string& path);
     void setTitle(std::string title);
     void setTitleForFile(const std::string& path);
@@ -191,6 +222,17 @@ class Calculator {
     // Tells the user once which catalogue lines were left out and why.
     void reportLeftOutLines(const std::string& file, const std::vector<LeftOutLine>& leftOut);
 
+    // History and changes (editing.cpp). A user command calls recordStep with the calculation it
+    // started from: a calculation that changed becomes an undo step. Either way the view learns
+    // the changed mark and what Undo and Redo can do.
+    void recordStep(const Calculation& before);
+    void clearHistory();
+    // What the calculation file last opened or saved holds is now the state to compare with.
+    void markSaved();
+    void showEditState();
+    // Shows a calculation of the history as the current one: list, options, boxes, drawings.
+    void showCalculation(Calculation calculation);
+
     View& view_;
     FileSystem& fileSystem_;
     std::string dataFolder_;
@@ -202,6 +244,11 @@ class Calculator {
     std::array<std::string, 4> committedTexts_;
     std::string title_;
     std::filesystem::path userDataFolder_;
+
+    std::optional<Quantity> editing_;  // the value box that has the focus
+    std::deque<Calculation> undoSteps_;
+    std::deque<Calculation> redoSteps_;
+    CalculationFile savedFile_;  // what changed() compares with
 };
 
 }  // namespace projcalc

@@ -16,6 +16,7 @@ const FileFilter kCatalogueFilter{"ModelFile (*.ini)", "*.ini"};
 }  // namespace
 
 void Calculator::replaceCatalogue() {
+    if (!commitPendingEdit()) return;
     const std::string chosen = view_.askOpenFileName(kCatalogueFilter, currentFolder());
     if (chosen.empty()) return;
     std::string bytes;
@@ -92,6 +93,8 @@ void Calculator::installCatalogue(std::vector<ModelRecord> models) {
     if (!recalculate(storedDiagonal(), OnLimit::Reject)) clearResults();
     ready_ = true;
     takeShownTexts();
+    clearHistory();
+    showEditState();
 }
 
 }  // namespace projcalc

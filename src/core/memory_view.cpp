@@ -104,6 +104,22 @@ std::string MemoryView::askSaveFileName(const FileFilter& filter, const std::str
     return askOpenFileName(filter, initialFolder);
 }
 
+void MemoryView::showEditState(const EditState& state) {
+    editState = state;
+}
+
+SaveChoice MemoryView::askSaveChanges(const SaveQuestion& question) {
+    questions.push_back(question.text);
+    if (saveAnswers.empty()) return SaveChoice::Discard;
+    const SaveChoice answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    return answer;
+}
+
+void MemoryView::copyText(const std::string& text) {
+    clipboard = text;
+}
+
 int MemoryView::checkedOption(OptionGroup g) const {
     const auto& group = options[static_cast<std::size_t>(g)];
     for (std::size_t i = 0; i < group.size(); ++i) {

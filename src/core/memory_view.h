@@ -45,6 +45,9 @@ class MemoryView : public View {
     [[nodiscard]] std::string askSaveFileName(const FileFilter& filter,
                                               const std::string& initialFolder,
                                               const std::string& defaultExtension) override;
+    void showEditState(const EditState& state) override;
+    [[nodiscard]] SaveChoice askSaveChanges(const SaveQuestion& question) override;
+    void copyText(const std::string& text) override;
 
     // What the user sees.
     std::array<std::string, 4> valueTexts = {"Distance", "SSize", "Width", "Height"};
@@ -72,6 +75,12 @@ class MemoryView : public View {
     // Answers to the file dialogs, taken in order; an empty answer (or none left) cancels.
     std::deque<std::string> dialogAnswers;
     std::vector<FileFilter> dialogFilters;  // the filter of every dialog shown
+    EditState editState;                    // as last shown
+    // Answers to "Save changes?", taken in order; with none left the changes are discarded, as
+    // the command-line tool always does.
+    std::deque<SaveChoice> saveAnswers;
+    std::vector<std::string> questions;  // the text of every question asked
+    std::string clipboard;
 
     [[nodiscard]] const std::vector<OptionState>& group(OptionGroup g) const {
         return options[static_cast<std::size_t>(g)];

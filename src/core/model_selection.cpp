@@ -15,7 +15,15 @@ void Calculator::onModelPicked(int row) {
     if (row < 0 || static_cast<std::size_t>(row) >= catalogue_.size() || row == calc_.model) {
         return;
     }
+    // A refused value keeps the model its text belongs to.
+    if (!commitPendingEdit()) {
+        view_.selectModelRow(calc_.model);
+        return;
+    }
+    const Calculation before = calc_;
     pickModel(row);
+    takeShownTexts();
+    recordStep(before);
 }
 
 void Calculator::pickModel(int index) {

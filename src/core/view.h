@@ -35,6 +35,27 @@ struct OptionStates {
     friend bool operator==(const OptionStates&, const OptionStates&) = default;
 };
 
+// Whether the calculation differs from what its file holds (or, never saved, from its state at
+// start-up), and whether Edit > Undo and Redo have a step to take.
+struct EditState {
+    bool changed = false;
+    bool canUndo = false;
+    bool canRedo = false;
+
+    friend bool operator==(const EditState&, const EditState&) = default;
+};
+
+// The question asked before changes would be lost: its text and the captions of its buttons.
+struct SaveQuestion {
+    std::string text;  // "Save changes to NAME?"
+    std::string save;
+    std::string discard;
+    std::string cancel;
+};
+
+// The answer to a SaveQuestion.
+enum class SaveChoice { Save, Discard, Cancel };
+
 // What the controller asks of the window. The Qt main window implements it with widgets; tests
 // and the command-line tool implement it in memory. Changes made through it never raise the
 // window's own events: only the user's actions do.
@@ -83,6 +104,13 @@ class View {
     [[nodiscard]] virtual std::string askSaveFileName(const FileFilter& filter,
                                                       const std::string& initialFolder,
                                                       const std::string& defaultExtension) = 0;
+
+    // The changed mark of the title and which of Edit > Undo and Redo can be chosen.
+    virtual void showEditState(const EditState& state) = 0;
+    // Asks the question with its three buttons and returns the answer.
+    [[nodiscard]] virtual SaveChoice askSaveChanges(const SaveQuestion& question) = 0;
+    // Puts a plain text on the clipboard.
+    virtual void copyText(const std::string& text) = 0;
 };
 
 }  // namespace projcalc

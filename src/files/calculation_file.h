@@ -28,6 +28,8 @@ struct CalculationFile {
     int offsetCountWide = 0;
     int offsetCountTele = 0;
     double frontViewScale = 0.0;
+
+    friend bool operator==(const CalculationFile&, const CalculationFile&) = default;
 };
 
 // The number of values a calculation file holds.

@@ -39,6 +39,20 @@ bool isBlank(const std::string& text) {
     return trimBlanks(text).empty();
 }
 
+// The editing texts, from the optional texts read (or their English text).
+void readEditingTexts(InterfaceTexts& texts) {
+    EditingTexts& editing = texts.editing;
+    for (ControlCaption& caption : editing.menuCaptions)
+        caption.text = texts.text(caption.objectName);
+    editing.input.notANumber = texts.text("msgNotANumber");
+    editing.input.notAboveZero = texts.text("msgNotAboveZero");
+    editing.saveChangesQuestion = texts.text("msgSaveChanges");
+    editing.untitled = texts.text("txtUntitled");
+    editing.saveButton = texts.text("btnSave");
+    editing.discardButton = texts.text("btnDiscard");
+    editing.cancelButton = texts.text("btnCancel");
+}
+
 }  // namespace
 
 const std::vector<std::string>& fontControlNames() {
@@ -113,6 +127,7 @@ std::optional<InterfaceTexts> readInterfaceTexts(const Profile& languageFile,
             texts.optional[key] = replaceAll(*value, "<BR>", "\r\n");
     }
     texts.exportPdfCaption = texts.text("mnuFileExportPdf");
+    readEditingTexts(texts);
     return texts;
 }
 
@@ -121,6 +136,17 @@ std::string InterfaceTexts::text(std::string_view key) const {
     if (const auto english = englishText(key))
         return replaceAll(std::string(*english), "<BR>", "\r\n");
     return std::string(key);
+}
+
+std::string captionOf(const InterfaceTexts& texts, std::string_view objectName) {
+    for (const ControlCaption& caption : texts.controlCaptions) {
+        if (caption.objectName == objectName) return replaceAll(caption.text, "\r\n", " ");
+    }
+    return {};
+}
+
+std::string boxCaption(const InterfaceTexts& texts, Quantity box) {
+    return captionOf(texts, "lblValue_" + std::to_string(indexOf(box)));
 }
 
 }  // namespace projcalc

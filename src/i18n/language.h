@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "calc/limit_message.h"
+#include "calc/typed_value.h"
 #include "util/profile.h"
 
 namespace projcalc {
@@ -24,6 +25,24 @@ struct ControlCaption {
     std::string text;
 
     friend bool operator==(const ControlCaption&, const ControlCaption&) = default;
+};
+
+// The texts of the Edit menu, of refused input and of the question before changes are lost.
+// Each has an optional key of its own; a language file without it gets the English text.
+struct EditingTexts {
+    // The Edit menu and its items, by object name, which is also the key.
+    std::vector<ControlCaption> menuCaptions = {{"mnuEdit", "&Edit"},
+                                                {"mnuEditUndo", "&Undo"},
+                                                {"mnuEditRedo", "&Redo"},
+                                                {"mnuEditCopyResults", "&Copy Results"}};
+    InputMessages input;                                      // msgNotANumber, msgNotAboveZero
+    std::string saveChangesQuestion = "Save changes to %1?";  // msgSaveChanges
+    std::string untitled = "Untitled";       // txtUntitled: NAME for a calculation never saved
+    std::string saveButton = "&Save";        // btnSave
+    std::string discardButton = "&Discard";  // btnDiscard
+    std::string cancelButton = "Cancel";     // btnCancel
+
+    friend bool operator==(const EditingTexts&, const EditingTexts&) = default;
 };
 
 // Every text of the interface read from Language.ini.
@@ -44,7 +63,15 @@ struct InterfaceTexts {
     // An optional text: the language file's, else its English text ("<BR>" made CR LF); the key
     // itself for a key the program does not know.
     [[nodiscard]] std::string text(std::string_view key) const;
+    EditingTexts editing;  // optional keys, English by default
 };
+
+// The caption of a control (a label, frame or option) on one line, as a message or a summary
+// names it: "Projection Distance" for a caption shown on two lines. Empty for an unknown name.
+[[nodiscard]] std::string captionOf(const InterfaceTexts& texts, std::string_view objectName);
+
+// The caption of a value box: "Width", "Screen Size Diagonal".
+[[nodiscard]] std::string boxCaption(const InterfaceTexts& texts, Quantity box);
 
 // The controls that take the interface font, in the order the font is applied.
 [[nodiscard]] const std::vector<std::string>& fontControlNames();

@@ -8,6 +8,19 @@ namespace {
 // "<BR>" in a text stands for a line break; "%1", "%2", … for what the program fills in.
 constexpr std::array kTexts = {
     OptionalText{"mnuFileExportPdf", "Export P&DF..."},
+    // Editing: the Edit menu, refused input, the question before changes are lost.
+    OptionalText{"mnuEdit", "&Edit"},
+    OptionalText{"mnuEditUndo", "&Undo"},
+    OptionalText{"mnuEditRedo", "&Redo"},
+    OptionalText{"mnuEditCopyResults", "&Copy Results"},
+    OptionalText{"msgNotANumber", "%1: \u201c%2\u201d is not a number. Use a point for decimals."},
+    OptionalText{"msgNotAboveZero", "%1: \u201c%2\u201d must be above 0."},
+    OptionalText{"msgSaveChanges", "Save changes to %1?"},
+    OptionalText{"txtUntitled", "Untitled"},
+    OptionalText{"btnSave", "&Save"},
+    OptionalText{"btnDiscard", "&Discard"},
+    OptionalText{"btnCancel", "Cancel"},
+    // The catalogue.
     OptionalText{"msgLeftOutModels",
                  "These models of %1 were left out, because their values cannot be worked "
                  "with:"},
@@ -16,7 +29,6 @@ constexpr std::array kTexts = {
                  "The model catalogue %1 cannot be used, so the previous catalogue %2 is used "
                  "instead. Install a catalogue with Option > Select model info file... to put "
                  "this right."},
-    OptionalText{"msgModelInFile", "%1 holds a model whose values cannot be worked with (%2): %3"},
 };
 
 }  // namespace

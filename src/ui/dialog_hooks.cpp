@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
+#include <utility>
 
 namespace projcalc::ui {
 
@@ -12,6 +14,25 @@ void showMessageBox(QWidget* parent, const MessageRequest& request) {
                     request.title, request.text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+SaveChoice askQuestionBox(QWidget* parent, const QuestionRequest& request) {
+    QMessageBox box(QMessageBox::Question, request.title, request.text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setTextFormat(Qt::PlainText);
+    const std::pair<QMessageBox::StandardButton, const QString*> captions[] = {
+        {QMessageBox::Save, &request.save},
+        {QMessageBox::Discard, &request.discard},
+        {QMessageBox::Cancel, &request.cancel}};
+    for (const auto& [button, caption] : captions)
+        box.button(button)->setText(*caption);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    const QAbstractButton* clicked = box.clickedButton();
+    if (clicked == box.button(QMessageBox::Save)) return SaveChoice::Save;
+    if (clicked == box.button(QMessageBox::Discard)) return SaveChoice::Discard;
+    return SaveChoice::Cancel;
 }
 
 QString showFileDialog(QWidget* parent, const FileDialogRequest& request) {

@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 
+#include "core/view.h"
+
 class QWidget;
 
 namespace projcalc::ui {
@@ -21,6 +23,22 @@ using MessageHook = std::function<void(QWidget* parent, const MessageRequest& re
 
 // The real message box: OK button, the request's icon and title.
 void showMessageBox(QWidget* parent, const MessageRequest& request);
+
+// The question asked before unsaved changes would be lost, with its three buttons' captions.
+struct QuestionRequest {
+    QString title;
+    QString text;
+    QString save;
+    QString discard;
+    QString cancel;
+};
+
+// Asks the question and returns the answer. The window uses askQuestionBox; tests answer in its
+// place.
+using QuestionHook = std::function<SaveChoice(QWidget* parent, const QuestionRequest& request)>;
+
+// The real question box: Save (the default), Discard and Cancel (also Escape and closing it).
+[[nodiscard]] SaveChoice askQuestionBox(QWidget* parent, const QuestionRequest& request);
 
 // A file dialog the window asks for: open an existing file, or save (asking before it overwrites
 // a file, appending `defaultSuffix` to a name without an extension).

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QFrame>
@@ -26,7 +27,7 @@ namespace projcalc::ui {
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), calculator_(*this) {
     // The title until the language file's caption replaces it; messages at start-up carry it.
-    setWindowTitle(QStringLiteral("Projection Distance Calculator"));
+    setWindowTitle(title_);
     buildControls();
     buildMenus();
     buildTabOrder();
@@ -54,6 +55,10 @@ void MainWindow::setMessageHook(MessageHook hook) {
 
 void MainWindow::setFileDialogHook(FileDialogHook hook) {
     fileDialogHook_ = std::move(hook);
+}
+
+void MainWindow::setQuestionHook(QuestionHook hook) {
+    questionHook_ = std::move(hook);
 }
 
 void MainWindow::connectUserEvents() {
@@ -95,12 +100,25 @@ void MainWindow::onFocusChanged(QWidget* /*old*/, QWidget* now) {
     if (target >= 0 && target == editingBox_) return;
     // A commit may show a message; the focus changes it causes are not the user's.
     const QScopedValueRollback guard(handlingFocus_, true);
-    if (editingBox_ >= 0)
-        calculator_.onValueFocusLost(static_cast<Quantity>(std::exchange(editingBox_, -1)));
+    if (editingBox_ >= 0) {
+        const int left = std::exchange(editingBox_, -1);
+        if (!calculator_.onValueFocusLost(static_cast<Quantity>(left))) {
+            // A refused value: the box keeps the focus, its previous text selected.
+            editingBox_ = left;
+            ValueBox* box = valueBoxes_[static_cast<std::size_t>(left)];
+            box->setFocus(Qt::OtherFocusReason);
+            box->selectWholeText();
+            return;
+        }
+    }
     if (target >= 0) {
         editingBox_ = target;
         calculator_.onValueFocus(static_cast<Quantity>(target));
     }
+}
+
+ValueBox* MainWindow::editedBox() const {
+    return editingBox_ >= 0 ? valueBoxes_[static_cast<std::size_t>(editingBox_)] : nullptr;
 }
 
 int MainWindow::valueBoxIndex(const QWidget* widget) const {
@@ -203,6 +221,34 @@ void MainWindow::onSaveAs() {
 }
 void MainWindow::onSelectModelInfo() {
     calculator_.replaceCatalogue();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (calculator_.commitPendingEdit() && calculator_.offerToSaveChanges()) {
+        QMainWindow::closeEvent(event);
+    } else {
+        event->ignore();
+    }
+}
+
+void MainWindow::onUndo() {
+    if (ValueBox* box = editedBox(); box != nullptr && box->isUndoAvailable()) {
+        box->undo();
+    } else {
+        (void)calculator_.undo();
+    }
+}
+
+void MainWindow::onRedo() {
+    if (ValueBox* box = editedBox(); box != nullptr && box->isRedoAvailable()) {
+        box->redo();
+    } else {
+        (void)calculator_.redo();
+    }
+}
+
+void MainWindow::onCopyResults() {
+    calculator_.copyResults();
 }
 
 }  // namespace projcalc::ui

@@ -9,6 +9,7 @@
 #include "ui/dialog_hooks.h"
 #include "ui/print_dialog.h"
 
+class QAction;
 class QButtonGroup;
 class QComboBox;
 class QFrame;
@@ -45,6 +46,8 @@ class MainWindow : public QMainWindow, public View {
     // command when the version text is missing.
     void setPrinterProvider(PrinterProvider provider);
     void setExitHook(ExitHook hook);
+    // Replace how "Save changes?" is asked (tests answer it).
+    void setQuestionHook(QuestionHook hook);
 
     [[nodiscard]] Calculator& calculator() noexcept { return calculator_; }
 
@@ -69,6 +72,9 @@ class MainWindow : public QMainWindow, public View {
     [[nodiscard]] std::string askSaveFileName(const FileFilter& filter,
                                               const std::string& initialFolder,
                                               const std::string& defaultExtension) override;
+    void showEditState(const EditState& state) override;
+    [[nodiscard]] SaveChoice askSaveChanges(const SaveQuestion& question) override;
+    void copyText(const std::string& text) override;
 
   private slots:
     void onOpen();
@@ -78,9 +84,16 @@ class MainWindow : public QMainWindow, public View {
     void onExportPdf();
     void onSelectModelInfo();
     void onAbout();
+    // Edit menu: while a value box holds typing it can take back, Undo and Redo act on that
+    // typing, as in any text box; otherwise on the calculation.
+    void onUndo();
+    void onRedo();
+    void onCopyResults();
 
   protected:
     void showEvent(QShowEvent* event) override;
+    // Quit and closing the window enter what is being typed and ask before changes are lost.
+    void closeEvent(QCloseEvent* event) override;
     // Tab into an option group lands on its checked option.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -109,12 +122,15 @@ class MainWindow : public QMainWindow, public View {
     [[nodiscard]] Size controlSize(const QString& objectName) const;
     void checkOption(OptionGroup group, int index);
     void showAspectPreview(Aspect aspect);
+    // The value box being edited, or nullptr.
+    [[nodiscard]] ValueBox* editedBox() const;
 
     Calculator calculator_;
     MessageHook messageHook_ = showMessageBox;
     FileDialogHook fileDialogHook_ = showFileDialog;
     PrinterProvider printerProvider_ = systemPrinters;
     ExitHook exitHook_ = endProgram;
+    QuestionHook questionHook_ = askQuestionBox;
 
     std::array<ValueBox*, 4> valueBoxes_{};
     std::array<QPushButton*, 4> enterButtons_{};
@@ -130,6 +146,11 @@ class MainWindow : public QMainWindow, public View {
     QLabel* rangeSign_ = nullptr;
     QFrame* logoFrame_ = nullptr;
     QLabel* logo_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+    // The title as the controller gives it; the window adds the "[*]" of the changed mark.
+    QString title_ = QStringLiteral("Projection Distance Calculator");
+    bool changed_ = false;
     qreal artworkRatio_ = 0.0;  // the pixel ratio the pictures were last rendered for
 
     int editingBox_ = -1;  // the value box that holds the window's focus, or -1

@@ -251,6 +251,18 @@ void MainWindow::buildMenus() {
         command(file, "mnuFileQuit", "&Quit", QKeySequence(Qt::CTRL | Qt::Key_Q), nullptr);
     connect(quit, &QAction::triggered, this, &QWidget::close);
 
+    QMenu* edit = menu("mnuEdit", "&Edit");
+    undoAction_ = command(edit, "mnuEditUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z),
+                          &MainWindow::onUndo);
+    redoAction_ = command(edit, "mnuEditRedo", "&Redo", QKeySequence(), &MainWindow::onRedo);
+    redoAction_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    undoAction_->setEnabled(false);
+    redoAction_->setEnabled(false);
+    separator(edit, "mnuEditSplit1");
+    command(edit, "mnuEditCopyResults", "&Copy Results",
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &MainWindow::onCopyResults);
+
     QMenu* option = menu("mnuOption", "&Option");
     command(option, "mnuOptionModelInfo", "Select model info file...", QKeySequence(),
             &MainWindow::onSelectModelInfo);

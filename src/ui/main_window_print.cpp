@@ -21,6 +21,8 @@ void MainWindow::setExitHook(ExitHook hook) {
 // The dialog is made for each opening and lives until it closes; the window's contents (both
 // drawings included, the menu bar left out) print on the printer chosen in it.
 void MainWindow::onPrint() {
+    // What is being typed is entered first, so that the page shows it with its results.
+    if (!calculator_.commitPendingEdit()) return;
     PrintDialog dialog(
         calculator_.texts(), printerProvider_(),
         [this](const QString& printer) { return printOnPrinter(*centralWidget(), printer); },
@@ -29,6 +31,7 @@ void MainWindow::onPrint() {
 }
 
 void MainWindow::onExportPdf() {
+    if (!calculator_.commitPendingEdit()) return;
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Save;
     request.nameFilter = QStringLiteral("PDF (*.pdf)");

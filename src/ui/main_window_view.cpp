@@ -2,8 +2,10 @@
 // blocked, so that nothing the controller does comes back to it as a user event.
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -115,7 +117,32 @@ void MainWindow::selectModelRow(int row) {
 }
 
 void MainWindow::setTitle(const std::string& title) {
-    setWindowTitle(toQt(title));
+    title_ = toQt(title);
+    // The "[*]" is there only while the mark shows, so that the title reads plainly otherwise.
+    setWindowTitle(changed_ ? title_ + QStringLiteral("[*]") : title_);
+}
+
+void MainWindow::showEditState(const EditState& state) {
+    undoAction_->setEnabled(state.canUndo);
+    redoAction_->setEnabled(state.canRedo);
+    if (state.changed == changed_) return;
+    changed_ = state.changed;
+    if (changed_) {
+        setWindowTitle(title_ + QStringLiteral("[*]"));
+        setWindowModified(true);
+    } else {
+        setWindowModified(false);
+        setWindowTitle(title_);
+    }
+}
+
+SaveChoice MainWindow::askSaveChanges(const SaveQuestion& question) {
+    return questionHook_(this, {title_, toQtLines(question.text), toQtLines(question.save),
+                                toQtLines(question.discard), toQtLines(question.cancel)});
+}
+
+void MainWindow::copyText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(toQt(text));
 }
 
 void MainWindow::applyInterfaceTexts(const InterfaceTexts& texts) {
@@ -129,6 +156,14 @@ void MainWindow::applyInterfaceTexts(const InterfaceTexts& texts) {
     }
     if (auto* exportPdf = findChild<QAction*>(QStringLiteral("mnuFileExportPdf")))
         exportPdf->setText(toQtLines(texts.exportPdfCaption));
+    for (const ControlCaption& item : texts.editing.menuCaptions) {
+        const QString name = toQt(item.objectName);
+        if (auto* menu = findChild<QMenu*>(name)) {
+            menu->setTitle(toQtLines(item.text));
+        } else if (auto* action = findChild<QAction*>(name)) {
+            action->setText(toQtLines(item.text));
+        }
+    }
     for (const std::string& name : fontControlNames()) {
         QWidget* widget = findChild<QWidget*>(toQt(name));
         if (widget == nullptr) continue;
@@ -160,12 +195,12 @@ void MainWindow::applyInterfaceTexts(const InterfaceTexts& texts) {
 }
 
 void MainWindow::showMessage(const std::string& text) {
-    messageHook_(this, {MessageRequest::Icon::None, windowTitle(), toQtLines(text)});
+    messageHook_(this, {MessageRequest::Icon::None, title_, toQtLines(text)});
 }
 
 void MainWindow::showError(const AppError& error) {
-    messageHook_(
-        this, {MessageRequest::Icon::Critical, windowTitle(), toQtLines(errorMessageText(error))});
+    messageHook_(this,
+                 {MessageRequest::Icon::Critical, title_, toQtLines(errorMessageText(error))});
 }
 
 Size MainWindow::controlSize(const QString& name) const {

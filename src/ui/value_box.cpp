@@ -12,20 +12,41 @@ ValueBox::ValueBox(QWidget* parent) : QLineEdit(parent) {}
 
 void ValueBox::selectWholeText() {
     selectAll();
-    if (focusReason_ == Qt::MouseFocusReason) reselectAfterClick_ = true;
+    if (clickFocus_) reselectAfterClick_ = true;
+}
+
+bool ValueBox::event(QEvent* event) {
+    // The line edit claims its undo and redo keys even with nothing to take back; then they are
+    // left to the window's shortcuts.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeyCombination combination = key->keyCombination();
+        const bool undoKey =
+            key->matches(QKeySequence::Undo) || combination == (Qt::CTRL | Qt::Key_Z);
+        const bool redoKey = key->matches(QKeySequence::Redo) ||
+                             combination == (Qt::CTRL | Qt::SHIFT | Qt::Key_Z) ||
+                             combination == (Qt::CTRL | Qt::Key_Y);
+        if ((undoKey && !isUndoAvailable()) || (redoKey && !isRedoAvailable())) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
 }
 
 void ValueBox::focusInEvent(QFocusEvent* event) {
-    focusReason_ = event->reason();
+    clickFocus_ = event->reason() == Qt::MouseFocusReason;
     QLineEdit::focusInEvent(event);
 }
 
 void ValueBox::focusOutEvent(QFocusEvent* event) {
+    clickFocus_ = false;
     reselectAfterClick_ = false;
     QLineEdit::focusOutEvent(event);
 }
 
 void ValueBox::keyPressEvent(QKeyEvent* event) {
+    clickFocus_ = false;
     reselectAfterClick_ = false;
     const int code = keyCodeOf(event->key());
     emit keyDown(code);
@@ -43,6 +64,7 @@ void ValueBox::mousePressEvent(QMouseEvent* event) {
 
 void ValueBox::mouseReleaseEvent(QMouseEvent* event) {
     QLineEdit::mouseReleaseEvent(event);
+    clickFocus_ = false;
     if (reselectAfterClick_) {
         reselectAfterClick_ = false;
         selectAll();

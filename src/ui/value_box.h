@@ -7,7 +7,8 @@ namespace projcalc::ui {
 // A value box of the main window (txtValue_0 to txtValue_3). It reports every key press with
 // the key's code (13 for Enter and Return, which it keeps from the line edit) and can select its
 // whole text for a focus that came with a mouse click, whose press would otherwise put the
-// caret under the mouse and drop the selection.
+// caret under the mouse and drop the selection. Its undo and redo keys act on its own typing
+// while there is typing to take back; otherwise they reach the window's Edit menu.
 class ValueBox : public QLineEdit {
     Q_OBJECT
 
@@ -23,6 +24,7 @@ class ValueBox : public QLineEdit {
     void keyDown(int keyCode);
 
   protected:
+    bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -30,7 +32,7 @@ class ValueBox : public QLineEdit {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    Qt::FocusReason focusReason_ = Qt::NoFocusReason;
+    bool clickFocus_ = false;  // the focus came with a mouse press not yet released
     bool reselectAfterClick_ = false;
 };
 

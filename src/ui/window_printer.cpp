@@ -25,6 +25,11 @@ namespace {
 constexpr int kPdfResolution = 300;
 constexpr qreal kPdfMarginMillimetres = 10.0;
 
+// The window's title for a print job or a PDF, without the placeholder of the changed mark.
+QString documentTitle(const QWidget& content) {
+    return content.window()->windowTitle().remove(QStringLiteral("[*]"));
+}
+
 // The pictures shown in labels (the logo, the range sign) on a page. A label paints its picture
 // for the screen's pixel ratio whatever it paints on, so while this lives the labels show nothing
 // and paint() draws their pictures rendered for the page instead; the screen's come back after.
@@ -115,7 +120,7 @@ std::optional<AppError> printOnPrinter(QWidget& content, const QString& printerN
     if (info.isNull()) return printerError(printerName, "cannot find the printer to print");
     QPrinter printer(info, QPrinter::HighResolution);
     if (!printer.isValid()) return printerError(printerName, "cannot print");
-    printer.setDocName(content.window()->windowTitle());
+    printer.setDocName(documentTitle(content));
     printer.setPageOrientation(orientationFor(content));
     QPainter painter;
     if (!painter.begin(&printer)) return printerError(printerName, "cannot start printing");
@@ -131,7 +136,7 @@ std::optional<AppError> exportPdf(QWidget& content, const QString& path) {
     {
         QPdfWriter writer(&file);
         writer.setResolution(kPdfResolution);
-        writer.setTitle(content.window()->windowTitle());
+        writer.setTitle(documentTitle(content));
         writer.setCreator(QStringLiteral("projcalc"));
         const QPageSize paper(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
                                   ? QPageSize::Letter

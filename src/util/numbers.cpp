@@ -25,23 +25,32 @@ int digitValue(char c) noexcept {
 }
 
 // Digits of a "&H" or "&O" number, accumulated as a double so that very long digit strings
-// overflow detectably instead of wrapping.
-LeadingNumber readRadix(std::string_view s, std::size_t pos, int radix) noexcept {
+// overflow detectably instead of wrapping. `end` is set past the last digit, overflow or not.
+LeadingNumber readRadix(std::string_view s, std::size_t pos, int radix, std::size_t& end) noexcept {
     LeadingNumber result;
     double value = 0.0;
     bool any = false;
     for (; pos < s.size() && digitValue(s[pos]) < radix; ++pos) {
-        value = value * radix + digitValue(s[pos]);
         any = true;
-        if (!std::isfinite(value)) {
-            result.overflow = true;
-            result.found = true;
-            return result;
+        if (!result.overflow) {
+            value = value * radix + digitValue(s[pos]);
+            result.overflow = !std::isfinite(value);
         }
     }
+    end = pos;
     result.found = any;
-    result.value = any ? value : 0.0;
+    result.value = any && !result.overflow ? value : 0.0;
     return result;
+}
+
+// The number of characters of `text` that hold its first `kept` characters other than blanks,
+// and the blanks among them.
+std::size_t lengthWithBlanks(std::string_view text, std::size_t kept) noexcept {
+    std::size_t i = 0;
+    for (; i < text.size() && kept > 0; ++i) {
+        if (!isIgnored(text[i])) --kept;
+    }
+    return i;
 }
 
 // The decimal position of the first significant digit of a number text (1 for "5", 3 for
@@ -100,6 +109,73 @@ std::optional<double> readShortDecimal(std::string_view s) noexcept {
     return fraction > 0 ? value / kPowers[fraction] : value;
 }
 
+// Reads the number at the start of `s`, a text without blanks; `end` is set past its last
+// character.
+LeadingNumber readStripped(std::string_view s, std::size_t& end) noexcept {
+    end = 0;
+    if (s.size() >= 2 && s[0] == '&') {
+        if (s[1] == 'H' || s[1] == 'h') return readRadix(s, 2, 16, end);
+        if (s[1] == 'O' || s[1] == 'o') return readRadix(s, 2, 8, end);
+    }
+
+    std::size_t pos = 0;
+    bool negative = false;
+    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) {
+        negative = s[pos] == '-';
+        ++pos;
+    }
+    const std::size_t mantissaStart = pos;
+    std::size_t digits = 0;
+    while (pos < s.size() && isDigit(s[pos])) {
+        ++pos;
+        ++digits;
+    }
+    if (pos < s.size() && s[pos] == '.') {
+        ++pos;
+        while (pos < s.size() && isDigit(s[pos])) {
+            ++pos;
+            ++digits;
+        }
+    }
+    LeadingNumber result;
+    if (digits == 0) return result;
+    std::size_t last = pos;
+    if (pos < s.size() && (s[pos] == 'e' || s[pos] == 'E')) {
+        std::size_t e = pos + 1;
+        if (e < s.size() && (s[e] == '+' || s[e] == '-')) ++e;
+        if (e < s.size() && isDigit(s[e])) {
+            while (e < s.size() && isDigit(s[e]))
+                ++e;
+            last = e;
+        }
+    }
+    result.found = true;
+    end = last;
+
+    if (const auto fast = readShortDecimal(s.substr(mantissaStart, last - mantissaStart))) {
+        result.value = negative ? -*fast : *fast;
+        if (result.value == 0.0) result.value = 0.0;
+        return result;
+    }
+
+    const char* first = s.data() + mantissaStart;
+    const char* stop = s.data() + last;
+    double value = 0.0;
+    const auto [ptr, ec] = std::from_chars(first, stop, value, std::chars_format::general);
+    if (ec == std::errc::result_out_of_range) {
+        // Too large or too small for a double: overflow is reported, underflow reads as 0.
+        if (decimalMagnitude(s, mantissaStart, last) > 0) result.overflow = true;
+        return result;
+    }
+    if (ec != std::errc() || ptr != stop) {
+        end = 0;
+        return LeadingNumber{};
+    }
+    if (negative) value = -value;
+    result.value = value == 0.0 ? 0.0 : value;
+    return result;
+}
+
 }  // namespace
 
 LeadingNumber readLeadingNumber(std::string_view text) noexcept {
@@ -114,65 +190,9 @@ LeadingNumber readLeadingNumber(std::string_view text) noexcept {
             s = stripped;
         }
 
-        if (s.size() >= 2 && s[0] == '&') {
-            if (s[1] == 'H' || s[1] == 'h') return readRadix(s, 2, 16);
-            if (s[1] == 'O' || s[1] == 'o') return readRadix(s, 2, 8);
-        }
-
-        std::size_t pos = 0;
-        bool negative = false;
-        if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) {
-            negative = s[pos] == '-';
-            ++pos;
-        }
-        const std::size_t mantissaStart = pos;
-        std::size_t digits = 0;
-        while (pos < s.size() && isDigit(s[pos])) {
-            ++pos;
-            ++digits;
-        }
-        if (pos < s.size() && s[pos] == '.') {
-            ++pos;
-            while (pos < s.size() && isDigit(s[pos])) {
-                ++pos;
-                ++digits;
-            }
-        }
-        LeadingNumber result;
-        if (digits == 0) return result;
-        std::size_t end = pos;
-        if (pos < s.size() && (s[pos] == 'e' || s[pos] == 'E')) {
-            std::size_t e = pos + 1;
-            if (e < s.size() && (s[e] == '+' || s[e] == '-')) ++e;
-            if (e < s.size() && isDigit(s[e])) {
-                while (e < s.size() && isDigit(s[e]))
-                    ++e;
-                end = e;
-            }
-        }
-        result.found = true;
-
-        if (const auto fast = readShortDecimal(s.substr(mantissaStart, end - mantissaStart))) {
-            result.value = negative ? -*fast : *fast;
-            if (result.value == 0.0) result.value = 0.0;
-            return result;
-        }
-
-        const char* first = s.data() + mantissaStart;
-        const char* last = s.data() + end;
-        double value = 0.0;
-        const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
-        if (ec == std::errc::result_out_of_range) {
-            // Too large or too small for a double: overflow is reported, underflow reads as 0.
-            if (decimalMagnitude(s, mantissaStart, end) > 0) result.overflow = true;
-            return result;
-        }
-        if (ec != std::errc() || ptr != last) {
-            result.found = false;
-            return result;
-        }
-        if (negative) value = -value;
-        result.value = value == 0.0 ? 0.0 : value;
+        std::size_t end = 0;
+        LeadingNumber result = readStripped(s, end);
+        if (result.found) result.length = lengthWithBlanks(text, end);
         return result;
     } catch (...) {
         return {};

@@ -10,6 +10,9 @@ struct LeadingNumber {
     double value = 0.0;     // 0 when the text holds no number, or when it overflowed
     bool overflow = false;  // the number is too large for a double
     bool found = false;     // the text began with a number (after skipping blanks)
+    // How many characters of the text lie before the end of the number, the blanks before and
+    // inside it included; 0 when no number was found. What follows is not part of the number.
+    std::size_t length = 0;
 };
 
 // Reads the leading number of a text the way every number in the program is read (catalogue

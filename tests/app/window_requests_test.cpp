@@ -136,6 +136,29 @@ class WindowRequestsTest : public QObject {
         QCOMPARE(w.h.window().windowTitle(), kCaption);
         QVERIFY(w.h.messages().empty());
     }
+
+    // A handed file replaces the calculation as File > Open does: changes are asked about first.
+    void aHandedFileAsksBeforeChangesAreLost() {
+        RunningWindow w;
+        QVERIFY(w.start());
+        auto* requests = new app::WindowRequests(w.h.window());
+        requests->start();
+        w.h.click(w.h.valueBox(1));
+        w.h.type(w.h.valueBox(1), QStringLiteral("120"));  // still being typed
+        w.h.answers().push_back(SaveChoice::Cancel);
+
+        requests->add(w.plan);
+        QCOMPARE(w.h.questions().size(), std::size_t{1});
+        QCOMPARE(w.h.questions()[0].text, QStringLiteral("Save changes to plan.cf?"));
+        QCOMPARE(w.h.valueBox(1)->text(), QStringLiteral("120"));
+        QVERIFY(w.h.window().isWindowModified());
+
+        w.h.answers().push_back(SaveChoice::Discard);
+        requests->add(w.plan);
+        QCOMPARE(w.h.questions().size(), std::size_t{2});
+        QCOMPARE(w.h.valueBox(1)->text(), QStringLiteral("300"));
+        QVERIFY(!w.h.window().isWindowModified());
+    }
 };
 
 QTEST_MAIN(WindowRequestsTest)

@@ -54,7 +54,8 @@ TEST_F(CliTest, ValueOutsideTheLimitsIsRefusedAndTheOldTextReturns) {
     const json before = report({"diagonal=120"});
     for (const auto& [typed, message] : std::vector<std::pair<std::string, std::string>>{
              {"diagonal=301", "Too large: at most 300 inches"},
-             {"diagonal=abc", "Too small: at least 10 inches"},
+             {"diagonal=abc",
+              "Screen Size Diagonal: \u201cabc\u201d is not a number. Use a point for decimals."},
              {"distance=1000", "Too large: at most 300 inches"}}) {
         SCOPED_TRACE(typed);
         const json r = report({"diagonal=120", typed});
@@ -168,7 +169,12 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedCase{{"units=yards"}, "\"units=yards\": expected one of inches, feet"},
                       RefusedCase{{"leave=depth"}, "expected one of distance"},
                       RefusedCase{{"--verbose"}, "unknown option \"--verbose\""},
-                      RefusedCase{{"--data-dir"}, "--data-dir needs a folder"}),
+                      RefusedCase{{"--data-dir"}, "--data-dir needs a folder"},
+                      RefusedCase{{"undo"}, "nothing to undo"},
+                      RefusedCase{{"diagonal=120", "undo", "redo", "redo"}, "nothing to redo"},
+                      RefusedCase{{"undo=1"}, "\"undo\" is written without a value"},
+                      RefusedCase{{"--text", "--trace"}, "cannot be combined with --trace"},
+                      RefusedCase{{"--scenes", "--text"}, "cannot be combined with --scenes"}),
     [](const auto& test) { return caseName(test.param.args.back(), test.index); });
 
 TEST_F(CliTest, BadActionLaterInTheLineFailsBeforeAnythingRuns) {
@@ -310,13 +316,16 @@ TEST_F(CliTest, BytesThatAreNotUtf8StillGiveValidJson) {
     const std::vector<json> lines = parsedLines(result.out);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[1]["step"], "diagonal=\xEF\xBF\xBD\xEF\xBF\xBD");
-    EXPECT_EQ(lines[1]["messages"], json({"Too small: at least 10 inches"}));
+    EXPECT_EQ(lines[1]["messages"],
+              json({"Screen Size Diagonal: \u201c\uFFFD\uFFFD\u201d is not a number. Use a point "
+                    "for decimals."}));
 }
 
 TEST_F(CliTest, HelpListsTheOptionsAndVersionNamesTheProgram) {
     const CliResult help = runCli({"--help"}, environment());
     EXPECT_EQ(help.exitCode, 0);
-    for (const char* text : {"--data-dir DIR", "--trace", "--scenes", "model=NAME", "leave="}) {
+    for (const char* text : {"--data-dir DIR", "--trace", "--scenes", "--text", "model=NAME",
+                             "leave=", "undo", "redo"}) {
         EXPECT_NE(help.out.find(text), std::string::npos) << text;
     }
     const CliResult version = runCli({"--version"}, environment());

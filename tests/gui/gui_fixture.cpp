@@ -98,6 +98,13 @@ WindowHarness::WindowHarness() : window_(std::make_unique<ui::MainWindow>()) {
     });
     window_->setFileDialogHook(
         [](QWidget* /*parent*/, const ui::FileDialogRequest& /*request*/) { return QString(); });
+    window_->setQuestionHook([this](QWidget* /*parent*/, const ui::QuestionRequest& request) {
+        questions_.push_back(request);
+        if (answers_.empty()) return SaveChoice::Discard;
+        const SaveChoice answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    });
 }
 
 bool WindowHarness::start(const DataFolder& data, bool show) {

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QString>
 #include <QTest>
+#include <deque>
 #include <map>
 #include <memory>
 #include <optional>
@@ -52,7 +53,8 @@ class DataFolder {
     TempDir dir_;
 };
 
-// A main window whose messages are recorded instead of shown.
+// A main window whose messages and "Save changes?" questions are recorded instead of shown. The
+// questions are answered from a queue; with none left the changes are discarded.
 class WindowHarness {
   public:
     WindowHarness();
@@ -62,6 +64,8 @@ class WindowHarness {
 
     [[nodiscard]] ui::MainWindow& window() { return *window_; }
     [[nodiscard]] std::vector<ui::MessageRequest>& messages() { return messages_; }
+    [[nodiscard]] std::vector<ui::QuestionRequest>& questions() { return questions_; }
+    [[nodiscard]] std::deque<SaveChoice>& answers() { return answers_; }
 
     template <typename Widget = QWidget>
     [[nodiscard]] Widget* find(const QString& name) {
@@ -91,6 +95,8 @@ class WindowHarness {
   private:
     std::unique_ptr<ui::MainWindow> window_;
     std::vector<ui::MessageRequest> messages_;
+    std::vector<ui::QuestionRequest> questions_;
+    std::deque<SaveChoice> answers_;
 };
 
 }  // namespace projcalc::gui_test

@@ -56,7 +56,7 @@ class MainWindowTest : public QObject {
 
     void menusHaveTheirCaptionsSeparatorsAndShortcuts() {
         ui::MainWindow window;
-        const QStringList menus = {"nmuFile", "mnuOption", "mnuAbout"};
+        const QStringList menus = {"nmuFile", "mnuEdit", "mnuOption", "mnuAbout"};
         QStringList shown;
         for (QAction* action : window.menuBar()->actions())
             shown << action->menu()->objectName();
@@ -78,10 +78,17 @@ class MainWindowTest : public QObject {
               {"mnuFileExportPdf", "Export P&DF...", {}},
               {"mnuFileSplit3", "-", {}},
               {"mnuFileQuit", "&Quit", QKeySequence(QStringLiteral("Ctrl+Q"))}}},
+            {"mnuEdit",
+             {{"mnuEditUndo", "&Undo", QKeySequence(QStringLiteral("Ctrl+Z"))},
+              {"mnuEditRedo", "&Redo", QKeySequence(QStringLiteral("Ctrl+Shift+Z"))},
+              {"mnuEditSplit1", "-", {}},
+              {"mnuEditCopyResults", "&Copy Results",
+               QKeySequence(QStringLiteral("Ctrl+Shift+C"))}}},
             {"mnuOption", {{"mnuOptionModelInfo", "Select model info file...", {}}}},
             {"mnuAbout", {{"mnuAboutAbout", "&About", {}}}},
         };
         QCOMPARE(window.findChild<QMenu*>("nmuFile")->title(), QStringLiteral("&File"));
+        QCOMPARE(window.findChild<QMenu*>("mnuEdit")->title(), QStringLiteral("&Edit"));
         QCOMPARE(window.findChild<QMenu*>("mnuOption")->title(), QStringLiteral("&Option"));
         QCOMPARE(window.findChild<QMenu*>("mnuAbout")->title(), QStringLiteral("&About"));
         for (const auto& [menuName, expected] : items) {
@@ -174,8 +181,9 @@ class MainWindowTest : public QObject {
         QTest::addColumn<QString>("message");
         QTest::newRow("too large") << "5000"
                                    << "Too large: at most 300 inches";
-        QTest::newRow("letters read as 0") << "abc"
-                                           << "Too small: at least 40 inches";
+        QTest::newRow("not a number") << "abc"
+                                      << "Screen Size Diagonal: \u201c"
+                                         "abc\u201d is not a number. Use a point for decimals.";
         QTest::newRow("rounded up first, then too small") << "12.3"
                                                           << "Too small: at least 40 inches";
     }
@@ -226,7 +234,7 @@ class MainWindowTest : public QObject {
         QVERIFY(h.start(data));
         h.click(h.valueBox(2));
         QCOMPARE(h.visibleEnterButtons(), std::vector<int>{2});
-        h.type(h.valueBox(2), "8");
+        h.type(h.valueBox(2), "80");
         QCOMPARE(h.visibleEnterButtons(), std::vector<int>{2});
         h.press(h.valueBox(2), Qt::Key_Tab);  // enters the width and moves to the height
         QVERIFY(h.valueBox(3)->hasFocus());

@@ -212,8 +212,9 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, TypedValueTest,
     ::testing::Values(TypedValue{"1e400", 6, 0, "300"}, TypedValue{"-1e308", 0, 1, "300"},
                       TypedValue{"1e308", 0, 1, "300"}, TypedValue{"&HFFFFFFFF", 0, 1, "300"},
-                      TypedValue{"&H64", 0, 0, "100"}, TypedValue{" 1 2 0 cm", 0, 0, "120"},
-                      TypedValue{"", 0, 1, "300"}, TypedValue{"\xff\xfe", 0, 1, "300"}));
+                      TypedValue{"&H64", 0, 0, "100"}, TypedValue{" 1 2 0 ", 0, 0, "120"},
+                      TypedValue{" 1 2 0 cm", 0, 1, "300"}, TypedValue{"", 0, 1, "300"},
+                      TypedValue{"\xff\xfe", 0, 1, "300"}));
 
 }  // namespace
 }  // namespace projcalc

@@ -231,9 +231,10 @@ TEST_F(CalculatorTest, ARejectedValueBringsBackThePreviousTextAndChangesNothing)
     EXPECT_EQ(calculation().results.diagonal, before.results.diagonal);
     EXPECT_EQ(calculation().results.offsetA, before.results.offsetA);
 
-    type(Quantity::Distance, "abc");  // not a number: read as 0, too small
+    type(Quantity::Distance, "abc");  // not a number: refused, named by the box's caption
     ASSERT_EQ(view.messages.size(), 2u);
-    EXPECT_EQ(view.messages[1], "Too small: at least 40 inches");
+    EXPECT_EQ(view.messages[1],
+              "Projection Distance: \u201cabc\u201d is not a number. Use a point for decimals.");
     EXPECT_EQ(view.valueTexts[0], "150");
 }
 

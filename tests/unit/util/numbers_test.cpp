@@ -47,6 +47,18 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"1e-400", 0, true}, ReadCase{"0.000e999999", 0, true},
                       ReadCase{"12pt", 12, true}, ReadCase{"\r12", 0, false}));
 
+// How much of the text the number took: what follows it is not part of it.
+TEST(LeadingNumber, ReportsTheLengthOfTheNumberWithItsBlanks) {
+    const std::pair<std::string, std::size_t> cases[] = {
+        {"12.5", 4}, {"  12.5  ", 6}, {"1 2\t3\n4x", 7}, {"12,5", 2},   {"2e", 1},
+        {"2e+", 1},  {"3 e 2", 5},    {"&HFFG", 4},      {"&o17 8", 4}, {"abc", 0},
+        {"", 0},     {"-", 0},        {"1e999 ", 5},     {"-0.0mm", 4}};
+    for (const auto& [text, length] : cases)
+        EXPECT_EQ(readLeadingNumber(text).length, length) << '"' << text << '"';
+    const std::string hugeRadix = "&H" + std::string(300, 'F') + " z";
+    EXPECT_EQ(readLeadingNumber(hugeRadix).length, 302u);
+}
+
 TEST(LeadingNumber, NegativeZeroReadsAsPlainZero) {
     EXPECT_FALSE(std::signbit(readLeadingNumber("-0.0").value));
 }

@@ -1,0 +1,66 @@
+// The optional interface texts: a language file may leave them out and still works in English.
+#include "i18n/language.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "controller_fixture.h"
+#include "i18n/optional_texts.h"
+
+namespace projcalc {
+namespace {
+
+InterfaceTexts textsOf(const std::string& extra) {
+    const std::optional<InterfaceTexts> texts =
+        readInterfaceTexts(Profile::parse(languageFileText() + extra));
+    EXPECT_TRUE(texts.has_value());
+    return texts.value_or(InterfaceTexts{});
+}
+
+std::string shippedLanguageFile() {
+    std::ifstream in(std::string(PROJCALC_SOURCE_DIR) + "/data/Language.ini", std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+TEST(OptionalInterfaceTexts, EachKeyReplacesItsEnglishTextWhenPresentAndNotBlank) {
+    const InterfaceTexts english = textsOf("");
+    EXPECT_EQ(english.editing, EditingTexts{});
+    for (const OptionalText& optional : optionalTexts()) {
+        const std::string key(optional.key);
+        SCOPED_TRACE(key);
+        const std::string englishText = english.text(key);
+        EXPECT_FALSE(englishText.empty());
+        EXPECT_EQ(textsOf("[Language]\n" + key + "=Eigen\n").text(key), "Eigen");
+        EXPECT_EQ(textsOf("[Language]\n" + key + "=  \n").text(key), englishText);
+    }
+    // The editing texts the window and the controller use come from the same keys.
+    const InterfaceTexts own = textsOf("[Language]\nmnuEditUndo=&Zurück\nbtnCancel=Abbrechen\n");
+    EXPECT_EQ(own.editing.menuCaptions[1].text, "&Zurück");
+    EXPECT_EQ(own.editing.cancelButton, "Abbrechen");
+}
+
+TEST(OptionalInterfaceTexts, TheShippedLanguageFileHoldsEveryOneAsTheDefaultSaysIt) {
+    const Profile file = Profile::parse(shippedLanguageFile());
+    const std::optional<InterfaceTexts> texts = readInterfaceTexts(file);
+    ASSERT_TRUE(texts.has_value());
+    EXPECT_EQ(texts->editing, EditingTexts{});
+    for (const OptionalText& optional : optionalTexts()) {
+        EXPECT_EQ(file.value("Language", std::string(optional.key)), std::string(optional.english))
+            << optional.key;
+    }
+}
+
+TEST(Captions, AreReadOnOneLineByObjectName) {
+    const InterfaceTexts texts = textsOf("");
+    EXPECT_EQ(boxCaption(texts, Quantity::Distance), "Projection Distance");  // "<BR>" in it
+    EXPECT_EQ(boxCaption(texts, Quantity::Height), "Height");
+    EXPECT_EQ(captionOf(texts, "optUnits_1"), "Feet");
+    EXPECT_EQ(captionOf(texts, "noSuchControl"), "");
+}
+
+}  // namespace
+}  // namespace projcalc
