@@ -225,6 +225,8 @@ class Calculator {
     // History and changes (editing.cpp). A user command calls recordStep with the calculation it
     // started from: a calculation that changed becomes an undo step. Either way the view learns
     // the changed mark and what Undo and Redo can do.
+    // While a command made of several (a model found by the finder) runs, its parts record no
+    // steps of their own: the command records one.
     void recordStep(const Calculation& before);
     void clearHistory();
     // What the calculation file last opened or saved holds is now the state to compare with.
@@ -248,6 +250,7 @@ class Calculator {
     std::optional<Quantity> editing_;  // the value box that has the focus
     std::deque<Calculation> undoSteps_;
     std::deque<Calculation> redoSteps_;
+    int stepParts_ = 0;          // above 0 while the parts of one step run
     CalculationFile savedFile_;  // what changed() compares with
 };
 

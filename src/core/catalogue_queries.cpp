@@ -10,13 +10,19 @@ std::vector<FittingModel> Calculator::findModels(double diagonal, Aspect aspect,
 }
 
 void Calculator::takeFoundModel(int row, Aspect aspect, const std::string& diagonalText) {
+    if (!commitPendingEdit()) return;
+    const Calculation before = calc_;
+    ++stepParts_;
     onModelPicked(row);
-    if (calc_.model != row) return;
-    if (calc_.traits.offers(aspect)) onAspectClicked(aspect);
-    const auto box = static_cast<std::size_t>(indexOf(Quantity::Diagonal));
-    committedTexts_[box] = view_.valueText(Quantity::Diagonal);
-    view_.setValueText(Quantity::Diagonal, diagonalText);
-    commitValue(Quantity::Diagonal);
+    if (calc_.model == row) {
+        if (calc_.traits.offers(aspect)) onAspectClicked(aspect);
+        const auto box = static_cast<std::size_t>(indexOf(Quantity::Diagonal));
+        committedTexts_[box] = view_.valueText(Quantity::Diagonal);
+        view_.setValueText(Quantity::Diagonal, diagonalText);
+        (void)commitValue(Quantity::Diagonal);
+    }
+    --stepParts_;
+    recordStep(before);
 }
 
 std::vector<ThrowRow> Calculator::throwTableOf(const std::vector<double>& diagonals) const {

@@ -17,6 +17,7 @@ bool Calculator::commitPendingEdit() {
 }
 
 void Calculator::recordStep(const Calculation& before) {
+    if (stepParts_ > 0) return;
     if (!(calc_ == before)) {
         undoSteps_.push_back(before);
         if (undoSteps_.size() > kUndoDepth) undoSteps_.pop_front();
