@@ -33,6 +33,7 @@ run_benchmarks() {
 # benchmark is added to projcalc_bench.
 engine_rows=(
   "One solve + read-out (solve, readout)|BM_SolveAndReadout|under 1 µs"
+  "One planning read-out with its texts (planningFor, planningTexts)|BM_PlanningReadout|under 1 µs"
   "Every model of a 1000-model catalogue at both zoom ends (survey)|BM_SurveyThousandModels|under 2 ms"
   "Loading a catalogue of 1000 models|BM_LoadThousandModels|under 2 ms"
 )
