@@ -245,7 +245,8 @@ bool Calculator::refreshAndDraw() {
 
 void Calculator::drawFrontView() {
     FrontDrawing drawing =
-        frontScene(calc_.results, calc_.options, calc_.frontScale, view_.frontMetrics());
+        frontScene(calc_.results, calc_.options, calc_.frontScale, view_.frontMetrics(),
+                   distancesOf(throwRangeFor(calc_.traits, calc_.options, calc_.results)));
     calc_.frontScale = drawing.scale;
     view_.showScene(DiagramId::Front, drawing.scene);
 }
