@@ -109,6 +109,7 @@ std::optional<InterfaceTexts> readInterfaceTexts(const Profile& languageFile,
     if (auto pdf = readLanguageText(languageFile, "mnuFileExportPdf")) {
         texts.exportPdfCaption = *pdf;
     }
+    texts.planning = readPlanningCaptions(languageFile);
     return texts;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calc/limit_message.h"
+#include "i18n/planning_captions.h"
 #include "util/profile.h"
 
 namespace projcalc {
@@ -35,6 +36,7 @@ struct InterfaceTexts {
     std::vector<ControlCaption> controlCaptions;  // labels, frames and options; "<BR>" made CR LF
     std::array<std::string, 4> printDialogTexts;  // title, label, Print, Cancel
     std::string exportPdfCaption = "Export P&DF...";  // optional key mnuFileExportPdf
+    PlanningCaptions planning;                        // optional keys, see PlanningCaptions
 };
 
 // The controls that take the interface font, in the order the font is applied.
