@@ -223,6 +223,7 @@ bool Calculator::showResults() {
         return false;
     }
     view_.showReadout(std::get<Readout>(shown));
+    showPlanning();
     return true;
 }
 
@@ -263,6 +264,7 @@ void Calculator::reportFault(const AppError& error) {
 void Calculator::clearResults() {
     calc_.resultsValid = false;
     view_.showReadout(Readout{});
+    view_.showPlanning(std::nullopt, calc_.unit);
     for (const auto& [diagram, picture] :
          {std::pair{DiagramId::Front, view_.frontMetrics().picture},
           std::pair{DiagramId::Side, view_.sideMetrics().picture}}) {

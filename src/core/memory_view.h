@@ -30,6 +30,7 @@ class MemoryView : public View {
     void showEnterButton(std::optional<Quantity> box) override;
     void selectValueText(Quantity box) override;
     void showReadout(const Readout& readout) override;
+    void showPlanning(const std::optional<Planning>& shownPlanning, Unit unit) override;
     void showOptions(const OptionStates& states) override;
     void showModelList(const std::vector<std::string>& names) override;
     void selectModelRow(int row) override;
@@ -72,6 +73,10 @@ class MemoryView : public View {
     // Answers to the file dialogs, taken in order; an empty answer (or none left) cancels.
     std::deque<std::string> dialogAnswers;
     std::vector<FileFilter> dialogFilters;  // the filter of every dialog shown
+
+    // The planning read-outs last shown (none without results) and the unit they were shown in.
+    std::optional<Planning> planning;
+    Unit planningUnit = Unit::Inches;
 
     [[nodiscard]] const std::vector<OptionState>& group(OptionGroup g) const {
         return options[static_cast<std::size_t>(g)];

@@ -29,6 +29,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), calculator_(*this
     setWindowTitle(QStringLiteral("Projection Distance Calculator"));
     buildControls();
     buildMenus();
+    buildPlanningPanel();
     buildTabOrder();
     connectUserEvents();
     refreshArtwork();

@@ -18,6 +18,7 @@ class QPushButton;
 
 namespace projcalc::ui {
 
+class PlanningPanel;
 class SceneView;
 class ValueBox;
 
@@ -54,6 +55,7 @@ class MainWindow : public QMainWindow, public View {
     void showEnterButton(std::optional<Quantity> box) override;
     void selectValueText(Quantity box) override;
     void showReadout(const Readout& readout) override;
+    void showPlanning(const std::optional<Planning>& planning, Unit unit) override;
     void showOptions(const OptionStates& states) override;
     void showModelList(const std::vector<std::string>& names) override;
     void selectModelRow(int row) override;
@@ -78,6 +80,7 @@ class MainWindow : public QMainWindow, public View {
     void onExportPdf();
     void onSelectModelInfo();
     void onAbout();
+    void onPlanningToggled(bool shown);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -93,6 +96,9 @@ class MainWindow : public QMainWindow, public View {
     void buildMenus();
     void buildTabOrder();
     void connectUserEvents();
+    // The planning panel and the View menu (main_window_planning.cpp).
+    void buildPlanningPanel();
+    void applyPlanningCaptions(const PlanningCaptions& captions);
 
     // Pictures rendered for the screen's pixel ratio.
     void refreshArtwork();
@@ -124,6 +130,7 @@ class MainWindow : public QMainWindow, public View {
     QComboBox* modelList_ = nullptr;
     SceneView* frontView_ = nullptr;
     SceneView* sideView_ = nullptr;
+    PlanningPanel* planningPanel_ = nullptr;
     QLabel* aspectBox_ = nullptr;
     QLabel* aspectCaption_ = nullptr;
     double aspectBoxCentre_ = 0.0;  // horizontal centre of the aspect preview, kept exactly

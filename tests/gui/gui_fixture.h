@@ -52,7 +52,12 @@ class DataFolder {
     TempDir dir_;
 };
 
-// A main window whose messages are recorded instead of shown.
+// Forgets what earlier windows of this test process remembered (the planning panel shown or
+// hidden); the process's settings live in a temporary folder of its own.
+void forgetRememberedSettings();
+
+// A main window whose messages are recorded instead of shown; it starts from settings that
+// nothing has remembered yet.
 class WindowHarness {
   public:
     WindowHarness();

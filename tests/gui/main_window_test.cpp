@@ -22,7 +22,7 @@ class MainWindowTest : public QObject {
 
     void everyControlStandsInItsContainerAtItsDesignPlace() {
         ui::MainWindow window;
-        QCOMPARE(window.centralWidget()->size(),
+        QCOMPARE(window.findChild<QWidget*>(QStringLiteral("window"))->size(),
                  QSize(ui::kWindowInnerWidth, ui::kWindowInnerHeight));
         for (const ui::ControlDesign& design : ui::controlDesigns()) {
             const QString name = QString::fromLatin1(design.name.data(), design.name.size());
@@ -56,7 +56,7 @@ class MainWindowTest : public QObject {
 
     void menusHaveTheirCaptionsSeparatorsAndShortcuts() {
         ui::MainWindow window;
-        const QStringList menus = {"nmuFile", "mnuOption", "mnuAbout"};
+        const QStringList menus = {"nmuFile", "mnuView", "mnuOption", "mnuAbout"};
         QStringList shown;
         for (QAction* action : window.menuBar()->actions())
             shown << action->menu()->objectName();
@@ -78,6 +78,7 @@ class MainWindowTest : public QObject {
               {"mnuFileExportPdf", "Export P&DF...", {}},
               {"mnuFileSplit3", "-", {}},
               {"mnuFileQuit", "&Quit", QKeySequence(QStringLiteral("Ctrl+Q"))}}},
+            {"mnuView", {{"mnuViewPlanning", "&Planning", {}}}},
             {"mnuOption", {{"mnuOptionModelInfo", "Select model info file...", {}}}},
             {"mnuAbout", {{"mnuAboutAbout", "&About", {}}}},
         };
