@@ -1,6 +1,7 @@
 #include "cli/json_report.h"
 
 #include "cli/cli_actions.h"
+#include "cli/planning_json.h"
 
 namespace projcalc::cli {
 namespace {
@@ -164,6 +165,7 @@ Json buildReport(const Calculator& calculator, const MemoryView& view,
         Json::array({true, calculation.traits.offsets(calculation.options.zoom) == 2});
     json["enterVisible"] = arrayOf(view.enterVisible);
     json["state"] = stateJson(calculation);
+    json["planning"] = planningJson(view.planning);
     json["messages"] = messagesJson(view, options.since.messages);
     json["errors"] = errorsJson(view, options.since.errors);
     json["dataFolder"] = options.dataFolder.string();

@@ -34,8 +34,8 @@ struct ReportOptions {
 };
 
 // Everything the window would show after a step: title, model list and selection, options,
-// value and offset boxes, Enter buttons, the calculator state, messages and errors, and with
-// `scenes` both drawings.
+// value and offset boxes, Enter buttons, the calculator state, the planning read-outs, messages
+// and errors, and with `scenes` both drawings.
 [[nodiscard]] Json buildReport(const Calculator& calculator, const MemoryView& view,
                                const ReportOptions& options);
 
