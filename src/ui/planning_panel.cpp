@@ -5,7 +5,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <string>
 
 #include "ui/qt_text.h"
 
@@ -52,7 +51,7 @@ PlanningPanel::PlanningPanel(QWidget* parent) : QWidget(parent) {
     frame_ = new QGroupBox(this);
     frame_->setObjectName(QStringLiteral("fraPlanning"));
     margins->addWidget(frame_);
-    QWidget* const box = frame_;
+    QWidget* const box = frame_;  // the parent of everything the frame shows
     auto* grid = new QGridLayout(box);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(2);
@@ -67,14 +66,20 @@ PlanningPanel::PlanningPanel(QWidget* parent) : QWidget(parent) {
         const int column = valueColumn(end);
         zoomHeadings_[end] = label(box, indexedName("lblPlanZoom", end), Qt::AlignRight);
         grid->addWidget(zoomHeadings_[end], 0, column);
-        for (auto [ends, row, name] : {std::tuple{&throwEnds_, 1, "lblPlanThrow"},
-                                       std::tuple{&imageEnds_, 2, "lblPlanImage"}}) {
-            EndLabels& labels = (*ends)[end];
-            labels.value = valueLabel(box, indexedName((std::string(name) + "Value").c_str(), end));
-            labels.mark = label(box, indexedName((std::string(name) + "Mark").c_str(), end));
-            labels.mark->setPalette(red);
-            grid->addWidget(labels.value, row, column);
-            grid->addWidget(labels.mark, row, column + 1);
+        // lblPlanThrowValue_0, lblPlanThrowMark_0, ... by row and zoom end.
+        const struct {
+            EndLabels& labels;
+            int row;
+            const char* valueName;
+            const char* markName;
+        } rows[] = {{throwEnds_[end], 1, "lblPlanThrowValue", "lblPlanThrowMark"},
+                    {imageEnds_[end], 2, "lblPlanImageValue", "lblPlanImageMark"}};
+        for (const auto& row : rows) {
+            row.labels.value = valueLabel(box, indexedName(row.valueName, end));
+            row.labels.mark = label(box, indexedName(row.markName, end));
+            row.labels.mark->setPalette(red);
+            grid->addWidget(row.labels.value, row.row, column);
+            grid->addWidget(row.labels.mark, row.row, column + 1);
         }
     }
     // Extra width goes between the zoom ends and the seats.
