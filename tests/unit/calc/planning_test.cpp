@@ -257,28 +257,5 @@ INSTANTIATE_TEST_SUITE_P(Angles, SeatingTest,
                                            SeatCase{SeatingAngle::Smpte30, 240, 447.8460969082653},
                                            SeatCase{SeatingAngle::Thx40, 0, 0}));
 
-TEST(Planning, SeatsFollowTheResultsWidthWhateverTheAspect) {
-    const ModelTraits model = traitsOf(sampleModel());
-    Solution results;
-    results.diagonal = 100;
-    results.distance = 118;
-    results.width = 87.15755371245493;
-    for (const Aspect aspect : kAllAspects) {
-        const auto planning = planningFor(model, {aspect, Zoom::Wide, Mount::Bottom}, results);
-        ASSERT_TRUE(planning.has_value());
-        for (const SeatingAngle angle : kAllSeatingAngles) {
-            EXPECT_EQ(planning->seatFor(angle), seatingDistance(results.width, angle));
-        }
-    }
-}
-
-TEST(Planning, DistancesOfTheThrowRangeByZoomEnd) {
-    BothEnds ends;
-    ends[1] = EndResult{Solution{250.0, 100.0, 80.0, 60.0, 0.0, 0.0}, false};
-    const ZoomLengths distances = distancesOf(ends);
-    EXPECT_FALSE(distances[0].has_value());
-    EXPECT_EQ(distances[1], 250.0);
-}
-
 }  // namespace
 }  // namespace projcalc

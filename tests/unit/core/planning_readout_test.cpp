@@ -111,22 +111,6 @@ TEST_F(PlanningReadoutTest, AModelWithoutResultsShowsNoPlanning) {
     EXPECT_EQ(view.planning, expected());
 }
 
-// The start-up model throws its largest WIDE image (300 inches, WIDE line 1:1); TELE's line is
-// 0.8 × distance and its limits end at 250 inches.
-TEST_F(PlanningReadoutTest, StartUpPlanningOfThePlainModel) {
-    ASSERT_TRUE(start({kModelPlain}));
-    ASSERT_TRUE(view.planning.has_value());
-    const Planning& p = *view.planning;
-    EXPECT_EQ(p.throwAt(Zoom::Wide)->solution.distance, 300);
-    EXPECT_TRUE(p.throwAt(Zoom::Wide)->withinLimits);
-    EXPECT_DOUBLE_EQ(p.throwAt(Zoom::Tele)->solution.distance, 375);
-    EXPECT_FALSE(p.throwAt(Zoom::Tele)->withinLimits);
-    EXPECT_EQ(p.imageAt(Zoom::Wide)->solution.diagonal, 300);
-    EXPECT_DOUBLE_EQ(p.imageAt(Zoom::Tele)->solution.diagonal, 240);
-    EXPECT_TRUE(p.imageAt(Zoom::Tele)->withinLimits);
-    EXPECT_DOUBLE_EQ(p.seatFor(SeatingAngle::Smpte30), 447.8460969082653);
-}
-
 TEST_F(PlanningReadoutTest, TheFrontViewMarksTheThrowRange) {
     ASSERT_TRUE(start({kModelPlain, kModelWideOnly16x9}));
     const std::vector<SceneItem> lines = itemsOf(view.frontScene, SceneItem::Kind::Line);
