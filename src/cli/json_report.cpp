@@ -179,6 +179,7 @@ Json buildReport(const Calculator& calculator, const MemoryView& view,
 Json buildFatalReport(const MemoryView& view, const std::filesystem::path& dataFolder) {
     Json json = Json::object();
     json["fatal"] = true;
+    json["planning"] = nullptr;  // nothing was worked out
     json["messages"] = messagesJson(view, 0);
     json["errors"] = errorsJson(view, 0);
     json["dataFolder"] = dataFolder.string();

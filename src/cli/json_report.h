@@ -39,7 +39,8 @@ struct ReportOptions {
 [[nodiscard]] Json buildReport(const Calculator& calculator, const MemoryView& view,
                                const ReportOptions& options);
 
-// The report of a start-up that ended the program: {"fatal": true, "messages", "errors"}.
+// The report of a start-up that ended the program: {"fatal": true, "planning": null,
+// "messages", "errors"}.
 [[nodiscard]] Json buildFatalReport(const MemoryView& view,
                                     const std::filesystem::path& dataFolder);
 

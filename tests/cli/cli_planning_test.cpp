@@ -105,6 +105,15 @@ TEST_F(CliTest, EveryTracedStepCarriesItsPlanning) {
     }
 }
 
+TEST_F(CliTest, AStartUpThatEndsTheProgramReportsNoPlanning) {
+    writeData({kPlain}, languageText("LBL5"));
+    const CliResult result = run({});
+    EXPECT_EQ(result.exitCode, 1);
+    const json r = parsed(result.out);
+    ASSERT_TRUE(r.contains("planning"));
+    EXPECT_TRUE(r["planning"].is_null());
+}
+
 TEST_F(CliTest, HelpDescribesThePlanningObject) {
     const CliResult help = runCli({"--help"}, environment());
     EXPECT_EQ(help.exitCode, 0);
