@@ -1,10 +1,13 @@
-// Engine benchmarks: one solve with its read-out, a survey of a full catalogue, and loading one.
+// Engine benchmarks: one solve with its read-out, one planning read-out, a survey of a full
+// catalogue, and loading one.
 #include <benchmark/benchmark.h>
 
 #include <string>
 #include <vector>
 
 #include "calc/finder.h"
+#include "calc/planning.h"
+#include "calc/planning_text.h"
 #include "calc/readout.h"
 #include "calc/solve.h"
 #include "calc/survey.h"
@@ -45,6 +48,25 @@ void BM_SolveAndReadout(benchmark::State& bench) {
     }
 }
 BENCHMARK(BM_SolveAndReadout);
+
+// One full planning read-out as the window shows it after a commit: both zoom ends for the
+// screen and for the distance, the seats, and every text of the panel in feet and inches.
+void BM_PlanningReadout(benchmark::State& bench) {
+    const ModelTraits model = traitsOf(benchModel());
+    const Options options{Aspect::R16x9, Zoom::Tele, Mount::Bottom};
+    std::vector<Solution> results;
+    for (double diagonal = 100; diagonal <= 250; diagonal += 1) {
+        results.push_back(
+            *solve(model, options, {Quantity::Diagonal, diagonal}, OnLimit::Reject).solution());
+    }
+    std::size_t i = 0;
+    for (auto _ : bench) {
+        const std::optional<Planning> planning = planningFor(model, options, results[i]);
+        benchmark::DoNotOptimize(planningTexts(planning, Unit::Feet));
+        i = i + 1 < results.size() ? i + 1 : 0;
+    }
+}
+BENCHMARK(BM_PlanningReadout);
 
 std::string catalogueText(int models) {
     std::string text = "Name,min,max,...\n";

@@ -33,6 +33,7 @@ run_benchmarks() {
 # benchmark is added to projcalc_bench.
 engine_rows=(
   "One solve + read-out (solve, readout)|BM_SolveAndReadout|under 1 µs"
+  "One planning read-out with its texts (planningFor, planningTexts)|BM_PlanningReadout|under 1 µs"
   "Every model of a 1000-model catalogue at both zoom ends (survey)|BM_SurveyThousandModels|under 2 ms"
   "The models of a 1000-model catalogue that fit a room (finder)|BM_FindModelsThousand|under 2 ms"
   "A throw table of 100 rows|BM_ThrowTableHundredRows|under 100 µs"

@@ -51,6 +51,17 @@ void checkShown(const projcalc::MemoryView& view, const projcalc::Calculation& c
             std::abort();
         }
     }
+    if (view.planning) {
+        for (const auto* range : {&view.planning->throwRange, &view.planning->imageRange}) {
+            for (const auto& end : *range) {
+                if (end && (!finite(end->solution.distance) || !finite(end->solution.diagonal)))
+                    std::abort();
+            }
+        }
+        for (double seat : view.planning->seating) {
+            if (!finite(seat)) std::abort();
+        }
+    }
 }
 
 class ActionReader {

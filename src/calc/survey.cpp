@@ -3,11 +3,31 @@
 #include <cmath>
 
 #include "calc/offsets.h"
+#include "calc/size_line.h"
 
 namespace projcalc {
+namespace {
+
+// 16:9 and 16:10 images are sized through the factor of the model's panel code; without one,
+// every length of such an image would come out as a stand-in 0.
+bool sizesAspect(const ModelRecord& model, Aspect aspect) noexcept {
+    switch (aspect) {
+        case Aspect::R16x9:
+            return panelFactor169(model.panelAspect).has_value();
+        case Aspect::R16x10:
+            return panelFactor1610(model.panelAspect).has_value();
+        case Aspect::R4x3:
+        case Aspect::R5x4:
+            break;
+    }
+    return true;
+}
+
+}  // namespace
 
 BothEnds solveBothEnds(const ModelTraits& model, Aspect aspect, Mount mount, Known known) {
     BothEnds ends;
+    if (!sizesAspect(model.record, aspect)) return ends;
     for (const Zoom zoom : kAllZooms) {
         // A size line of slope 0 gives the same image at every distance: not a throw to plan with.
         const double slope =

@@ -21,8 +21,8 @@ struct EndResult {
 };
 
 // Both zoom ends of one model (by Zoom). An end is empty when the model has no size line there,
-// when its size line has a slope of 0, or when a value of it cannot be worked out: never inf,
-// NaN or a stand-in 0.
+// when its size line has a slope of 0, or when a value of it cannot be worked out (a 16:9 or
+// 16:10 image on a panel code without a factor, an overflow): never inf, NaN or a stand-in 0.
 using BothEnds = std::array<std::optional<EndResult>, 2>;
 
 // One model's ends for a known value, at the given aspect and mounting.

@@ -1,6 +1,7 @@
 #include "cli/json_report.h"
 
 #include "cli/cli_actions.h"
+#include "cli/planning_json.h"
 
 namespace projcalc::cli {
 namespace {
@@ -211,6 +212,7 @@ Json buildReport(const Calculator& calculator, const MemoryView& view,
         Json::array({true, calculation.traits.offsets(calculation.options.zoom) == 2});
     json["enterVisible"] = arrayOf(view.enterVisible);
     json["state"] = stateJson(calculation);
+    json["planning"] = planningJson(view.planning);
     json["messages"] = messagesJson(view, options.since.messages);
     json["errors"] = errorsJson(view, options.since.errors);
     json["dataFolder"] = options.dataFolder.string();
@@ -228,6 +230,7 @@ Json buildReport(const Calculator& calculator, const MemoryView& view,
 Json buildFatalReport(const MemoryView& view, const std::filesystem::path& dataFolder) {
     Json json = Json::object();
     json["fatal"] = true;
+    json["planning"] = nullptr;  // nothing was worked out
     json["messages"] = messagesJson(view, 0);
     json["errors"] = errorsJson(view, 0);
     json["dataFolder"] = dataFolder.string();

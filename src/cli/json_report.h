@@ -36,12 +36,14 @@ struct ReportOptions {
 };
 
 // Everything the window would show after a step: title, whether there are changes, model list
-// and selection, options, value and offset boxes, Enter buttons, the calculator state, messages
+// and selection, options, value and offset boxes, Enter buttons, the calculator state, the
+// planning read-outs, messages
 // and errors, and with `scenes` both drawings.
 [[nodiscard]] Json buildReport(const Calculator& calculator, const MemoryView& view,
                                const ReportOptions& options);
 
-// The report of a start-up that ended the program: {"fatal": true, "messages", "errors"}.
+// The report of a start-up that ended the program: {"fatal": true, "planning": null,
+// "messages", "errors"}.
 [[nodiscard]] Json buildFatalReport(const MemoryView& view,
                                     const std::filesystem::path& dataFolder);
 

@@ -308,6 +308,7 @@ bool Calculator::showResults() {
         return false;
     }
     view_.showReadout(std::get<Readout>(shown));
+    showPlanning();
     return true;
 }
 
@@ -330,7 +331,8 @@ bool Calculator::refreshAndDraw() {
 
 void Calculator::drawFrontView() {
     FrontDrawing drawing =
-        frontScene(calc_.results, calc_.options, calc_.frontScale, view_.frontMetrics());
+        frontScene(calc_.results, calc_.options, calc_.frontScale, view_.frontMetrics(),
+                   distancesOf(throwRangeFor(calc_.traits, calc_.options, calc_.results)));
     calc_.frontScale = drawing.scale;
     view_.showScene(DiagramId::Front, drawing.scene);
 }
@@ -347,6 +349,7 @@ void Calculator::reportFault(const AppError& error) {
 void Calculator::clearResults() {
     calc_.resultsValid = false;
     view_.showReadout(Readout{});
+    view_.showPlanning(std::nullopt, calc_.unit);
     for (const auto& [diagram, picture] :
          {std::pair{DiagramId::Front, view_.frontMetrics().picture},
           std::pair{DiagramId::Side, view_.sideMetrics().picture}}) {

@@ -180,6 +180,8 @@ class Calculator {
     // `kept` tells whether the known value itself was within the limits and kept.
     bool solveAndKeep(Known known, OnLimit onLimit, bool& kept);
     bool showResults();
+    // Shows the planning read-outs of the results kept (calculator_planning.cpp).
+    void showPlanning();
     void drawFrontView();
     void drawSideView();
     void reportFault(const AppError& error);

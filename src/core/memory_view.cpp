@@ -37,6 +37,11 @@ void MemoryView::showReadout(const Readout& readout) {
     offsetTexts = readout.offsets;
 }
 
+void MemoryView::showPlanning(const std::optional<Planning>& shownPlanning, Unit unit) {
+    planning = shownPlanning;
+    planningUnit = unit;
+}
+
 void MemoryView::showOptions(const OptionStates& states) {
     optionStates = states;
     auto& aspects = options[static_cast<std::size_t>(OptionGroup::Aspect)];

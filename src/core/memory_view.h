@@ -30,6 +30,7 @@ class MemoryView : public View {
     void showEnterButton(std::optional<Quantity> box) override;
     void selectValueText(Quantity box) override;
     void showReadout(const Readout& readout) override;
+    void showPlanning(const std::optional<Planning>& shownPlanning, Unit unit) override;
     void showOptions(const OptionStates& states) override;
     void showModelList(const std::vector<std::string>& names) override;
     void selectModelRow(int row) override;
@@ -81,6 +82,10 @@ class MemoryView : public View {
     std::deque<SaveChoice> saveAnswers;
     std::vector<std::string> questions;  // the text of every question asked
     std::string clipboard;
+
+    // The planning read-outs last shown (none without results) and the unit they were shown in.
+    std::optional<Planning> planning;
+    Unit planningUnit = Unit::Inches;
 
     [[nodiscard]] const std::vector<OptionState>& group(OptionGroup g) const {
         return options[static_cast<std::size_t>(g)];

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calc/options.h"
+#include "calc/planning.h"
 #include "calc/readout.h"
 #include "diagrams/metrics.h"
 #include "diagrams/scene.h"
@@ -73,6 +74,10 @@ class View {
 
     // The four value boxes and the two offset boxes at once.
     virtual void showReadout(const Readout& readout) = 0;
+
+    // The planning read-outs of the results shown, its lengths to be shown in `unit`; nothing
+    // when the selected model has no results.
+    virtual void showPlanning(const std::optional<Planning>& planning, Unit unit) = 0;
 
     // Every option button, and the aspect preview of the checked aspect.
     virtual void showOptions(const OptionStates& states) = 0;

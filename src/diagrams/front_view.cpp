@@ -1,7 +1,9 @@
 #include "diagrams/front_view.h"
 
+#include <array>
 #include <cmath>
 #include <optional>
+#include <vector>
 
 #include "diagrams/front_layout.h"
 #include "diagrams/scene_parts.h"
@@ -17,6 +19,8 @@ constexpr Point kProjectorLens{46, 10};
 // tries the drawing gives up.
 constexpr double kFitStep = 0.8;
 constexpr int kMaxFitPasses = 200;
+// Half the length of the cross mark at each zoom end's lens position, in pixels.
+constexpr double kZoomMarkHalf = 4.0;
 
 // The figure at one scale reference (the inches the reference segment stands for), before
 // rounding.
@@ -82,10 +86,45 @@ void addFigure(Scene& scene, const FrontFigure& f) {
         scene.items.push_back(lineItem(PenId::Ray, f.q, corner));
 }
 
+// The lens positions of both zoom ends on the projection axis, which runs from the screen's
+// centre through the lens: a line between them, then a mark across the axis at WIDE and at
+// TELE. Nothing unless both ends exist and every point can be drawn.
+void addZoomRange(Scene& scene, const FrontFrame& frame, double scaleReference,
+                  const ZoomLengths& zoomRange) {
+    if (!zoomRange[0] || !zoomRange[1]) return;
+    const double dx = frame.x1 - frame.x2;
+    const double dy = frame.y1 - frame.y2;
+    const double inchesPerPixel = scaleReference / std::sqrt(dy * dy + dx * dx);
+    const double cosAngle = std::cos(kViewAngle);
+    const double sinAngle = std::sin(kViewAngle);
+    bool drawable = true;
+    const auto point = [&drawable](double x, double y) {
+        const std::optional<int> px = drawablePixel(x);
+        const std::optional<int> py = drawablePixel(y);
+        if (!px || !py) drawable = false;
+        return Point{px.value_or(0), py.value_or(0)};
+    };
+    std::vector<SceneItem> marks;
+    std::array<Point, 2> lens;
+    for (std::size_t end = 0; end < lens.size(); ++end) {
+        // The same placement as the projector's lens point q, for this end's distance.
+        const double x = frame.x2 - cosAngle * *zoomRange[end] / inchesPerPixel;
+        const double y = frame.y2 + sinAngle * *zoomRange[end] / inchesPerPixel;
+        lens[end] = point(x, y);
+        // Across the axis: (sin, cos) is perpendicular to its direction (-cos, sin).
+        marks.push_back(lineItem(
+            PenId::ZoomRange, point(x - sinAngle * kZoomMarkHalf, y - cosAngle * kZoomMarkHalf),
+            point(x + sinAngle * kZoomMarkHalf, y + cosAngle * kZoomMarkHalf)));
+    }
+    if (!drawable) return;
+    scene.items.push_back(lineItem(PenId::ZoomRange, lens[0], lens[1]));
+    scene.items.insert(scene.items.end(), marks.begin(), marks.end());
+}
+
 }  // namespace
 
 FrontDrawing frontScene(const Solution& solution, const Options& /*options*/, double startScale,
-                        const FrontMetrics& metrics) {
+                        const FrontMetrics& metrics, const ZoomLengths& zoomRange) {
     const Size picture = metrics.picture;
     FrontDrawing drawing{Scene{}, startScale};
     Scene& scene = drawing.scene;
@@ -110,6 +149,7 @@ FrontDrawing frontScene(const Solution& solution, const Options& /*options*/, do
             if (!figure) break;
             scene.controls = layOutValueBoxes(frame, *figure, metrics);
             addFigure(scene, *figure);
+            addZoomRange(scene, frame, scale, zoomRange);
             drawing.scale = scale;
             return drawing;
         }

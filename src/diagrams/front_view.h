@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/options.h"
+#include "calc/planning.h"
 #include "calc/solve.h"
 #include "diagrams/metrics.h"
 #include "diagrams/scene.h"
@@ -20,7 +21,13 @@ struct FrontDrawing {
 // enlarges it until the screen fits. When the figure cannot be drawn (no scale yet, a picture
 // box without size, a result with no finite coordinate, a screen that never fits) the scene
 // holds no figure and no placements, and the scale stays `startScale`.
+//
+// `zoomRange` holds the projection distance of each zoom end for this screen. When both exist,
+// the lens positions they stand for are marked on the projection axis after the figure, to the
+// same scale: a line between them and a short cross mark at each (pen ZoomRange). The figure,
+// its scale and the placements do not depend on them.
 [[nodiscard]] FrontDrawing frontScene(const Solution& solution, const Options& options,
-                                      double startScale, const FrontMetrics& metrics);
+                                      double startScale, const FrontMetrics& metrics,
+                                      const ZoomLengths& zoomRange = {});
 
 }  // namespace projcalc

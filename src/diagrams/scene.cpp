@@ -5,13 +5,14 @@
 namespace projcalc {
 namespace {
 
-constexpr std::array<PenDefinition, 6> kPens = {{
+constexpr std::array<PenDefinition, 7> kPens = {{
     {PenId::Ray, "penRay", PenStyle::Solid, 1, 200, 0, 0},
     {PenId::ScreenOutline, "penScreenOutline", PenStyle::Solid, 1, 0, 0, 128},
     {PenId::Axis, "penAxis", PenStyle::DashDotDot, 1, 0, 0, 255},
     {PenId::ScreenSide, "penScreenSide", PenStyle::Solid, 2, 0, 128, 255},
     {PenId::Dimension, "penDimension", PenStyle::Solid, 1, 0, 0, 0},
     {PenId::RayFaint, "penRayFaint", PenStyle::Solid, 1, 200, 150, 150},
+    {PenId::ZoomRange, "penZoomRange", PenStyle::Solid, 2, 0, 140, 0},
 }};
 
 constexpr std::array<BrushDefinition, 2> kBrushes = {{

@@ -19,7 +19,7 @@ struct Size {
 };
 
 // The drawing tools of the two views, created once when the window starts.
-enum class PenId { Ray, ScreenOutline, Axis, ScreenSide, Dimension, RayFaint };
+enum class PenId { Ray, ScreenOutline, Axis, ScreenSide, Dimension, RayFaint, ZoomRange };
 enum class BrushId { None, ScreenFill };
 enum class PenStyle { Solid, DashDotDot };
 

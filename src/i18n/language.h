@@ -11,6 +11,7 @@
 
 #include "calc/limit_message.h"
 #include "calc/typed_value.h"
+#include "i18n/planning_captions.h"
 #include "util/profile.h"
 
 namespace projcalc {
@@ -64,6 +65,7 @@ struct InterfaceTexts {
     // itself for a key the program does not know.
     [[nodiscard]] std::string text(std::string_view key) const;
     EditingTexts editing;  // optional keys, English by default
+    PlanningCaptions planning;                        // optional keys, see PlanningCaptions
 };
 
 // The caption of a control (a label, frame or option) on one line, as a message or a summary

@@ -20,6 +20,20 @@ constexpr std::array kTexts = {
     OptionalText{"btnSave", "&Save"},
     OptionalText{"btnDiscard", "&Discard"},
     OptionalText{"btnCancel", "Cancel"},
+    // The planning panel and the View menu that shows it (see PlanningCaptions).
+    OptionalText{"mnuView", "&View"},
+    OptionalText{"mnuViewPlanning", "&Planning"},
+    OptionalText{"fraPlanning", "Planning"},
+    OptionalText{"lblPlanZoom_0", "WIDE"},
+    OptionalText{"lblPlanZoom_1", "TELE"},
+    OptionalText{"lblPlanThrow", "Distance for this screen"},
+    OptionalText{"lblPlanImage", "Image at this distance"},
+    OptionalText{"lblPlanSeating", "Seating distance"},
+    OptionalText{"lblPlanSeat_0", "30\u00b0 (SMPTE, farthest)"},
+    OptionalText{"lblPlanSeat_1", "36\u00b0 (THX, farthest)"},
+    OptionalText{"lblPlanSeat_2", "40\u00b0 (THX, recommended)"},
+    OptionalText{"lblPlanOutside", "outside limits"},
+    OptionalText{"tipPlanOutside", "This zoom end's diagonal limits do not allow this image"},
     // The catalogue.
     OptionalText{"msgLeftOutModels",
                  "These models of %1 were left out, because their values cannot be worked "

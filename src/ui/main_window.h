@@ -19,6 +19,7 @@ class QPushButton;
 
 namespace projcalc::ui {
 
+class PlanningPanel;
 class SceneView;
 class ValueBox;
 
@@ -57,6 +58,7 @@ class MainWindow : public QMainWindow, public View {
     void showEnterButton(std::optional<Quantity> box) override;
     void selectValueText(Quantity box) override;
     void showReadout(const Readout& readout) override;
+    void showPlanning(const std::optional<Planning>& planning, Unit unit) override;
     void showOptions(const OptionStates& states) override;
     void showModelList(const std::vector<std::string>& names) override;
     void selectModelRow(int row) override;
@@ -89,6 +91,7 @@ class MainWindow : public QMainWindow, public View {
     void onUndo();
     void onRedo();
     void onCopyResults();
+    void onPlanningToggled(bool shown);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -106,6 +109,9 @@ class MainWindow : public QMainWindow, public View {
     void buildMenus();
     void buildTabOrder();
     void connectUserEvents();
+    // The planning panel and the View menu (main_window_planning.cpp).
+    void buildPlanningPanel();
+    void applyPlanningCaptions(const PlanningCaptions& captions);
 
     // Pictures rendered for the screen's pixel ratio.
     void refreshArtwork();
@@ -140,6 +146,7 @@ class MainWindow : public QMainWindow, public View {
     QComboBox* modelList_ = nullptr;
     SceneView* frontView_ = nullptr;
     SceneView* sideView_ = nullptr;
+    PlanningPanel* planningPanel_ = nullptr;
     QLabel* aspectBox_ = nullptr;
     QLabel* aspectCaption_ = nullptr;
     double aspectBoxCentre_ = 0.0;  // horizontal centre of the aspect preview, kept exactly

@@ -192,6 +192,7 @@ void MainWindow::applyInterfaceTexts(const InterfaceTexts& texts) {
             option->setAccessibleDescription(withoutLineBreaks(frame->title()));
     }
     fitTextControls();
+    applyPlanningCaptions(texts.planning);
 }
 
 void MainWindow::showMessage(const std::string& text) {

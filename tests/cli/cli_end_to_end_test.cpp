@@ -274,7 +274,8 @@ TEST_F(CliTest, ScenesFollowTheSceneStructure) {
     const json r = report({"--scenes", "diagonal=100"});
     ASSERT_TRUE(r.contains("scenes"));
     const std::set<std::string> pens = {"penRay",        "penScreenOutline", "penAxis",
-                                        "penScreenSide", "penDimension",     "penRayFaint"};
+                                        "penScreenSide", "penDimension",     "penRayFaint",
+                                        "penZoomRange"};
     for (const char* name : {"front", "side"}) {
         SCOPED_TRACE(name);
         const json& scene = r["scenes"][name];

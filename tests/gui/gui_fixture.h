@@ -53,6 +53,10 @@ class DataFolder {
     TempDir dir_;
 };
 
+// Forgets what earlier windows of this test process remembered (the planning panel shown or
+// hidden); the process's settings live in a temporary folder of its own.
+void forgetRememberedSettings();
+
 // A main window whose messages and "Save changes?" questions are recorded instead of shown. The
 // questions are answered from a queue; with none left the changes are discarded.
 class WindowHarness {

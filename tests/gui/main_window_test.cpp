@@ -22,7 +22,7 @@ class MainWindowTest : public QObject {
 
     void everyControlStandsInItsContainerAtItsDesignPlace() {
         ui::MainWindow window;
-        QCOMPARE(window.centralWidget()->size(),
+        QCOMPARE(window.findChild<QWidget*>(QStringLiteral("window"))->size(),
                  QSize(ui::kWindowInnerWidth, ui::kWindowInnerHeight));
         for (const ui::ControlDesign& design : ui::controlDesigns()) {
             const QString name = QString::fromLatin1(design.name.data(), design.name.size());
@@ -56,7 +56,7 @@ class MainWindowTest : public QObject {
 
     void menusHaveTheirCaptionsSeparatorsAndShortcuts() {
         ui::MainWindow window;
-        const QStringList menus = {"nmuFile", "mnuEdit", "mnuOption", "mnuAbout"};
+        const QStringList menus = {"nmuFile", "mnuEdit", "mnuView", "mnuOption", "mnuAbout"};
         QStringList shown;
         for (QAction* action : window.menuBar()->actions())
             shown << action->menu()->objectName();
@@ -84,6 +84,7 @@ class MainWindowTest : public QObject {
               {"mnuEditSplit1", "-", {}},
               {"mnuEditCopyResults", "&Copy Results",
                QKeySequence(QStringLiteral("Ctrl+Shift+C"))}}},
+            {"mnuView", {{"mnuViewPlanning", "&Planning", {}}}},
             {"mnuOption", {{"mnuOptionModelInfo", "Select model info file...", {}}}},
             {"mnuAbout", {{"mnuAboutAbout", "&About", {}}}},
         };

@@ -1,0 +1,72 @@
+// The planning panel under the drawings and the View menu that shows or hides it.
+#include <QBoxLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+
+#include "calc/planning_text.h"
+#include "ui/main_window.h"
+#include "ui/planning_panel.h"
+#include "ui/qt_text.h"
+
+namespace projcalc::ui {
+namespace {
+
+// Where the panel's visibility is remembered, per user ($XDG_CONFIG_HOME/projcalc).
+constexpr const char* kPlanningShownKey = "view/planningPanel";
+
+QSettings userSettings() {
+    return QSettings(QStringLiteral("projcalc"), QStringLiteral("projcalc"));
+}
+
+}  // namespace
+
+void MainWindow::buildPlanningPanel() {
+    // The designed area keeps its place and size; the panel goes under it, as wide as the area
+    // unless its texts need more.
+    QWidget* area = takeCentralWidget();
+    auto* body = new QWidget(this);
+    body->setObjectName(QStringLiteral("body"));
+    auto* column = new QVBoxLayout(body);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(area, 0, Qt::AlignLeft | Qt::AlignTop);
+    planningPanel_ = new PlanningPanel(body);
+    column->addWidget(planningPanel_);
+    setCentralWidget(body);
+
+    auto* menu = new QMenu(QStringLiteral("&View"), this);
+    menu->setObjectName(QStringLiteral("mnuView"));
+    if (auto* option = menuBar()->findChild<QMenu*>(QStringLiteral("mnuOption"))) {
+        menuBar()->insertMenu(option->menuAction(), menu);
+    } else {
+        menuBar()->addMenu(menu);
+    }
+    QAction* show = menu->addAction(QStringLiteral("&Planning"));
+    show->setObjectName(QStringLiteral("mnuViewPlanning"));
+    show->setCheckable(true);
+    const bool shown = userSettings().value(QLatin1String(kPlanningShownKey), true).toBool();
+    show->setChecked(shown);
+    planningPanel_->setVisible(shown);
+    connect(show, &QAction::toggled, this, &MainWindow::onPlanningToggled);
+}
+
+void MainWindow::onPlanningToggled(bool shown) {
+    planningPanel_->setVisible(shown);
+    QSettings settings = userSettings();
+    settings.setValue(QLatin1String(kPlanningShownKey), shown);
+}
+
+void MainWindow::applyPlanningCaptions(const PlanningCaptions& captions) {
+    if (auto* menu = findChild<QMenu*>(QStringLiteral("mnuView")))
+        menu->setTitle(toQtLines(captions.viewMenu));
+    if (auto* show = findChild<QAction*>(QStringLiteral("mnuViewPlanning")))
+        show->setText(toQtLines(captions.showPlanning));
+    planningPanel_->setCaptions(captions);
+}
+
+void MainWindow::showPlanning(const std::optional<Planning>& planning, Unit unit) {
+    planningPanel_->showTexts(planningTexts(planning, unit));
+}
+
+}  // namespace projcalc::ui

@@ -1,0 +1,149 @@
+#include "ui/planning_panel.h"
+
+#include <QBoxLayout>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+
+#include "ui/qt_text.h"
+
+namespace projcalc::ui {
+namespace {
+
+// The grid's columns: row captions, WIDE's value and mark, TELE's value and mark, a stretch,
+// the line between the parts, then the seats' captions and values.
+constexpr int kCaptionColumn = 0;
+constexpr int kSeparatorColumn = 6;
+constexpr int kSeatCaptionColumn = 7;
+constexpr int kSeatValueColumn = 8;
+
+constexpr int valueColumn(std::size_t end) {
+    return 1 + 2 * static_cast<int>(end);
+}
+
+QLabel* label(QWidget* parent, const QString& name, Qt::Alignment alignment = Qt::AlignLeft) {
+    auto* shown = new QLabel(parent);
+    shown->setObjectName(name);
+    shown->setTextFormat(Qt::PlainText);
+    shown->setAlignment(alignment | Qt::AlignVCenter);
+    return shown;
+}
+
+// A value the user may select and copy.
+QLabel* valueLabel(QWidget* parent, const QString& name) {
+    QLabel* value = label(parent, name, Qt::AlignRight);
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return value;
+}
+
+QString indexedName(const char* name, std::size_t index) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+}  // namespace
+
+PlanningPanel::PlanningPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("planningPanel"));
+    auto* margins = new QHBoxLayout(this);
+    // The same margins as the drawings and the option frames above it.
+    margins->setContentsMargins(4, 0, 5, 4);
+    frame_ = new QGroupBox(this);
+    frame_->setObjectName(QStringLiteral("fraPlanning"));
+    margins->addWidget(frame_);
+    QWidget* const box = frame_;  // the parent of everything the frame shows
+    auto* grid = new QGridLayout(box);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(2);
+
+    throwCaption_ = label(box, QStringLiteral("lblPlanThrow"));
+    imageCaption_ = label(box, QStringLiteral("lblPlanImage"));
+    grid->addWidget(throwCaption_, 1, kCaptionColumn);
+    grid->addWidget(imageCaption_, 2, kCaptionColumn);
+    QPalette red = box->palette();
+    red.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    for (std::size_t end = 0; end < 2; ++end) {
+        const int column = valueColumn(end);
+        zoomHeadings_[end] = label(box, indexedName("lblPlanZoom", end), Qt::AlignRight);
+        grid->addWidget(zoomHeadings_[end], 0, column);
+        // lblPlanThrowValue_0, lblPlanThrowMark_0, ... by row and zoom end.
+        const struct {
+            EndLabels& labels;
+            int row;
+            const char* valueName;
+            const char* markName;
+        } rows[] = {{throwEnds_[end], 1, "lblPlanThrowValue", "lblPlanThrowMark"},
+                    {imageEnds_[end], 2, "lblPlanImageValue", "lblPlanImageMark"}};
+        for (const auto& row : rows) {
+            row.labels.value = valueLabel(box, indexedName(row.valueName, end));
+            row.labels.mark = label(box, indexedName(row.markName, end));
+            row.labels.mark->setPalette(red);
+            grid->addWidget(row.labels.value, row.row, column);
+            grid->addWidget(row.labels.mark, row.row, column + 1);
+        }
+    }
+    // Extra width goes between the zoom ends and the seats.
+    grid->setColumnStretch(kSeparatorColumn - 1, 1);
+
+    auto* separator = new QFrame(box);
+    separator->setObjectName(QStringLiteral("linePlanning"));
+    separator->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+    grid->addWidget(separator, 0, kSeparatorColumn, 4, 1);
+
+    seatingHeading_ = label(box, QStringLiteral("lblPlanSeating"));
+    grid->addWidget(seatingHeading_, 0, kSeatCaptionColumn, 1, 2);
+    for (std::size_t seat = 0; seat < seatCaptions_.size(); ++seat) {
+        const int row = 1 + static_cast<int>(seat);
+        seatCaptions_[seat] = label(box, indexedName("lblPlanSeat", seat));
+        seatValues_[seat] = valueLabel(box, indexedName("lblPlanSeatValue", seat));
+        grid->addWidget(seatCaptions_[seat], row, kSeatCaptionColumn);
+        grid->addWidget(seatValues_[seat], row, kSeatValueColumn);
+    }
+
+    setCaptions(captions_);
+}
+
+void PlanningPanel::setCaptions(const PlanningCaptions& captions) {
+    captions_ = captions;
+    frame_->setTitle(toQt(captions.panelTitle));
+    for (std::size_t end = 0; end < zoomHeadings_.size(); ++end)
+        zoomHeadings_[end]->setText(toQt(captions.zoomHeadings[end]));
+    throwCaption_->setText(toQt(captions.throwRow));
+    imageCaption_->setText(toQt(captions.imageRow));
+    seatingHeading_->setText(toQt(captions.seatingHeading));
+    for (std::size_t seat = 0; seat < seatCaptions_.size(); ++seat)
+        seatCaptions_[seat]->setText(toQt(captions.seats[seat]));
+    nameValues();
+    showTexts(texts_);  // the marks carry a caption too
+}
+
+void PlanningPanel::nameValues() {
+    // Screen readers name each value by its row (or seat) and its zoom end.
+    for (std::size_t end = 0; end < 2; ++end) {
+        const QString zoom = toQt(captions_.zoomHeadings[end]);
+        throwEnds_[end].value->setAccessibleName(toQt(captions_.throwRow) + u' ' + zoom);
+        imageEnds_[end].value->setAccessibleName(toQt(captions_.imageRow) + u' ' + zoom);
+    }
+    for (std::size_t seat = 0; seat < seatValues_.size(); ++seat) {
+        seatValues_[seat]->setAccessibleName(toQt(captions_.seatingHeading) + u' ' +
+                                             toQt(captions_.seats[seat]));
+    }
+}
+
+void PlanningPanel::showEnd(const EndLabels& labels, const PlanningEndText& text) {
+    labels.value->setText(toQt(text.value));
+    labels.mark->setText(text.outsideLimits ? toQt(captions_.outsideLimits) : QString());
+    labels.mark->setToolTip(text.outsideLimits ? toQt(captions_.outsideLimitsTip) : QString());
+}
+
+void PlanningPanel::showTexts(const PlanningTexts& texts) {
+    texts_ = texts;
+    for (std::size_t end = 0; end < 2; ++end) {
+        showEnd(throwEnds_[end], texts.throwDistance[end]);
+        showEnd(imageEnds_[end], texts.imageDiagonal[end]);
+    }
+    for (std::size_t seat = 0; seat < seatValues_.size(); ++seat)
+        seatValues_[seat]->setText(toQt(texts.seating[seat]));
+}
+
+}  // namespace projcalc::ui
