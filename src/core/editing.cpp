@@ -101,8 +101,9 @@ void Calculator::copyResults() {
 
 std::string Calculator::resultsSummary() const {
     std::vector<std::string> lines = resultSummaryLines(calc_, texts_);
-    // Further read-outs of the window (the planning figures) add their lines here, after the
-    // offsets, in the order the window shows them.
+    // The planning figures follow the offsets, in the order the panel shows them.
+    for (std::string& line : planningSummaryLines(calc_, texts_))
+        lines.push_back(std::move(line));
     return summaryText(lines);
 }
 

@@ -1,6 +1,8 @@
 #include "core/result_summary.h"
 
 #include "calc/offsets.h"
+#include "calc/planning.h"
+#include "calc/planning_text.h"
 #include "calc/readout.h"
 
 namespace projcalc {
@@ -36,6 +38,29 @@ std::vector<std::string> resultSummaryLines(const Calculation& c, const Interfac
         std::string shown = (*offsets)[0];
         if (c.traits.offsets(options.zoom) == 2) shown += " ~ " + (*offsets)[1];
         lines.push_back(line("lblOffset", shown + unit));
+    }
+    return lines;
+}
+
+std::vector<std::string> planningSummaryLines(const Calculation& c, const InterfaceTexts& texts) {
+    std::vector<std::string> lines;
+    if (c.model < 0 || !c.resultsValid) return lines;
+    const PlanningTexts shown = planningTexts(planningFor(c.traits, c.options, c.results), c.unit);
+    const PlanningCaptions& captions = texts.planning;
+    const auto endLines = [&](const std::string& row, const std::array<PlanningEndText, 2>& ends) {
+        for (const Zoom zoom : kAllZooms) {
+            const auto z = static_cast<std::size_t>(indexOf(zoom));
+            std::string line = row + ", " + captions.zoomHeadings[z] + ": " + ends[z].value;
+            if (ends[z].outsideLimits) line += " (" + captions.outsideLimits + ")";
+            lines.push_back(std::move(line));
+        }
+    };
+    endLines(captions.throwRow, shown.throwDistance);
+    endLines(captions.imageRow, shown.imageDiagonal);
+    for (const SeatingAngle angle : kAllSeatingAngles) {
+        const auto a = static_cast<std::size_t>(angle);
+        lines.push_back(captions.seatingHeading + ", " + captions.seats[a] + ": " +
+                        shown.seating[a]);
     }
     return lines;
 }

@@ -15,6 +15,11 @@ namespace projcalc {
 [[nodiscard]] std::vector<std::string> resultSummaryLines(const Calculation& calculation,
                                                           const InterfaceTexts& texts);
 
+// The planning read-outs as summary lines, labelled as the planning panel labels them ("Distance
+// for this screen, WIDE: 12′ 4″"); none without results.
+[[nodiscard]] std::vector<std::string> planningSummaryLines(const Calculation& calculation,
+                                                            const InterfaceTexts& texts);
+
 // The summary text: the lines, each ended by a line feed.
 [[nodiscard]] std::string summaryText(const std::vector<std::string>& lines);
 

@@ -85,7 +85,15 @@ TEST_F(CliTest, TextPrintsTheSummaryInsteadOfTheReport) {
               "Screen Size Diagonal: 10 Feet\n"
               "Width: 8 Feet\n"
               "Height: 6 Feet\n"
-              "Offset: 3.0 ~ 0.6 Feet\n");
+              "Offset: 3.0 ~ 0.6 Feet\n"
+              // The planning panel's figures, as the panel labels them.
+              "Distance for this screen, WIDE: 10\u2032 0\u2033\n"
+              "Distance for this screen, TELE: 12\u2032 6\u2033\n"
+              "Image at this distance, WIDE: 10\u2032 0\u2033\n"
+              "Image at this distance, TELE: 8\u2032 0\u2033\n"
+              "Seating distance, 30\u00b0 (SMPTE, farthest): 14\u2032 11\u2033\n"
+              "Seating distance, 36\u00b0 (THX, farthest): 12\u2032 4\u2033\n"
+              "Seating distance, 40\u00b0 (THX, recommended): 11\u2032 0\u2033\n");
 }
 
 }  // namespace
