@@ -5,6 +5,18 @@
 
 namespace projcalc {
 
+std::string_view unitSign(Unit unit) noexcept {
+    switch (unit) {
+        case Unit::Feet:
+            return "ft";
+        case Unit::Centimeters:
+            return "cm";
+        case Unit::Inches:
+            break;
+    }
+    return "in";
+}
+
 double toInches(double value, Unit unit) noexcept {
     switch (unit) {
         case Unit::Feet:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "calc/options.h"
 
 namespace projcalc {
@@ -8,6 +10,9 @@ namespace projcalc {
 // not by multiplying by 12, so that typed feet come out exactly as they always have.
 inline constexpr double kFeetPerInch = 0.08333333333333333;
 inline constexpr double kCentimetersPerInch = 2.54;
+
+// The short sign of a unit: "in", "ft" or "cm".
+[[nodiscard]] std::string_view unitSign(Unit unit) noexcept;
 
 // A length in the given unit, in inches.
 [[nodiscard]] double toInches(double value, Unit unit) noexcept;

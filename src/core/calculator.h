@@ -137,6 +137,9 @@ class Calculator {
     // Writes the throw table of the selected model (limits in steps of `step` inches) as CSV in
     // the selected unit; reports a failure.
     bool exportThrowTableCsv(const std::string& path, double step);
+    // Writes an exported document the window made (a PDF) the way saves are written; reports a
+    // failure.
+    bool writeExport(const std::string& path, std::string_view bytes);
 
     [[nodiscard]] const Calculation& calculation() const noexcept { return calc_; }
     [[nodiscard]] const std::vector<ModelTraits>& catalogue() const noexcept { return catalogue_; }

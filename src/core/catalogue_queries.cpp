@@ -42,4 +42,12 @@ bool Calculator::exportThrowTableCsv(const std::string& path, double step) {
     return true;
 }
 
+bool Calculator::writeExport(const std::string& path, std::string_view bytes) {
+    if (auto error = fileSystem_.writeFileAtomic(path, bytes)) {
+        view_.showError(*error);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace projcalc

@@ -14,18 +14,6 @@ std::string length(double inches, Unit unit) {
 
 }  // namespace
 
-std::string_view unitSign(Unit unit) noexcept {
-    switch (unit) {
-        case Unit::Feet:
-            return "ft";
-        case Unit::Centimeters:
-            return "cm";
-        case Unit::Inches:
-            break;
-    }
-    return "in";
-}
-
 std::string csvField(std::string_view text) {
     if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
     std::string quoted = "\"";

@@ -6,11 +6,9 @@
 
 #include "calc/options.h"
 #include "calc/throw_table.h"
+#include "calc/units.h"
 
 namespace projcalc {
-
-// The unit sign of a table's header: "in", "ft" or "cm".
-[[nodiscard]] std::string_view unitSign(Unit unit) noexcept;
 
 // A throw table as CSV (RFC 4180: fields separated by commas, quoted where they must be, lines
 // ended by CR LF), lengths in the given unit with two decimals and "." as the decimal separator,

@@ -30,6 +30,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), calculator_(*this
     setWindowTitle(title_);
     buildControls();
     buildMenus();
+    buildCatalogueCommands();
     buildPlanningPanel();
     buildTabOrder();
     connectUserEvents();

@@ -79,6 +79,8 @@ class MainWindow : public QMainWindow, public View {
     void copyText(const std::string& text) override;
 
   private slots:
+    void onFindModels();
+    void onExportThrowTable();
     void onOpen();
     void onSave();
     void onSaveAs();
@@ -107,6 +109,8 @@ class MainWindow : public QMainWindow, public View {
     void buildOffsetControls(QWidget* side);
     void buildOptionFrames(QWidget* area);
     void buildMenus();
+    // Find models... and Export throw table... (main_window_catalogue.cpp).
+    void buildCatalogueCommands();
     void buildTabOrder();
     void connectUserEvents();
     // The planning panel and the View menu (main_window_planning.cpp).

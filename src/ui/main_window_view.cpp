@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "i18n/language.h"
+#include "i18n/optional_texts.h"
 #include "ui/artwork.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
@@ -154,8 +155,17 @@ void MainWindow::applyInterfaceTexts(const InterfaceTexts& texts) {
             action->setText(toQtLines(item.text));
         }
     }
-    if (auto* exportPdf = findChild<QAction*>(QStringLiteral("mnuFileExportPdf")))
-        exportPdf->setText(toQtLines(texts.exportPdfCaption));
+    // Menu items of the optional texts, found by their key as object name.
+    for (const OptionalText& optional : optionalTexts()) {
+        if (!optional.key.starts_with("mnu")) continue;
+        const QString name = toQt(std::string(optional.key));
+        const QString text = toQtLines(texts.text(optional.key));
+        if (auto* menu = findChild<QMenu*>(name)) {
+            menu->setTitle(text);
+        } else if (auto* action = findChild<QAction*>(name)) {
+            action->setText(text);
+        }
+    }
     for (const ControlCaption& item : texts.editing.menuCaptions) {
         const QString name = toQt(item.objectName);
         if (auto* menu = findChild<QMenu*>(name)) {

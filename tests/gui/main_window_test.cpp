@@ -76,6 +76,8 @@ class MainWindowTest : public QObject {
               {"mnuFileSplit2", "-", {}},
               {"mnuFilePrint", "&Print Calculate", QKeySequence(QStringLiteral("Ctrl+P"))},
               {"mnuFileExportPdf", "Export P&DF...", {}},
+              {"mnuFileExportThrowTable", "Export &throw table...",
+               QKeySequence(QStringLiteral("Ctrl+T"))},
               {"mnuFileSplit3", "-", {}},
               {"mnuFileQuit", "&Quit", QKeySequence(QStringLiteral("Ctrl+Q"))}}},
             {"mnuEdit",
@@ -85,7 +87,9 @@ class MainWindowTest : public QObject {
               {"mnuEditCopyResults", "&Copy Results",
                QKeySequence(QStringLiteral("Ctrl+Shift+C"))}}},
             {"mnuView", {{"mnuViewPlanning", "&Planning", {}}}},
-            {"mnuOption", {{"mnuOptionModelInfo", "Select model info file...", {}}}},
+            {"mnuOption",
+             {{"mnuOptionFindModels", "&Find models...", QKeySequence(QStringLiteral("Ctrl+F"))},
+              {"mnuOptionModelInfo", "Select model info file...", {}}}},
             {"mnuAbout", {{"mnuAboutAbout", "&About", {}}}},
         };
         QCOMPARE(window.findChild<QMenu*>("nmuFile")->title(), QStringLiteral("&File"));

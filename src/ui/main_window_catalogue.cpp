@@ -1,0 +1,59 @@
+// The questions about the whole catalogue and a whole model: Option > Find models... and
+// File > Export throw table...
+#include <QMenu>
+#include <QMenuBar>
+
+#include "ui/main_window.h"
+#include "ui/model_finder_dialog.h"
+#include "ui/qt_text.h"
+#include "ui/throw_table_dialog.h"
+
+namespace projcalc::ui {
+
+void MainWindow::buildCatalogueCommands() {
+    auto* file = menuBar()->findChild<QMenu*>(QStringLiteral("nmuFile"));
+    auto* exportPdf = findChild<QAction*>(QStringLiteral("mnuFileExportPdf"));
+    auto* table = new QAction(QStringLiteral("Export &throw table..."), this);
+    table->setObjectName(QStringLiteral("mnuFileExportThrowTable"));
+    table->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    file->insertAction(file->actions().value(file->actions().indexOf(exportPdf) + 1), table);
+    connect(table, &QAction::triggered, this, &MainWindow::onExportThrowTable);
+
+    auto* option = menuBar()->findChild<QMenu*>(QStringLiteral("mnuOption"));
+    auto* find = new QAction(QStringLiteral("&Find models..."), this);
+    find->setObjectName(QStringLiteral("mnuOptionFindModels"));
+    find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    option->insertAction(option->actions().value(0), find);
+    connect(find, &QAction::triggered, this, &MainWindow::onFindModels);
+}
+
+void MainWindow::onFindModels() {
+    if (!calculator_.commitPendingEdit()) return;
+    ModelFinderDialog dialog(calculator_, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (const auto choice = dialog.choice())
+        calculator_.takeFoundModel(choice->row, choice->aspect, choice->diagonalText);
+}
+
+void MainWindow::onExportThrowTable() {
+    if (!calculator_.commitPendingEdit()) return;
+    ThrowTableDialog dialog(calculator_, this);
+    if (dialog.exec() != QDialog::Accepted || !dialog.step()) return;
+    const bool pdf = dialog.format() == ThrowTableDialog::Format::Pdf;
+    FileDialogRequest request;
+    request.mode = FileDialogRequest::Mode::Save;
+    request.nameFilter = pdf ? QStringLiteral("PDF (*.pdf)") : QStringLiteral("CSV (*.csv)");
+    request.defaultSuffix = pdf ? QStringLiteral("pdf") : QStringLiteral("csv");
+    const QString path = fileDialogHook_(this, request);
+    if (path.isEmpty()) return;
+    if (!pdf) {
+        (void)calculator_.exportThrowTableCsv(fromQt(path), *dialog.step());
+        return;
+    }
+    const QByteArray bytes =
+        throwTablePdf(calculator_, calculator_.throwTableByLimits(*dialog.step()));
+    (void)calculator_.writeExport(
+        fromQt(path), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+}  // namespace projcalc::ui

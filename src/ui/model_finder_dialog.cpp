@@ -1,0 +1,197 @@
+#include "ui/model_finder_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <charconv>
+#include <cmath>
+
+#include "calc/planning_text.h"
+#include "calc/units.h"
+#include "ui/qt_text.h"
+#include "util/text.h"
+
+namespace projcalc::ui {
+namespace {
+
+// A table cell that sorts by a number rather than by its text; cells without one sort last.
+class NumberItem : public QTableWidgetItem {
+  public:
+    NumberItem(const QString& text, std::optional<double> key) : QTableWidgetItem(text), key_(key) {
+        setFlags(flags() & ~Qt::ItemIsEditable);
+    }
+    bool operator<(const QTableWidgetItem& other) const override {
+        const auto* number = dynamic_cast<const NumberItem*>(&other);
+        if (number == nullptr) return QTableWidgetItem::operator<(other);
+        if (!key_ || !number->key_) return key_.has_value() && !number->key_.has_value();
+        return *key_ < *number->key_;
+    }
+
+  private:
+    std::optional<double> key_;
+};
+
+// A plain decimal number typed in a field, blanks around it allowed; nothing otherwise.
+std::optional<double> typedNumber(const QLineEdit* field) {
+    const std::string text = fromQt(field->text().trimmed());
+    double value = 0.0;
+    const char* end = text.data() + text.size();
+    const auto [next, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || next != end || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+QString number(double value) {
+    return QString::number(value, 'f', 0);
+}
+
+}  // namespace
+
+QString ModelFinderDialog::text(const char* key) const {
+    return toQtLines(calculator_.texts().text(key));
+}
+
+ModelFinderDialog::ModelFinderDialog(const Calculator& calculator, QWidget* parent)
+    : QDialog(parent), calculator_(calculator) {
+    setObjectName(QStringLiteral("dlgFindModels"));
+    setWindowTitle(text("dlgFindModels"));
+    const Calculation& c = calculator.calculation();
+    const auto withUnit = [this, &c](const char* key) {
+        return text(key) + QStringLiteral(" (") + toQt(std::string(unitSign(c.unit))) +
+               QStringLiteral(")");
+    };
+
+    diagonal_ = new QLineEdit(this);
+    diagonal_->setObjectName(QStringLiteral("txtFindDiagonal"));
+    aspect_ = new QComboBox(this);
+    aspect_->setObjectName(QStringLiteral("cboFindAspect"));
+    for (const Aspect aspect : kAllAspects)
+        aspect_->addItem(toQt(std::string(shapeOf(aspect).caption)), indexOf(aspect));
+    aspect_->setCurrentIndex(indexOf(c.options.aspect));
+    nearest_ = new QLineEdit(this);
+    nearest_->setObjectName(QStringLiteral("txtFindNearest"));
+    farthest_ = new QLineEdit(this);
+    farthest_->setObjectName(QStringLiteral("txtFindFarthest"));
+    if (c.resultsValid) {
+        // The screen shown, and a room around the projector's place.
+        const double diagonal = fromInches(c.results.diagonal, c.unit);
+        const double distance = fromInches(c.results.distance, c.unit);
+        diagonal_->setText(number(std::round(diagonal)));
+        nearest_->setText(number(std::floor(distance * 0.75)));
+        farthest_->setText(number(std::ceil(distance * 1.25)));
+    }
+
+    auto* form = new QFormLayout;
+    form->addRow(withUnit("lblFindDiagonal"), diagonal_);
+    form->addRow(text("lblFindAspect"), aspect_);
+    form->addRow(withUnit("lblFindNearest"), nearest_);
+    form->addRow(withUnit("lblFindFarthest"), farthest_);
+
+    table_ = new QTableWidget(0, 5, this);
+    table_->setObjectName(QStringLiteral("tblFindModels"));
+    table_->setHorizontalHeaderLabels({text("colFindModel"), text("colFindWide"),
+                                       text("colFindTele"), text("colFindFrom"),
+                                       text("colFindTo")});
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    table_->setMinimumSize(520, 240);
+    // In catalogue order until the user sorts by a column.
+    table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    table_->setToolTip(text("tipFindModels"));
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("lblFindStatus"));
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(text("btnFindTake"));
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] { take(table_->currentRow()); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(table_, &QTableWidget::cellActivated, this, [this](int row, int) { take(row); });
+    connect(table_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { take(row); });
+
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(form);
+    column->addWidget(table_, 1);
+    column->addWidget(status_);
+    column->addWidget(buttons);
+
+    for (QLineEdit* field : {diagonal_, nearest_, farthest_})
+        connect(field, &QLineEdit::textChanged, this, &ModelFinderDialog::refresh);
+    connect(aspect_, &QComboBox::currentIndexChanged, this, &ModelFinderDialog::refresh);
+    refresh();
+}
+
+void ModelFinderDialog::refresh() {
+    const Calculation& c = calculator_.calculation();
+    table_->setSortingEnabled(false);
+    table_->setRowCount(0);
+    const std::optional<double> diagonal = typedNumber(diagonal_);
+    const std::optional<double> nearest = typedNumber(nearest_);
+    const std::optional<double> farthest = typedNumber(farthest_);
+    if (!diagonal || !nearest || !farthest || *diagonal <= 0 || *nearest < 0 ||
+        *nearest > *farthest) {
+        status_->setText(text("msgFindTypeNumbers"));
+        return;
+    }
+    const auto aspect = static_cast<Aspect>(aspect_->currentData().toInt());
+    const Room room{toInches(*nearest, c.unit), toInches(*farthest, c.unit)};
+    const std::vector<FittingModel> fits =
+        calculator_.findModels(toInches(*diagonal, c.unit), aspect, room);
+    table_->setRowCount(static_cast<int>(fits.size()));
+    const auto& catalogue = calculator_.catalogue();
+    for (int row = 0; row < static_cast<int>(fits.size()); ++row) {
+        const FittingModel& fit = fits[static_cast<std::size_t>(row)];
+        auto* name = new QTableWidgetItem(
+            toQt(catalogue[static_cast<std::size_t>(fit.model)].record.modelName));
+        name->setData(Qt::UserRole, fit.model);
+        table_->setItem(row, 0, name);
+        for (const Zoom zoom : kAllZooms) {
+            const auto& end = fit.ends[static_cast<std::size_t>(indexOf(zoom))];
+            QString shown = end ? toQt(planningLengthText(end->solution.distance, c.unit))
+                                : toQt(kNoPlanningValue);
+            auto* cell =
+                new NumberItem(shown, end ? std::optional(end->solution.distance) : std::nullopt);
+            if (end && !end->withinLimits) {
+                cell->setText(shown + QStringLiteral(" *"));
+                cell->setToolTip(text("tipPlanOutside"));
+            }
+            table_->setItem(row, 1 + indexOf(zoom), cell);
+        }
+        table_->setItem(
+            row, 3, new NumberItem(toQt(planningLengthText(fit.standFrom, c.unit)), fit.standFrom));
+        table_->setItem(row, 4,
+                        new NumberItem(toQt(planningLengthText(fit.standTo, c.unit)), fit.standTo));
+    }
+    table_->setSortingEnabled(true);
+    if (!fits.empty()) table_->selectRow(0);
+    status_->setText(toQt(
+        replaceAll(calculator_.texts().text("msgFindCount"), "%1", std::to_string(fits.size()))));
+}
+
+std::vector<int> ModelFinderDialog::listedRows() const {
+    std::vector<int> rows;
+    for (int row = 0; row < table_->rowCount(); ++row)
+        rows.push_back(table_->item(row, 0)->data(Qt::UserRole).toInt());
+    return rows;
+}
+
+void ModelFinderDialog::take(int tableRow) {
+    if (tableRow < 0 || tableRow >= table_->rowCount()) return;
+    choice_ =
+        Choice{table_->item(tableRow, 0)->data(Qt::UserRole).toInt(),
+               static_cast<Aspect>(aspect_->currentData().toInt()), fromQt(diagonal_->text())};
+    accept();
+}
+
+}  // namespace projcalc::ui

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDialog>
+#include <optional>
+#include <string>
+
+#include "calc/options.h"
+#include "core/calculator.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTableWidget;
+
+namespace projcalc::ui {
+
+// Find models...: the user gives a screen (diagonal and aspect) and the stretch of the room
+// where the projector may stand; the dialog lists, while the user types, every model of the
+// catalogue that fits, with its distances at both zoom ends and where in the room it can stand.
+// Double-click or Enter takes the model.
+class ModelFinderDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    // What the user took: the model's row, the aspect and the diagonal as typed.
+    struct Choice {
+        int row = 0;
+        Aspect aspect = Aspect::R4x3;
+        std::string diagonalText;
+    };
+
+    ModelFinderDialog(const Calculator& calculator, QWidget* parent = nullptr);
+
+    [[nodiscard]] std::optional<Choice> choice() const { return choice_; }
+
+    // The rows listed, for tests: each model's row in the model list, in the shown order.
+    [[nodiscard]] std::vector<int> listedRows() const;
+
+  private:
+    void refresh();
+    void take(int tableRow);
+    [[nodiscard]] QString text(const char* key) const;
+
+    const Calculator& calculator_;
+    QLineEdit* diagonal_ = nullptr;
+    QComboBox* aspect_ = nullptr;
+    QLineEdit* nearest_ = nullptr;
+    QLineEdit* farthest_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    QLabel* status_ = nullptr;
+    std::optional<Choice> choice_;
+};
+
+}  // namespace projcalc::ui
