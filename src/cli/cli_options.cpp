@@ -53,6 +53,14 @@ CliOptions parseCommandLine(const std::vector<std::string>& args) {
             options.csv = true;
         } else if (arg == "--text") {
             options.text = true;
+        } else if (arg == "--language") {
+            if (i + 1 >= args.size() || args[i + 1].empty())
+                throw UsageError("--language needs a language code such as de");
+            options.language = args[++i];
+        } else if (arg.starts_with("--language=")) {
+            options.language = arg.substr(std::string_view("--language=").size());
+            if (options.language->empty())
+                throw UsageError("--language needs a language code such as de");
         } else if (arg == "--data-dir") {
             if (i + 1 >= args.size()) throw UsageError("--data-dir needs a folder");
             options.dataDir = dataDirArgument(args[++i]);
@@ -83,7 +91,8 @@ std::string versionText() {
 
 std::string helpText() {
     std::string text =
-        "Usage: projcalc-cli [--data-dir DIR] [--trace] [--scenes] [--csv] ACTION...\n"
+        "Usage: projcalc-cli [--data-dir DIR] [--language CODE] [--trace] [--scenes] [--csv]\n"
+        "                   ACTION...\n"
         "       projcalc-cli [--data-dir DIR] --text ACTION...\n"
         "\n"
         "Starts the projection distance calculator without a window, does each ACTION in\n"
@@ -99,6 +108,9 @@ std::string helpText() {
         "  --trace         print one JSON line after start-up and after each action, each with\n"
         "                  the messages and errors of that step only; the last line is the\n"
         "                  final state\n"
+        "  --language CODE take the interface texts of the shipped language CODE (the folder\n"
+        "                  languages/CODE of the data folder, else of the program's own data)\n"
+        "                  instead of the data folder's Language.ini, whatever the locale\n"
         "  --scenes        add the two drawings (\"scenes\": front and side) to the output\n"
         "  --csv           print the throw table of the last table= action as CSV (the file\n"
         "                  File > Export throw table... writes) instead of the JSON\n"
@@ -130,7 +142,8 @@ std::string helpText() {
         "Output: title, currentFile, changed (the calculation differs from the file last\n"
         "opened or saved, or from the start-up state), model, modelList, options, boxes\n"
         "(distance, diagonal, width, height), offsets, offsetVisible, enterVisible, state\n"
-        "(lengths in inches), planning, messages (every message box shown, in order), errors (number\n"
+        "(lengths in inches), planning, messages (every message box shown, in order), errors "
+        "(number\n"
         "and description), dataFolder, and with --scenes the drawings. Message boxes are\n"
         "acknowledged at once; \"Save changes?\" is never asked: changes are discarded.\n"
         "fit=NEAR..FAR adds \"fit\": {\"diagonal\", \"near\", \"far\", \"models\": [{\"row\",\n"

@@ -33,6 +33,7 @@ struct ActionRequest {
 // Everything the command line asks for.
 struct CliOptions {
     std::optional<std::filesystem::path> dataDir;
+    std::optional<std::string> language;  // --language CODE: a shipped language file
     bool trace = false;
     bool scenes = false;
     bool csv = false;   // print the last table= action's throw table as CSV instead of JSON

@@ -8,6 +8,7 @@
 #include "cli/cli_actions.h"
 #include "cli/json_report.h"
 #include "core/data_folder.h"
+#include "core/languages.h"
 #include "files/throw_table_csv.h"
 
 namespace projcalc::cli {
@@ -57,7 +58,22 @@ fs::path dataFolderFor(const CliOptions& options, const fs::path& folderOfExecut
 }
 
 int runSession(const CliOptions& options, const fs::path& dataFolder, std::ostream& out,
-               std::ostream& err) {
+               std::ostream& err, const fs::path& folderOfExecutable) {
+    StartUpRules rules;
+    if (options.language) {
+        const fs::path folder = languagesFolder(dataFolder, folderOfExecutable);
+        const std::vector<ShippedLanguage> shipped = shippedLanguages(folder);
+        const std::optional<ShippedLanguage> language = findLanguage(shipped, *options.language);
+        if (!language) {
+            std::string codes;
+            for (const ShippedLanguage& l : shipped)
+                codes += (codes.empty() ? "" : ", ") + l.code;
+            err << "projcalc-cli: there is no language \"" << *options.language << "\" in "
+                << folder.string() << " (" << (codes.empty() ? "none" : codes) << ")\n";
+            return kExitUsage;
+        }
+        rules.languageFile = language->file;
+    }
     MemoryView view;
     Calculator calculator(view);
     calculator.setUserDataFolder(userDataFolder(dataFolderInputsFromEnvironment({})));
@@ -80,7 +96,7 @@ int runSession(const CliOptions& options, const fs::path& dataFolder, std::ostre
         return kExitFailure;
     };
 
-    if (!calculator.startUp(dataFolder)) {
+    if (!calculator.startUp(dataFolder, rules)) {
         err << "projcalc-cli: the calculator cannot start with the data folder "
             << dataFolder.string() << " (see the messages and errors of the report)\n";
         return writeReport(out, buildFatalReport(view, dataFolder), indent) ? kExitFatalStartUp

@@ -20,6 +20,7 @@ namespace projcalc::cli {
 // with --trace, one line per step; with --text the results summary) to `out`; the reason of a
 // failure goes to `err`. Returns the exit code.
 [[nodiscard]] int runSession(const CliOptions& options, const std::filesystem::path& dataFolder,
-                             std::ostream& out, std::ostream& err);
+                             std::ostream& out, std::ostream& err,
+                             const std::filesystem::path& executableFolder = {});
 
 }  // namespace projcalc::cli

@@ -26,9 +26,9 @@ int main(int argc, char** argv) {
             std::cout << versionText() << '\n';
             return std::cout.flush() ? kExitOk : kExitFailure;
         }
-        const auto dataFolder =
-            dataFolderFor(options, executableFolder(argc > 0 ? argv[0] : nullptr));
-        return runSession(options, dataFolder, std::cout, std::cerr);
+        const auto programFolder = executableFolder(argc > 0 ? argv[0] : nullptr);
+        const auto dataFolder = dataFolderFor(options, programFolder);
+        return runSession(options, dataFolder, std::cout, std::cerr, programFolder);
     } catch (const UsageError& error) {
         std::cerr << "projcalc-cli: " << error.what() << '\n';
         return kExitUsage;

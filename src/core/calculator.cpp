@@ -24,25 +24,31 @@ std::filesystem::path Calculator::dataFile(const char* name) const {
     return std::filesystem::path(dataFolder_ + name);
 }
 
-bool Calculator::startUp(const std::filesystem::path& dataFolder, StartUpRules rules) {
-    dataFolder_ = withTrailingBackslash(dataFolder.string());
-
+std::variant<InterfaceTexts, std::string> Calculator::readTexts(
+    const std::filesystem::path& file) const {
     std::string bytes;
-    const std::optional<AppError> unreadable =
-        fileSystem_.readFile(dataFile("Language.ini"), bytes);
+    const std::optional<AppError> unreadable = fileSystem_.readFile(file, bytes);
     const Profile languageFile = unreadable ? Profile() : Profile::parse(bytes);
     std::string missingKey;
     std::optional<InterfaceTexts> texts = readInterfaceTexts(languageFile, &missingKey);
-    if (!texts) {
-        // The old message first, then the file and what is wrong with it.
-        view_.showMessage(std::string(kLanguageErrorMessage) + "\r\n" +
-                          (unreadable
-                               ? unreadable->description
-                               : displayPath(dataFile("Language.ini").string()) + ": the text " +
-                                     missingKey + " of section [Language] is missing or empty"));
+    if (texts) return std::move(*texts);
+    // The old message first, then the file and what is wrong with it.
+    return std::string(kLanguageErrorMessage) + "\r\n" +
+           (unreadable ? unreadable->description
+                       : displayPath(file.string()) + ": the text " + missingKey +
+                             " of section [Language] is missing or empty");
+}
+
+bool Calculator::startUp(const std::filesystem::path& dataFolder, StartUpRules rules) {
+    dataFolder_ = withTrailingBackslash(dataFolder.string());
+    languageFile_ = rules.languageFile.value_or(dataFile("Language.ini"));
+
+    auto texts = readTexts(languageFile_);
+    if (const auto* message = std::get_if<std::string>(&texts)) {
+        view_.showMessage(*message);
         return false;
     }
-    texts_ = std::move(*texts);
+    texts_ = std::move(std::get<InterfaceTexts>(texts));
     view_.applyInterfaceTexts(texts_);
     setTitle(texts_.captionText);
 
@@ -129,15 +135,34 @@ void Calculator::reportLeftOutLines(const std::string& file,
 }
 
 std::string Calculator::missingVersionMessage() const {
-    return std::string(kLanguageErrorMessage) + "\r\n" +
-           displayPath(dataFile("Language.ini").string()) +
+    return std::string(kLanguageErrorMessage) + "\r\n" + displayPath(languageFile_.string()) +
            ": the text Version of section [Version] is missing or empty";
 }
 
 std::optional<std::string> Calculator::readVersionText() const {
     std::string bytes;
-    if (fileSystem_.readFile(dataFile("Language.ini"), bytes)) return std::nullopt;
+    if (fileSystem_.readFile(languageFile_, bytes)) return std::nullopt;
     return projcalc::readVersionText(Profile::parse(bytes));
+}
+
+bool Calculator::useLanguageFile(const std::filesystem::path& file) {
+    auto texts = readTexts(file);
+    if (const auto* message = std::get_if<std::string>(&texts)) {
+        view_.showMessage(*message);
+        return false;
+    }
+    languageFile_ = file;
+    texts_ = std::move(std::get<InterfaceTexts>(texts));
+    view_.applyInterfaceTexts(texts_);
+    if (calc_.file.empty()) {
+        setTitle(texts_.captionText);
+    } else {
+        setTitleForFile(calc_.file);
+    }
+    // Everything shown with a caption of the language file is shown again.
+    if (calc_.resultsValid) (void)refreshAndDraw();
+    showEditState();
+    return true;
 }
 
 // ---- value boxes ----------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "calc/finder.h"
@@ -32,6 +33,8 @@ struct StartUpRules {
     // Start on the previous catalogue, OLD.ini, when ModelInfo.ini cannot be used and OLD.ini
     // can, and say so; otherwise such a start ends (scripts rely on that of projcalc-cli).
     bool fallBackToOldCatalogue = false;
+    // The interface texts to start with; the data folder's Language.ini when none is given.
+    std::optional<std::filesystem::path> languageFile;
 };
 
 // The controller of the main window: it holds the catalogue, the one Calculation and the window's
@@ -105,6 +108,14 @@ class Calculator {
     // The message shown when the version text is missing: the language message, then the file
     // and what is wrong with it.
     [[nodiscard]] std::string missingVersionMessage() const;
+
+    // Takes the interface texts of another language file at once: captions, menus, messages and
+    // the drawings' captions. A file that lacks a text changes nothing; the language message
+    // says what is missing.
+    bool useLanguageFile(const std::filesystem::path& file);
+    [[nodiscard]] const std::filesystem::path& languageFile() const noexcept {
+        return languageFile_;
+    }
 
     // Calculation files. Open asks for a file with the open dialog, then restores the calculation
     // it holds (adding its model to the list when the catalogue lacks it); a failure changes
@@ -217,6 +228,9 @@ class Calculator {
     void takeShownTexts();
 
     [[nodiscard]] std::filesystem::path dataFile(const char* name) const;
+    // The texts of a language file, or the language message naming what is wrong with it.
+    [[nodiscard]] std::variant<InterfaceTexts, std::string> readTexts(
+        const std::filesystem::path& file) const;
     // Loads the catalogue in force at start-up (ModelInfo.ini, or OLD.ini as the rules allow).
     [[nodiscard]] bool loadCatalogueAtStartUp(StartUpRules rules);
     // Installs checked catalogue bytes as ModelInfo.ini in a folder, keeping the catalogue in force
@@ -244,6 +258,7 @@ class Calculator {
     FileSystem& fileSystem_;
     std::string dataFolder_;
     std::string catalogueName_ = "ModelInfo.ini";  // the data folder's catalogue in force
+    std::filesystem::path languageFile_;           // the interface texts in use
     std::vector<ModelTraits> catalogue_;
     Calculation calc_;
     InterfaceTexts texts_;

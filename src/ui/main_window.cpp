@@ -48,7 +48,9 @@ bool MainWindow::startUp(const std::filesystem::path& dataFolder,
                          const std::filesystem::path& userDataFolder) {
     calculator_.setUserDataFolder(userDataFolder);
     // The window starts on the previous catalogue when the one in force cannot be used.
-    return calculator_.startUp(dataFolder, StartUpRules{.fallBackToOldCatalogue = true});
+    StartUpRules rules;
+    rules.fallBackToOldCatalogue = true;
+    return calculator_.startUp(dataFolder, rules);
 }
 
 void MainWindow::setMessageHook(MessageHook hook) {

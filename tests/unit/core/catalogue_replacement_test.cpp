@@ -284,8 +284,9 @@ TEST_P(BrokenCatalogueAtStart, StartsOnTheOldCatalogueOnlyWhereAllowed) {
     dir.write("Language.ini", languageFileText());
     if (c.oldCatalogue) dir.write("OLD.ini", std::string(kCatalogueHeader) + kModelTeleOnly + "\n");
     calculator = std::make_unique<Calculator>(view);
-    ASSERT_EQ(calculator->startUp(dir.path(), StartUpRules{.fallBackToOldCatalogue = c.fallBack}),
-              c.startsUp);
+    StartUpRules rules;
+    rules.fallBackToOldCatalogue = c.fallBack;
+    ASSERT_EQ(calculator->startUp(dir.path(), rules), c.startsUp);
     if (!c.startsUp) {
         ASSERT_EQ(view.errors.size(), 1u);
         EXPECT_NE(view.errors[0].description.find("ModelInfo.ini, line 2"), std::string::npos);

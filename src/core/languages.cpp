@@ -1,0 +1,82 @@
+#include "core/languages.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+#include "util/profile.h"
+#include "util/text.h"
+
+namespace projcalc {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::optional<std::string> variable(const char* name) {
+    const char* value = std::getenv(name);
+    if (value == nullptr || *value == '\0') return std::nullopt;
+    return std::string(value);
+}
+
+bool hasLanguages(const fs::path& folder) {
+    std::error_code ec;
+    return !folder.empty() && fs::is_directory(folder / "languages", ec);
+}
+
+}  // namespace
+
+fs::path languagesFolder(const fs::path& dataFolder, const fs::path& executableFolder) {
+    if (hasLanguages(dataFolder)) return dataFolder / "languages";
+    if (hasLanguages(executableFolder)) return executableFolder / "languages";
+    return (executableFolder / ".." / "share" / "projcalc" / "languages").lexically_normal();
+}
+
+std::vector<ShippedLanguage> shippedLanguages(const fs::path& folder) {
+    std::vector<ShippedLanguage> languages;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const fs::path file = it->path() / "Language.ini";
+        std::ifstream in(file, std::ios::binary);
+        if (!in) continue;
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        const Profile profile = Profile::parse(bytes.str());
+        const std::string code = it->path().filename().string();
+        const std::optional<std::string> name = profile.value("Language", "LanguageName");
+        const std::string shown = name ? std::string(trimBlanks(*name)) : std::string();
+        languages.push_back({code, shown.empty() ? code : shown, file});
+    }
+    std::sort(languages.begin(), languages.end(),
+              [](const ShippedLanguage& a, const ShippedLanguage& b) { return a.code < b.code; });
+    return languages;
+}
+
+LocaleVariables localeFromEnvironment() {
+    return {variable("LC_ALL"), variable("LC_MESSAGES"), variable("LANG")};
+}
+
+std::optional<std::string> languageForLocale(const LocaleVariables& locale,
+                                             const std::vector<ShippedLanguage>& shipped) {
+    const std::optional<std::string>& set = locale.all        ? locale.all
+                                            : locale.messages ? locale.messages
+                                                              : locale.lang;
+    if (!set) return std::nullopt;
+    std::string name = set->substr(0, set->find_first_of(".@"));
+    if (name.empty() || name == "C" || name == "POSIX") return std::nullopt;
+    for (const std::string& wanted : {name, name.substr(0, name.find('_'))}) {
+        if (findLanguage(shipped, wanted)) return wanted;
+    }
+    return std::nullopt;
+}
+
+std::optional<ShippedLanguage> findLanguage(const std::vector<ShippedLanguage>& shipped,
+                                            const std::string& code) {
+    const auto found = std::find_if(shipped.begin(), shipped.end(),
+                                    [&code](const ShippedLanguage& l) { return l.code == code; });
+    if (found == shipped.end()) return std::nullopt;
+    return *found;
+}
+
+}  // namespace projcalc
