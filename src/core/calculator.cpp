@@ -62,10 +62,8 @@ bool Calculator::startUp(const std::filesystem::path& dataFolder, StartUpRules r
     calc_.unit = Unit::Inches;
     view_.showOptions(optionStates());
 
-    // Saves interrupted in the data folder leave temporary files that nothing else removes. A
-    // folder that cannot be locked (one we may not write) holds none of ours.
-    if (FolderLock lock; !fileSystem_.lockFolder(dataFolder_, lock))
-        (void)fileSystem_.removeStaleTemporaryFiles(dataFolder_);
+    // Saves interrupted in the data folder leave temporary files that nothing else removes.
+    (void)fileSystem_.removeStaleTemporaryFiles(dataFolder_);
 
     if (!loadCatalogueAtStartUp(rules)) return false;
 

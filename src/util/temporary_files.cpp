@@ -1,5 +1,7 @@
 #include "util/temporary_files.h"
 
+#include "util/folder_lock.h"
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -7,6 +9,7 @@
 
 #include <cstdio>
 #include <system_error>
+#include <vector>
 
 #include "util/paths.h"
 #include "util/posix_calls.h"
@@ -93,12 +96,20 @@ std::optional<AppError> removeStaleTemporaryFiles(const fs::path& folder, const 
     const fs::path listed = folder.empty() ? fs::path(".") : folder;
     fs::directory_iterator entries(listed, ec);
     if (ec) return fileError(ec, "cannot list the folder " + displayPath(listed.string()));
+    std::vector<fs::path> candidates;
     for (; entries != fs::directory_iterator(); entries.increment(ec)) {
         const std::string name = entries->path().filename().string();
         const bool ours = targetName.empty() ? isTemporaryFileName(name)
                                              : isTemporaryFileNameFor(name, targetName);
-        if (ours) removeIfStale(entries->path(), calls);
+        if (ours) candidates.push_back(entries->path());
     }
+    if (candidates.empty()) return std::nullopt;
+    // Tidying a whole folder waits for a catalogue replacement going on there; a folder that
+    // leaves nothing to tidy is not touched at all (no lock file appears in it).
+    FolderLock lock;
+    if (targetName.empty()) (void)lockFolder(listed, lock, calls);
+    for (const fs::path& candidate : candidates)
+        removeIfStale(candidate, calls);
     return std::nullopt;
 }
 

@@ -323,5 +323,14 @@ TEST_F(ControllerFixture, StartUpRemovesTemporaryFilesLeftInTheDataFolder) {
     EXPECT_TRUE(fs::exists(dir.path() / "notes.tmp"));
 }
 
+TEST_F(ControllerFixture, StartUpWritesNothingIntoATidyDataFolder) {
+    ASSERT_TRUE(start({kModelPlain}));
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir.path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"Language.ini", "ModelInfo.ini"}));
+}
+
 }  // namespace
 }  // namespace projcalc
