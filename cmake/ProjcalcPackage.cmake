@@ -19,8 +19,10 @@
 set(PROJCALC_PACKAGE_MAINTAINER "projcalc developers <dev@projcalc.invalid>"
     CACHE STRING "Maintainer field of the Debian package")
 # Packages that should come with projcalc unless the user declines recommended packages, as a
-# Debian dependency list ("pkg-a, pkg-b (>= 1.0)"). Empty: none yet.
-set(PROJCALC_PACKAGE_RECOMMENDS "" CACHE STRING "Recommends field of the Debian package")
+# Debian dependency list ("pkg-a, pkg-b (>= 1.0)"): the font the Japanese language file names,
+# since the usual Latin fonts have no Japanese glyphs.
+set(PROJCALC_PACKAGE_RECOMMENDS "fonts-ipafont-gothic" CACHE STRING
+    "Recommends field of the Debian package")
 # The AppStream component id, which also names the metainfo file.
 set(PROJCALC_APPSTREAM_ID "org.projcalc.projcalc" CACHE STRING "AppStream id of projcalc")
 # No licence has been chosen yet (see packaging/debian/copyright).

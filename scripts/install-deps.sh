@@ -11,6 +11,9 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-base-dev-tools libqt6svg6 qt6-qpa-plugins
   libgl-dev libxkbcommon-dev
   fonts-dejavu-core
+  # The Japanese language file names IPAPGothic: DejaVu has no Japanese glyphs, and without a
+  # font that has them its captions, menus and messages would show empty boxes.
+  fonts-ipafont-gothic
   xvfb xauth
   util-linux locales
   time

@@ -51,9 +51,16 @@ for file in bin/projcalc bin/projcalc-cli share/projcalc/ModelInfo.ini share/pro
   [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
 [ -n "$(find "$prefix/share/metainfo" -name '*.metainfo.xml')" ] || fail "no AppStream metainfo is installed"
-installed_version=$(sed -n '/^\[Version\]/,/^\[/s/^Version=//p' "$prefix/share/projcalc/Language.ini")
-[ "$installed_version" = "$version" ] ||
-  fail "the installed Language.ini says version $installed_version, the program is $version"
+# The English language file and every translation the build prepared, with the program's version.
+for prepared in "$build_dir"/data/Language.ini "$build_dir"/data/languages/*/Language.ini; do
+  language=${prepared#"$build_dir/data/"}
+  installed=$prefix/share/projcalc/$language
+  [ -f "$installed" ] || fail "$language is not installed"
+  installed_version=$(sed -n '/^\[Version\]/,/^\[/s/^Version=//p' "$installed")
+  [ "$installed_version" = "$version" ] ||
+    fail "the installed $language says version $installed_version, the program is $version"
+done
+[ -f "$prefix/share/projcalc/languages/ja/Language.ini" ] || fail "the translations are not installed"
 [ -n "$(find "$prefix" -name projcalc-channel.so)" ] || fail "the projcalc-channel module is not installed"
 
 # A user with nothing of their own: empty home and data folders, a private runtime folder.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # One version number: the CMake project version is what both programs print with --version, what
-# the shipped Language.ini says in [Version] (the About dialog), what the manual pages and the
+# every shipped language file says in [Version] (the About dialog), what the manual pages and the
 # AppStream metainfo name, what CPack gives the Debian package, and the newest changelog entry.
 #
 #   version_test.sh BUILD_DIR SOURCE_DIR
@@ -25,13 +25,23 @@ language_version() {
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.txt")
 [[ $version =~ ^[0-9]+\.[0-9]+\.[0-9]+$ ]] || { echo "FAIL: no project version in $build_dir" >&2; exit 1; }
 
-# The language files a build runs on and installs.
-for ini in data/Language.ini src/cli/Language.ini src/app/Language.ini; do
-  if [ -f "$build_dir/$ini" ]; then
-    agree "$ini" "$(language_version "$build_dir/$ini")"
-  elif [ "$ini" != src/app/Language.ini ] || [ -x "$build_dir/src/app/projcalc" ]; then
-    fail "the build has no $ini"
-  fi
+# The language files a build runs on and installs: the English one and every translation, each
+# a copy of its source in data/ but for the version.
+languages=(Language.ini)
+for source in "$source_dir"/data/languages/*/Language.ini; do
+  [ -f "$source" ] && languages+=("${source#"$source_dir/data/"}")
+done
+for language in "${languages[@]}"; do
+  for folder in data src/cli src/app; do
+    ini=$folder/$language
+    if [ -f "$build_dir/$ini" ]; then
+      agree "$ini" "$(language_version "$build_dir/$ini")"
+      cmp -s <(sed '/^Version=/d' "$source_dir/data/$language") <(sed '/^Version=/d' "$build_dir/$ini") ||
+        fail "$ini differs from data/$language in more than its version"
+    elif [ "$folder" != src/app ] || [ -x "$build_dir/src/app/projcalc" ]; then
+      fail "the build has no $ini"
+    fi
+  done
 done
 
 # The programs.
