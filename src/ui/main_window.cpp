@@ -31,6 +31,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), calculator_(*this
     buildControls();
     buildMenus();
     buildPlanningPanel();
+    buildReportCommands();
     buildTabOrder();
     connectUserEvents();
     refreshArtwork();

@@ -76,6 +76,7 @@ class MainWindowTest : public QObject {
               {"mnuFileSplit2", "-", {}},
               {"mnuFilePrint", "&Print Calculate", QKeySequence(QStringLiteral("Ctrl+P"))},
               {"mnuFileExportPdf", "Export P&DF...", {}},
+              {"mnuFileExportReport", "Export &Report...", {}},
               {"mnuFileSplit3", "-", {}},
               {"mnuFileQuit", "&Quit", QKeySequence(QStringLiteral("Ctrl+Q"))}}},
             {"mnuEdit",
