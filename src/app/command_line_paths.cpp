@@ -1,5 +1,6 @@
 #include "app/command_line_paths.h"
 
+#include <array>
 #include <string_view>
 #include <system_error>
 
@@ -7,7 +8,16 @@ namespace projcalc::app {
 
 namespace {
 
-constexpr std::string_view kDataDir = "--data-dir";
+// The options that take a value, and which field of PathArguments it goes to (none: the value
+// is text, not a path).
+struct ValueOption {
+    std::string_view name;
+    std::optional<std::filesystem::path> PathArguments::*field;
+};
+constexpr std::array<ValueOption, 4> kValueOptions = {{{"--data-dir", &PathArguments::dataDir},
+                                                       {"--report", &PathArguments::report},
+                                                       {"--title", nullptr},
+                                                       {"--prepared-by", nullptr}}};
 
 }  // namespace
 
@@ -23,10 +33,18 @@ PathArguments pathArguments(int argc, const char* const* argv) {
             positional(argv[i]);
         } else if (arg == "--") {
             positionalOnly = true;
-        } else if (arg == kDataDir) {
-            if (i + 1 < argc) result.dataDir = std::filesystem::path(argv[++i]);
-        } else if (arg.starts_with(kDataDir) && arg[kDataDir.size()] == '=') {
-            result.dataDir = std::filesystem::path(arg.substr(kDataDir.size() + 1));
+        } else {
+            for (const ValueOption& option : kValueOptions) {
+                std::optional<std::string_view> value;
+                if (arg == option.name) {
+                    if (i + 1 < argc) value = argv[++i];
+                } else if (arg.starts_with(option.name) && arg[option.name.size()] == '=') {
+                    value = arg.substr(option.name.size() + 1);
+                }
+                if (!value) continue;
+                if (option.field != nullptr) result.*option.field = std::filesystem::path(*value);
+                break;
+            }
         }
     }
     return result;

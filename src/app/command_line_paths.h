@@ -9,13 +9,15 @@ namespace projcalc::app {
 // UTF-8 must reach the calculator unchanged, and text decoding would replace its bytes.
 struct PathArguments {
     std::optional<std::filesystem::path> dataDir;  // the value of the last --data-dir
+    std::optional<std::filesystem::path> report;   // the value of the last --report
     std::optional<std::filesystem::path> file;     // the first FILE
 };
 
-// Picks the value of --data-dir (as "--data-dir DIR" or "--data-dir=DIR") and the first
-// positional argument out of `argv`, read the way the program's option parser reads them once
-// it has accepted the command line: "--" makes every later argument positional, "-" alone is
-// positional, other arguments that start with "-" are options without a value.
+// Picks the values of --data-dir and --report (as "--data-dir DIR" or "--data-dir=DIR") and the
+// first positional argument out of `argv`, read the way the program's option parser reads them
+// once it has accepted the command line: "--" makes every later argument positional, "-" alone
+// is positional, the values of --title and --prepared-by are skipped, other arguments that start
+// with "-" are options without a value.
 [[nodiscard]] PathArguments pathArguments(int argc, const char* const* argv);
 
 // A path made absolute against the current folder, with "." and ".." resolved by name.

@@ -1,10 +1,12 @@
 // projcalc: the Projection Distance Calculator window.
 //
 //   projcalc [--data-dir DIR] [FILE]
+//   projcalc [--data-dir DIR] --report OUT.pdf [--title TEXT] [--prepared-by NAME] FILE
 //
 // One copy runs per user. A later start hands its FILE to the running copy, which opens it and
 // comes to the front, and ends; without a FILE it just ends. A later start that cannot reach the
-// running copy says so and opens a window of its own.
+// running copy says so and opens a window of its own. --report writes the installation report
+// of FILE without a window and ends; it neither runs as nor talks to the running copy.
 #include <unistd.h>
 
 #include <QApplication>
@@ -12,6 +14,8 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QHashFunctions>
 #include <QThread>
 #include <QTimer>
 #include <csignal>
@@ -26,6 +30,7 @@
 #include "app/command_line_paths.h"
 #include "app/first_paint_exit.h"
 #include "app/instance_channel.h"
+#include "app/report_command.h"
 #include "app/single_instance.h"
 #include "app/termination_signals.h"
 #include "app/title_report.h"
@@ -53,7 +58,12 @@ constexpr const char* kDescription =
     "The catalogue (ModelInfo.ini) and the language file (Language.ini) are read\n"
     "from --data-dir DIR; without it from $XDG_DATA_HOME/projcalc (else\n"
     "~/.local/share/projcalc) when that holds a ModelInfo.ini, else from the\n"
-    "program's own folder when it holds one, else from <program folder>/../share/projcalc.";
+    "program's own folder when it holds one, else from <program folder>/../share/projcalc.\n"
+    "\n"
+    "With --report OUT.pdf it writes the installation report of FILE as a PDF file and\n"
+    "ends, without a window (on the offscreen platform) and without the running copy.\n"
+    "The report is dated SOURCE_DATE_EPOCH when that is set, else today; its paper is\n"
+    "Letter or A4 as LC_ALL, LC_PAPER or LANG say.";
 
 // --help and --version print and end without a display.
 bool printsOnly(int argc, char** argv) {
@@ -65,6 +75,28 @@ bool printsOnly(int argc, char** argv) {
         }
     }
     return false;
+}
+
+// --report writes a file and ends without a display: it runs on the offscreen platform, and so
+// does a command line with the options that go with it, which only ends with a usage error when
+// --report is missing. Options after "--" are file names.
+bool writesReportOnly(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--") return false;
+        for (const std::string_view option : {"--report", "--title", "--prepared-by"}) {
+            if (arg == option || (arg.starts_with(option) && arg[option.size()] == '='))
+                return true;
+        }
+    }
+    return false;
+}
+
+// A path option's value as the bytes the system passed (`bytes`, from pathArguments), or the
+// parser's text turned back into the bytes of a file name.
+std::filesystem::path pathOf(const std::optional<std::filesystem::path>& bytes,
+                             const QString& text) {
+    return bytes ? *bytes : std::filesystem::path(QFile::encodeName(text).toStdString());
 }
 
 // Says on standard error why this start opens a window of its own although a copy runs.
@@ -149,9 +181,21 @@ int main(int argc, char** argv) {
     // A file-size limit makes a save fail (reported as a full disk) instead of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
-    const std::unique_ptr<QCoreApplication> app =
-        printsOnly(argc, argv) ? std::make_unique<QCoreApplication>(argc, argv)
-                               : std::make_unique<QApplication>(argc, argv);
+    const bool reportOnly = writesReportOnly(argc, argv);
+    if (reportOnly) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // The PDF writer lists the fonts it embeds in the order of a hash table; with the seed
+        // every process draws afresh, the same report would come out in different bytes.
+        QHashSeed::setDeterministicGlobalSeed();
+    }
+    std::unique_ptr<QCoreApplication> app;
+    if (printsOnly(argc, argv)) {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    } else if (reportOnly) {
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("projcalc"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PROJCALC_VERSION));
 
@@ -163,14 +207,38 @@ int main(int argc, char** argv) {
         QStringLiteral("data-dir"),
         QStringLiteral("Read ModelInfo.ini and Language.ini from <DIR>."), QStringLiteral("DIR"));
     parser.addOption(dataDirOption);
+    const QCommandLineOption reportOption(
+        QStringLiteral("report"),
+        QStringLiteral("Write the installation report of FILE to <OUT.pdf> and end."),
+        QStringLiteral("OUT.pdf"));
+    const QCommandLineOption titleOption(
+        QStringLiteral("title"),
+        QStringLiteral("The report's title (with --report; default: the file's name)."),
+        QStringLiteral("TEXT"));
+    const QCommandLineOption preparedByOption(
+        QStringLiteral("prepared-by"),
+        QStringLiteral("Who prepared the report (with --report; default: the name the window "
+                       "remembers)."),
+        QStringLiteral("NAME"));
+    parser.addOptions({reportOption, titleOption, preparedByOption});
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("A calculation file (*.cf) to open."),
                                  QStringLiteral("[FILE]"));
-    if (!parser.parse(QCoreApplication::arguments()) || parser.positionalArguments().size() > 1) {
-        const QString error = parser.positionalArguments().size() > 1
-                                  ? QStringLiteral("only one calculation file can be opened")
-                                  : parser.errorText();
-        std::fprintf(stderr, "projcalc: %s\n%s", qPrintable(error), qPrintable(parser.helpText()));
+    const bool parsed = parser.parse(QCoreApplication::arguments());
+    const qsizetype files = parser.positionalArguments().size();
+    const bool report = parsed && parser.isSet(reportOption);
+    QString usage;
+    if (!parsed) {
+        usage = parser.errorText();
+    } else if (files > 1) {
+        usage = QStringLiteral("only one calculation file can be opened");
+    } else if (report && files == 0) {
+        usage = QStringLiteral("--report needs the calculation FILE to report on");
+    } else if (!report && (parser.isSet(titleOption) || parser.isSet(preparedByOption))) {
+        usage = QStringLiteral("--title and --prepared-by go with --report");
+    }
+    if (!usage.isEmpty()) {
+        std::fprintf(stderr, "projcalc: %s\n%s", qPrintable(usage), qPrintable(parser.helpText()));
         return kExitUsage;
     }
     if (parser.isSet(helpOption)) {
@@ -187,12 +255,28 @@ int main(int argc, char** argv) {
     const projcalc::app::PathArguments paths = projcalc::app::pathArguments(argc, argv);
     std::filesystem::path file;
     if (!parser.positionalArguments().isEmpty()) {
-        file = projcalc::app::absolutePath(
-            paths.file
-                ? *paths.file
-                : std::filesystem::path(
-                      QFile::encodeName(parser.positionalArguments().first()).toStdString()));
+        file =
+            projcalc::app::absolutePath(pathOf(paths.file, parser.positionalArguments().first()));
     }
+    std::optional<std::filesystem::path> dataDir;
+    if (parser.isSet(dataDirOption)) dataDir = pathOf(paths.dataDir, parser.value(dataDirOption));
+    std::filesystem::path programFolder = projcalc::app::executableFolder();
+    if (programFolder.empty()) {
+        programFolder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    }
+    const projcalc::DataFolderInputs folders =
+        projcalc::dataFolderInputsFromEnvironment(programFolder, dataDir);
+
+    if (report) {
+        projcalc::app::ReportCommand command;
+        command.output = pathOf(paths.report, parser.value(reportOption));
+        command.file = file;
+        command.dataFolder = projcalc::resolveDataFolder(folders);
+        if (parser.isSet(titleOption)) command.title = parser.value(titleOption);
+        if (parser.isSet(preparedByOption)) command.preparedBy = parser.value(preparedByOption);
+        return projcalc::app::writeReportOfFile(command);
+    }
+
     const QString runtime = projcalc::app::runtimeFolder();
     projcalc::app::SingleInstance instance(runtime);
     if (const std::optional<int> exitCode = becomeOrHandOver(instance, runtime, file))
@@ -203,18 +287,6 @@ int main(int argc, char** argv) {
     projcalc::ui::MainWindow window;
     if (projcalc::app::titleReportRequested()) projcalc::app::reportTitleChanges(window);
     auto* requests = new projcalc::app::WindowRequests(window);
-    std::optional<std::filesystem::path> dataDir;
-    if (parser.isSet(dataDirOption)) {
-        dataDir = paths.dataDir ? *paths.dataDir
-                                : std::filesystem::path(
-                                      QFile::encodeName(parser.value(dataDirOption)).toStdString());
-    }
-    std::filesystem::path programFolder = projcalc::app::executableFolder();
-    if (programFolder.empty()) {
-        programFolder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
-    }
-    const projcalc::DataFolderInputs folders =
-        projcalc::dataFolderInputsFromEnvironment(programFolder, dataDir);
     if (!window.startUp(projcalc::resolveDataFolder(folders), projcalc::userDataFolder(folders))) {
         return 1;
     }

@@ -67,6 +67,26 @@ constexpr std::array kTexts = {
     OptionalText{"colTableWithin", "Within limits (WIDE / TELE)"},
     OptionalText{"txtYes", "yes"},
     OptionalText{"txtNo", "no"},
+    // The installation report: File > Export Report..., the print dialog's choice, the dialog
+    // that asks for the report's title, and the report's own labels.
+    OptionalText{"mnuFileExportReport", "Export &Report..."},
+    OptionalText{"lblPrintContent", "Print:"},
+    OptionalText{"optPrintContent_0", "&Window"},
+    OptionalText{"optPrintContent_1", "&Report"},
+    OptionalText{"frmReport", "Installation Report"},
+    OptionalText{"lblReportTitle", "&Title:"},
+    OptionalText{"lblReportPreparedBy", "&Prepared by:"},
+    OptionalText{"btnOk", "OK"},
+    OptionalText{"rptPreparedBy", "Prepared by"},
+    OptionalText{"rptDate", "Date"},
+    OptionalText{"rptInstallation", "Installation"},
+    OptionalText{"rptResults", "Results"},
+    OptionalText{"rptUnit_0", "in"},
+    OptionalText{"rptUnit_1", "ft"},
+    OptionalText{"rptUnit_2", "cm"},
+    OptionalText{"rptUnitMetres", "m"},
+    OptionalText{"rptFrontView", "Front view (to scale)"},
+    OptionalText{"rptSideView", "Side view (schematic)"},
     // The catalogue.
     OptionalText{"msgLeftOutModels",
                  "These models of %1 were left out, because their values cannot be worked "

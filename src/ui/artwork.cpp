@@ -53,4 +53,13 @@ QPixmap artworkPixmap(const QString& name, qreal devicePixelRatio) {
     return pixmap;
 }
 
+bool paintArtwork(QPainter& painter, const QString& name, const QRectF& target) {
+    const QString file = resourceOf(name);
+    if (file.isEmpty()) return false;
+    QSvgRenderer renderer(file);
+    if (!renderer.isValid()) return false;
+    renderer.render(&painter, target);
+    return true;
+}
+
 }  // namespace projcalc::ui

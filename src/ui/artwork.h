@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QPixmap>
+#include <QRectF>
 #include <QSize>
 #include <QString>
+
+class QPainter;
 
 namespace projcalc::ui {
 
@@ -16,5 +19,9 @@ namespace projcalc::ui {
 // The picture rendered at its natural size for a device pixel ratio, so that it is crisp on
 // high-DPI screens and printers. A null pixmap when unknown.
 [[nodiscard]] QPixmap artworkPixmap(const QString& name, qreal devicePixelRatio = 1.0);
+
+// Paints the picture as vectors into `target`, in the painter's coordinates, so that it stays
+// sharp at any scale on paper and in PDF files. False when the picture is unknown.
+bool paintArtwork(QPainter& painter, const QString& name, const QRectF& target);
 
 }  // namespace projcalc::ui

@@ -32,6 +32,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), calculator_(*this
     buildMenus();
     buildCatalogueCommands();
     buildPlanningPanel();
+    buildReportCommands();
     buildTabOrder();
     connectUserEvents();
     refreshArtwork();

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "core/calculator.h"
+#include "core/report_content.h"
 #include "core/view.h"
 #include "ui/dialog_hooks.h"
 #include "ui/print_dialog.h"
@@ -86,6 +87,8 @@ class MainWindow : public QMainWindow, public View {
     void onSaveAs();
     void onPrint();
     void onExportPdf();
+    // File > Export Report...: asks for the title and "prepared by", then the file name.
+    void onExportReport();
     void onSelectModelInfo();
     void onAbout();
     // Edit menu: while a value box holds typing it can take back, Undo and Redo act on that
@@ -116,6 +119,17 @@ class MainWindow : public QMainWindow, public View {
     // The planning panel and the View menu (main_window_planning.cpp).
     void buildPlanningPanel();
     void applyPlanningCaptions(const PlanningCaptions& captions);
+    // The report commands (main_window_report.cpp): File > Export Report... after Export PDF,
+    // and what the print dialog prints.
+    void buildReportCommands();
+    void applyReportCaptions(const InterfaceTexts& texts);
+    // Asks for the report's title and "prepared by" (remembering the name), then makes the
+    // report of the calculation shown; nothing when the user cancels.
+    [[nodiscard]] std::optional<ReportContent> askReport();
+    // Prints the window or the report; the choice is remembered for the next print dialog.
+    [[nodiscard]] std::optional<AppError> printContent(const QString& printerName,
+                                                       PrintContent content);
+    [[nodiscard]] static PrintContent rememberedPrintContent();
 
     // Pictures rendered for the screen's pixel ratio.
     void refreshArtwork();

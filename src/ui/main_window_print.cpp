@@ -19,14 +19,16 @@ void MainWindow::setExitHook(ExitHook hook) {
 }
 
 // The dialog is made for each opening and lives until it closes; the window's contents (both
-// drawings included, the menu bar left out) print on the printer chosen in it.
+// drawings included, the menu bar left out) or the report print on the printer chosen in it.
 void MainWindow::onPrint() {
     // What is being typed is entered first, so that the page shows it with its results.
     if (!calculator_.commitPendingEdit()) return;
     PrintDialog dialog(
         calculator_.texts(), printerProvider_(),
-        [this](const QString& printer) { return printOnPrinter(*centralWidget(), printer); },
-        [this](const AppError& error) { showError(error); }, this);
+        [this](const QString& printer, PrintContent content) {
+            return printContent(printer, content);
+        },
+        [this](const AppError& error) { showError(error); }, rememberedPrintContent(), this);
     dialog.exec();
 }
 

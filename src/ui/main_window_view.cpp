@@ -203,6 +203,7 @@ void MainWindow::applyInterfaceTexts(const InterfaceTexts& texts) {
     }
     fitTextControls();
     applyPlanningCaptions(texts.planning);
+    applyReportCaptions(texts);
 }
 
 void MainWindow::showMessage(const std::string& text) {

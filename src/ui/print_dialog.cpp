@@ -1,11 +1,13 @@
 #include "ui/print_dialog.h"
 
+#include <QButtonGroup>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 #include <utility>
 
@@ -30,7 +32,8 @@ PrinterList systemPrinters() {
 }
 
 PrintDialog::PrintDialog(const InterfaceTexts& texts, const PrinterList& printers,
-                         PrintAction print, ErrorReporter report, QWidget* parent)
+                         PrintAction print, ErrorReporter report, PrintContent content,
+                         QWidget* parent)
     : QDialog(parent), print_(std::move(print)), report_(std::move(report)) {
     setObjectName(QStringLiteral("frmPrint"));
     setModal(true);
@@ -54,6 +57,24 @@ PrintDialog::PrintDialog(const InterfaceTexts& texts, const PrinterList& printer
         applyInterfaceFont(widget, texts);
     }
 
+    auto* choice = new QHBoxLayout;
+    auto* contentLabel = new QLabel(toQtLines(texts.text("lblPrintContent")), this);
+    contentLabel->setObjectName(QStringLiteral("lblPrintContent"));
+    applyInterfaceFont(contentLabel, texts);
+    choice->addWidget(contentLabel);
+    content_ = new QButtonGroup(this);
+    for (const PrintContent option : {PrintContent::Window, PrintContent::Report}) {
+        const int index = static_cast<int>(option);
+        auto* button = new QRadioButton(
+            toQtLines(texts.text("optPrintContent_" + std::to_string(index))), this);
+        applyInterfaceFont(button, texts);
+        button->setObjectName(QStringLiteral("optPrintContent_%1").arg(index));
+        button->setChecked(option == content);
+        content_->addButton(button, index);
+        choice->addWidget(button);
+    }
+    choice->addStretch();
+
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(printButton_);
@@ -61,6 +82,7 @@ PrintDialog::PrintDialog(const InterfaceTexts& texts, const PrinterList& printer
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label_);
     layout->addWidget(list_);
+    layout->addLayout(choice);
     layout->addLayout(buttons);
     resize(320, 240);
 
@@ -88,6 +110,11 @@ void PrintDialog::fillList(const PrinterList& printers) {
     }
 }
 
+PrintContent PrintDialog::content() const {
+    return content_->checkedId() == static_cast<int>(PrintContent::Report) ? PrintContent::Report
+                                                                           : PrintContent::Window;
+}
+
 void PrintDialog::onPrintClicked() {
     const QList<QListWidgetItem*> selected = list_->selectedItems();
     std::optional<AppError> failure;
@@ -97,7 +124,7 @@ void PrintDialog::onPrintClicked() {
         const int index = selected.first()->data(Qt::UserRole).toInt();
         // Pending repaints of the main window run first, so that it prints as it is shown.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        failure = print_(printerNames_.value(index));
+        failure = print_(printerNames_.value(index), content());
     }
     if (failure && report_) report_(*failure);
     done(failure ? QDialog::Rejected : QDialog::Accepted);

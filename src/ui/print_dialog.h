@@ -8,6 +8,7 @@
 
 #include "util/errors.h"
 
+class QButtonGroup;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -31,13 +32,19 @@ using PrinterProvider = std::function<PrinterList()>;
 // The printers of the system's print service, as Qt's print support sees them.
 [[nodiscard]] PrinterList systemPrinters();
 
-// Prints on the named printer; the failure, if any, comes back to be reported.
-using PrintAction = std::function<std::optional<AppError>(const QString& printerName)>;
+// What goes on paper: the picture of the window, or the installation report. The values are the
+// indices of the dialog's options (optPrintContent_0, _1).
+enum class PrintContent { Window = 0, Report = 1 };
+
+// Prints the content on the named printer; the failure, if any, comes back to be reported.
+using PrintAction =
+    std::function<std::optional<AppError>(const QString& printerName, PrintContent content)>;
 // Shows a failure in the "Err : " layout.
 using ErrorReporter = std::function<void(const AppError& error)>;
 
-// The print dialog (frmPrint): a list of the printers with the default one preselected, a Print
-// and a Cancel button. Print hands the chosen printer to the print action and closes the dialog,
+// The print dialog (frmPrint): a list of the printers with the default one preselected, a choice
+// of what to print (the window or the report, `content` checked at first), a Print and a Cancel
+// button. Print hands the chosen printer and content to the print action and closes the dialog,
 // whether printing worked or not; a failure, or Print with no printer selected, is reported
 // first. Cancel closes it without printing.
 class PrintDialog : public QDialog {
@@ -45,7 +52,11 @@ class PrintDialog : public QDialog {
 
   public:
     PrintDialog(const InterfaceTexts& texts, const PrinterList& printers, PrintAction print,
-                ErrorReporter report, QWidget* parent = nullptr);
+                ErrorReporter report, PrintContent content = PrintContent::Window,
+                QWidget* parent = nullptr);
+
+    // The content checked.
+    [[nodiscard]] PrintContent content() const;
 
   private:
     void fillList(const PrinterList& printers);
@@ -56,6 +67,7 @@ class PrintDialog : public QDialog {
     QStringList printerNames_;  // by the index each list entry carries
     QLabel* label_ = nullptr;
     QListWidget* list_ = nullptr;
+    QButtonGroup* content_ = nullptr;
     QPushButton* printButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
 };

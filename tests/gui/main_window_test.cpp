@@ -76,6 +76,7 @@ class MainWindowTest : public QObject {
               {"mnuFileSplit2", "-", {}},
               {"mnuFilePrint", "&Print Calculate", QKeySequence(QStringLiteral("Ctrl+P"))},
               {"mnuFileExportPdf", "Export P&DF...", {}},
+              {"mnuFileExportReport", "Export &Report...", {}},
               {"mnuFileExportThrowTable", "Export &throw table...",
                QKeySequence(QStringLiteral("Ctrl+T"))},
               {"mnuFileSplit3", "-", {}},

@@ -7,12 +7,15 @@
 // no filter of its own, so the scheduler writes the job as CUPS's pdftopdf leaves it straight
 // into out/printed.pdf. The cups-pdf backend is not used: it reads its settings, the output folder
 // included, from /etc/cups whatever the scheduler's configuration says.
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
 
 #include "gui_fixture.h"
 #include "modal_dialog.h"
+#include "pdf_contents.h"
 #include "pdf_page.h"
 #include "private_cups.h"
 #include "ui/program_style.h"
@@ -69,7 +72,70 @@ class PrintCupsTest : public QObject {
         QVERIFY2(inkCoverage(page) > 0.5, "most of the printed page is blank");
     }
 
+    // The report prints on the paper the queue is set to, upright, with the window's numbers as
+    // text.
+    void printSendsTheReportOnTheQueuesPaper_data() {
+        QTest::addColumn<QString>("pageSize");
+        QTest::addColumn<QSizeF>("page");
+        QTest::newRow("A4") << "A4" << QSizeF(595, 842);
+        QTest::newRow("Letter") << "Letter" << QSizeF(612, 792);
+    }
+
+    void printSendsTheReportOnTheQueuesPaper() {
+        QFETCH(QString, pageSize);
+        QFETCH(QSizeF, page);
+        const QString queue = QString::fromLatin1(PrivateCups::kQueue);
+        QVERIFY2(
+            cups_.run(QStringLiteral("lpadmin"), {QStringLiteral("-p"), queue, QStringLiteral("-o"),
+                                                  "PageSize-default=" + pageSize}),
+            qPrintable(cups_.error()));
+        const int before = completedJobs();
+        QFile::remove(cups_.outputFile());
+        DataFolder data;
+        WindowHarness h;
+        QVERIFY(h.start(data));
+        const ModalDialog modal([&](QDialog& dialog) {
+            h.click(dialog.findChild<QRadioButton*>(QStringLiteral("optPrintContent_1")));
+            const ModalDialog details([&](QDialog& report) {
+                report.findChild<QLineEdit*>(QStringLiteral("txtReportTitle"))
+                    ->setText(QStringLiteral("Hall B"));
+                h.click(report.findChild<QPushButton*>(QStringLiteral("cmdReportOk")));
+            });
+            h.click(dialog.findChild<QPushButton*>(QStringLiteral("cmdPrint")));
+            QVERIFY(details.opened());
+        });
+        h.window().findChild<QAction*>(QStringLiteral("mnuFilePrint"))->trigger();
+        QVERIFY(modal.opened());
+        QVERIFY(!modal.leftOpen());
+        QVERIFY2(h.messages().empty(),
+                 qPrintable(h.messages().empty() ? QString() : h.messages().front().text));
+
+        QVERIFY2(cups_.waitForCompletedJobs(before + 1, 40000), qPrintable(cups_.error()));
+        QString error;
+        const QSizeF printed = pdfPageSize(cups_.outputFile(), &error);
+        QVERIFY2(!printed.isEmpty(), qPrintable(error));
+        QCOMPARE(printed.toSize(), page.toSize());
+        const QString text = pdfText(cups_.outputFile());
+        QVERIFY2(text.contains(QStringLiteral("Hall B")), qPrintable(text));
+        for (const QString& value : h.valueTexts())
+            QVERIFY2(text.contains(value + QStringLiteral(" in (")), qPrintable(text));
+        QCOMPARE(pdfImageCount(cups_.outputFile()), 0);
+    }
+
   private:
+    // How many jobs the queue has completed so far.
+    int completedJobs() {
+        QString completed;
+        if (!cups_.run(QStringLiteral("lpstat"),
+                       {QStringLiteral("-W"), QStringLiteral("completed"), QStringLiteral("-o"),
+                        QString::fromLatin1(PrivateCups::kQueue)},
+                       &completed)) {
+            return 0;
+        }
+        return static_cast<int>(
+            completed.trimmed().split(QLatin1Char('\n'), Qt::SkipEmptyParts).size());
+    }
+
     PrivateCups cups_;
 };
 

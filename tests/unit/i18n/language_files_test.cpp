@@ -102,7 +102,7 @@ std::vector<std::string> accelerators(const std::string& caption) {
 const std::vector<std::vector<std::string>> kAcceleratorGroups = {
     {"mnuFile", "mnuEdit", "mnuView", "mnuOption", "mnuAbout"},
     {"mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "mnuFilePrint", "mnuFileExportPdf",
-     "mnuFileExportThrowTable", "mnuFileQuit"},
+     "mnuFileExportThrowTable", "mnuFileExportReport", "mnuFileQuit"},
     {"mnuEditUndo", "mnuEditRedo", "mnuEditCopyResults"},
     {"mnuOptionFindModels", "mnuOptionModelInfo"},
     {"btnSave", "btnDiscard", "btnCancel"},

@@ -1,0 +1,194 @@
+#include "core/report_content.h"
+
+#include <optional>
+
+#include "calc/offsets.h"
+#include "calc/planning.h"
+#include "calc/planning_text.h"
+#include "calc/readout.h"
+#include "calc/unit_equivalent.h"
+#include "diagrams/front_view.h"
+#include "diagrams/metrics.h"
+#include "diagrams/side_view.h"
+#include "util/paths.h"
+
+namespace projcalc {
+namespace {
+
+std::string indexed(const char* name, int index) {
+    return std::string(name) + "_" + std::to_string(index);
+}
+
+// The report's sign of a unit ("in", "cm"), from the language file.
+std::string unitSign(const InterfaceTexts& texts, LengthUnit unit) {
+    switch (unit) {
+        case LengthUnit::Feet:
+            return texts.text("rptUnit_1");
+        case LengthUnit::Centimeters:
+            return texts.text("rptUnit_2");
+        case LengthUnit::Metres:
+            return texts.text("rptUnitMetres");
+        case LengthUnit::Inches:
+            break;
+    }
+    return texts.text("rptUnit_0");
+}
+
+std::string withSign(const InterfaceTexts& texts, const std::string& number, LengthUnit unit) {
+    return number + " " + unitSign(texts, unit);
+}
+
+// "120 in (305 cm)": a length as the selected unit shows it, its equivalent beside it.
+std::string lengthWithEquivalent(const InterfaceTexts& texts, double inches, Unit unit, Zoom zoom) {
+    const LengthText other = equivalentLength(inches, unit, zoom);
+    return withSign(texts, lengthText(inches, unit, zoom), lengthUnitOf(unit)) + " (" +
+           withSign(texts, other.number, other.unit) + ")";
+}
+
+ReportSection installationSection(const Calculation& c, const InterfaceTexts& texts) {
+    const auto row = [&texts](const char* label, std::string value) {
+        return ReportRow{captionOf(texts, label), {std::move(value)}};
+    };
+    const Options& o = c.options;
+    return {texts.text("rptInstallation"),
+            {},
+            {row("lblModel", c.model >= 0 ? c.traits.record.modelName : std::string()),
+             row("fraAspect", std::string(shapeOf(o.aspect).caption)),
+             row("fraWIDE", captionOf(texts, indexed("optWIDE", indexOf(o.zoom)))),
+             row("fraPosition", captionOf(texts, indexed("optPosition", indexOf(o.mount)))),
+             row("fraUnits", captionOf(texts, indexed("optUnits", indexOf(c.unit))))}};
+}
+
+// The offsets the model has at its zoom end, as the offset boxes show them (A, then B).
+std::optional<std::vector<std::string>> shownOffsets(const Calculation& c, Unit unit) {
+    auto texts = offsetTexts(c.traits, c.options, unit, c.results.height, c.results.distance);
+    if (!texts) return std::nullopt;
+    std::vector<std::string> shown = {(*texts)[0]};
+    if (c.traits.offsets(c.options.zoom) == 2) shown.push_back((*texts)[1]);
+    return shown;
+}
+
+ReportSection resultsSection(const Calculation& c, const InterfaceTexts& texts) {
+    ReportSection section{texts.text("rptResults"), {}, {}};
+    const Solution& r = c.results;
+    const double lengths[] = {r.distance, r.diagonal, r.width, r.height};
+    for (const Quantity box : kAllQuantities) {
+        section.rows.push_back(
+            {boxCaption(texts, box),
+             {lengthWithEquivalent(texts, lengths[indexOf(box)], c.unit, c.options.zoom)}});
+    }
+    const Unit otherUnit = offsetEquivalentUnit(c.unit);
+    const auto shown = shownOffsets(c, c.unit);
+    const auto other = shownOffsets(c, otherUnit);
+    if (shown && other && shown->size() == other->size()) {
+        std::string cell;
+        for (std::size_t i = 0; i < shown->size(); ++i) {
+            if (i > 0) cell += " ~ ";
+            cell += withSign(texts, (*shown)[i], lengthUnitOf(c.unit)) + " (" +
+                    withSign(texts, (*other)[i], lengthUnitOf(otherUnit)) + ")";
+        }
+        section.rows.push_back({captionOf(texts, "lblOffset"), {std::move(cell)}});
+    }
+    return section;
+}
+
+// The planning panel as two tables: both zoom ends for the screen and for the distance, then
+// the seats.
+std::vector<ReportSection> planningSections(const Calculation& c, const InterfaceTexts& texts) {
+    const PlanningCaptions& captions = texts.planning;
+    const PlanningTexts shown = planningTexts(planningFor(c.traits, c.options, c.results), c.unit);
+    const auto endsRow = [&captions](const std::string& label,
+                                     const std::array<PlanningEndText, 2>& ends) {
+        ReportRow row{label, {}};
+        for (const PlanningEndText& end : ends) {
+            row.cells.push_back(end.outsideLimits ? end.value + " (" + captions.outsideLimits + ")"
+                                                  : end.value);
+        }
+        return row;
+    };
+    ReportSection ranges{captions.panelTitle,
+                         {captions.zoomHeadings[0], captions.zoomHeadings[1]},
+                         {endsRow(captions.throwRow, shown.throwDistance),
+                          endsRow(captions.imageRow, shown.imageDiagonal)}};
+    ReportSection seats{captions.seatingHeading, {}, {}};
+    for (const SeatingAngle angle : kAllSeatingAngles) {
+        const auto a = static_cast<std::size_t>(angle);
+        seats.rows.push_back({captions.seats[a], {shown.seating[a]}});
+    }
+    return {std::move(ranges), std::move(seats)};
+}
+
+// The texts of the controls lying on a drawing; the range sign joins the drawing's pictures.
+// The boxes show what the window's boxes show, their captions add the unit.
+ReportDrawing drawingOf(std::string caption, Scene scene, const Calculation& c,
+                        const InterfaceTexts& texts) {
+    ReportDrawing drawing{std::move(caption), std::move(scene), {}};
+    const std::string unit = " (" + unitSign(texts, lengthUnitOf(c.unit)) + ")";
+    const auto offsets =
+        offsetTexts(c.traits, c.options, c.unit, c.results.height, c.results.distance);
+    const Solution& r = c.results;
+    const double lengths[] = {r.distance, r.diagonal, r.width, r.height};
+    for (const ControlPlacement& control : drawing.scene.controls) {
+        if (!control.visible) continue;
+        const auto add = [&](DrawingText::Kind kind, std::string text) {
+            drawing.texts.push_back(
+                {kind, control.name, control.at, control.size, std::move(text)});
+        };
+        for (const Quantity box : kAllQuantities) {
+            const int i = indexOf(box);
+            if (control.name == indexed("txtValue", i))
+                add(DrawingText::Kind::Box, lengthText(lengths[i], c.unit, c.options.zoom));
+            if (control.name == indexed("lblValue", i))
+                add(DrawingText::Kind::Caption, boxCaption(texts, box) + unit);
+        }
+        for (std::size_t i = 0; i < 2; ++i) {
+            if (offsets && control.name == indexed("txtOffset", static_cast<int>(i)))
+                add(DrawingText::Kind::Box, (*offsets)[i]);
+        }
+        if (control.name == "lblOffset")
+            add(DrawingText::Kind::Caption, captionOf(texts, "lblOffset") + unit);
+        if (control.name == "imgKara") {
+            SceneItem sign;
+            sign.kind = SceneItem::Kind::Image;
+            sign.imageName = control.name;
+            sign.at = control.at;
+            drawing.scene.items.push_back(std::move(sign));
+        }
+    }
+    return drawing;
+}
+
+}  // namespace
+
+std::string defaultReportTitle(const Calculation& calculation, const InterfaceTexts& texts) {
+    if (calculation.file.empty()) return texts.editing.untitled;
+    return stripExtension(fileNameOf(calculation.file));
+}
+
+ReportContent reportContent(const Calculation& c, const InterfaceTexts& texts,
+                            const ReportHeading& heading) {
+    ReportContent report;
+    report.title = heading.title;
+    if (!heading.preparedBy.empty())
+        report.heading.push_back({texts.text("rptPreparedBy"), {heading.preparedBy}});
+    report.heading.push_back({texts.text("rptDate"), {heading.date}});
+    report.sections.push_back(installationSection(c, texts));
+    if (c.model < 0 || !c.resultsValid) return report;
+
+    report.sections.push_back(resultsSection(c, texts));
+    for (ReportSection& section : planningSections(c, texts))
+        report.sections.push_back(std::move(section));
+
+    const FrontDrawing front =
+        frontScene(c.results, c.options, c.frontScale, designFrontMetrics(),
+                   distancesOf(throwRangeFor(c.traits, c.options, c.results)));
+    const Scene side = sideScene(c.traits, c.options, c.results, designSideMetrics());
+    for (auto& [caption, scene] : {std::pair{texts.text("rptFrontView"), front.scene},
+                                   std::pair{texts.text("rptSideView"), side}}) {
+        // A drawing that could not be laid out (a screen that never fits) is left out.
+        if (!scene.items.empty()) report.drawings.push_back(drawingOf(caption, scene, c, texts));
+    }
+    return report;
+}
+
+}  // namespace projcalc
