@@ -108,8 +108,8 @@ void forgetRememberedSettings() {
     QSettings(QStringLiteral("projcalc"), QStringLiteral("projcalc")).clear();
 }
 
-WindowHarness::WindowHarness() {
-    forgetRememberedSettings();
+WindowHarness::WindowHarness(Settings settings) {
+    if (settings == Settings::Forget) forgetRememberedSettings();
     window_ = std::make_unique<ui::MainWindow>();
     window_->setMessageHook([this](QWidget* /*parent*/, const ui::MessageRequest& request) {
         messages_.push_back(request);

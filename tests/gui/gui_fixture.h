@@ -58,10 +58,12 @@ class DataFolder {
 void forgetRememberedSettings();
 
 // A main window whose messages and "Save changes?" questions are recorded instead of shown. The
-// questions are answered from a queue; with none left the changes are discarded.
+// questions are answered from a queue; with none left the changes are discarded. It starts
+// afresh, forgetting what earlier windows remembered, unless told to remember.
 class WindowHarness {
   public:
-    WindowHarness();
+    enum class Settings { Forget, Remember };
+    explicit WindowHarness(Settings settings = Settings::Forget);
 
     // Starts the window on the data folder; shows and activates it when `show` is set.
     [[nodiscard]] bool start(const DataFolder& data, bool show = true);
