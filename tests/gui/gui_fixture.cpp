@@ -4,20 +4,10 @@
 #include <QFile>
 #include <QRadioButton>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <utility>
 
 namespace projcalc::gui_test {
 namespace {
-
-// Every test process keeps what the window remembers (QSettings) in a folder of its own, made
-// before anything reads it and removed when the process ends, so that nothing remembered comes
-// from the machine's user or from another test, and nothing is left behind.
-void useOwnConfigFolder() {
-    static QTemporaryDir folder;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
-}
-Q_CONSTRUCTOR_FUNCTION(useOwnConfigFolder)
 
 const std::vector<std::pair<std::string, std::string>>& englishTexts() {
     static const std::vector<std::pair<std::string, std::string>> texts = {
