@@ -14,9 +14,6 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QtTest>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "gui_fixture.h"
 #include "scene_rules.h"
@@ -27,13 +24,6 @@ using namespace projcalc;
 using namespace projcalc::gui_test;
 
 namespace {
-
-std::string shipped(const std::string& name) {
-    std::ifstream in(std::filesystem::path(PROJCALC_SOURCE_DIR) / "data" / name, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // The text a widget shows and whether the room it has holds it.
 std::optional<QString> clippedText(const QWidget& widget) {
@@ -114,8 +104,8 @@ class CatalogueWalkTest : public QObject {
     void initTestCase() {
         ui::useProgramStyle();
         data_ = std::make_unique<DataFolder>(std::vector<std::string>{kModelPlain},
-                                             shipped("Language.ini"));
-        data_->write("ModelInfo.ini", shipped("ModelInfo.ini"));
+                                             shippedText("Language.ini"));
+        data_->write("ModelInfo.ini", shippedText("ModelInfo.ini"));
         harness_ = std::make_unique<WindowHarness>();  // after the program's style is set
         QVERIFY(harness_->start(*data_));
     }
@@ -124,7 +114,8 @@ class CatalogueWalkTest : public QObject {
         ui::MainWindow& window = harness_->window();
         const int sample = std::max(1, qEnvironmentVariableIntValue("PROJCALC_WALK_SAMPLE"));
         const std::vector<WalkCase> cases = catalogueWalk(window.calculator().catalogue(), sample);
-        QVERIFY2(cases.size() > 300 / static_cast<std::size_t>(sample), qPrintable(QString::number(cases.size())));
+        QVERIFY2(cases.size() > 300 / static_cast<std::size_t>(sample),
+                 qPrintable(QString::number(cases.size())));
         QStringList faults;
         const auto fault = [&faults](const WalkCase& c, const QString& what) {
             if (faults.size() < 30) faults << QString::fromStdString(c.name) + ": " + what;
@@ -191,7 +182,8 @@ class CatalogueWalkTest : public QObject {
         harness_->press(diagonal, Qt::Key_A, Qt::ControlModifier);
         harness_->type(diagonal, QString::fromStdString(c.diagonal));
         harness_->press(diagonal, Qt::Key_Return);
-        if (diagonal->text() != QString::fromStdString(c.diagonal) && harness_->messages().empty()) {
+        if (diagonal->text() != QString::fromStdString(c.diagonal) &&
+            harness_->messages().empty()) {
             harness_->messages().push_back(
                 {ui::MessageRequest::Icon::None, {}, QStringLiteral("shows ") + diagonal->text()});
         }

@@ -82,6 +82,12 @@ std::string languageText(const LanguageChanges& changes) {
     return text + "[Version]\nVersion=1.00\n";
 }
 
+std::string shippedText(const std::string& name) {
+    QFile file(QStringLiteral(PROJCALC_SOURCE_DIR "/data/") + QString::fromStdString(name));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll().toStdString();
+}
+
 std::string catalogueText(const std::vector<std::string>& modelLines) {
     std::string text = kCatalogueHeader;
     for (const std::string& line : modelLines)

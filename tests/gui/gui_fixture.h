@@ -37,6 +37,9 @@ inline constexpr const char* kModelWideOnly169 =
 // A ModelInfo.ini with the given model lines.
 [[nodiscard]] std::string catalogueText(const std::vector<std::string>& modelLines);
 
+// A file of the shipped data folder (data/ in the source tree), read whole.
+[[nodiscard]] std::string shippedText(const std::string& name);
+
 // A data folder of its own: ModelInfo.ini and Language.ini in a temporary directory.
 class DataFolder {
   public:

@@ -218,6 +218,30 @@ class WindowColoursTest : public QObject {
         }
     }
 
+    // PROJCALC_SCREENSHOTS=<folder> saves the window on the shipped catalogue under the light
+    // and the dark palette there (window-light.png, window-dark.png), as the README shows it.
+    void screenshots() {
+        const QString folder = qEnvironmentVariable("PROJCALC_SCREENSHOTS");
+        if (folder.isEmpty()) QSKIP("PROJCALC_SCREENSHOTS is not set");
+        for (const bool dark : {false, true}) {
+            QApplication::setPalette(dark ? darkPalette() : light_);
+            DataFolder data({kModelPlain}, shippedText("Language.ini"));
+            data.write("ModelInfo.ini", shippedText("ModelInfo.ini"));
+            WindowHarness h;
+            QVERIFY(h.start(data));
+            h.click(h.option(QStringLiteral("optAspect_2")));
+            h.click(h.valueBox(1));
+            h.press(h.valueBox(1), Qt::Key_A, Qt::ControlModifier);
+            h.type(h.valueBox(1), QStringLiteral("150"));
+            h.press(h.valueBox(1), Qt::Key_Return);
+            h.click(h.option(QStringLiteral("optUnits_2")));
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            const QString name =
+                dark ? QStringLiteral("window-dark.png") : QStringLiteral("window-light.png");
+            QVERIFY(h.window().grab().save(folder + QLatin1Char('/') + name));
+        }
+    }
+
   private:
     QPalette light_;
 };
