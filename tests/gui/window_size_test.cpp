@@ -4,6 +4,8 @@
 // folders of the file dialogs are remembered.
 #include <QAction>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QWindow>
 #include <QtTest>
@@ -90,6 +92,27 @@ class WindowSizeTest : public QObject {
         QVERIFY(qAbs(h.valueBox(1)->font().pointSizeF() - boxFont.pointSizeF() * scale) < 0.01);
         const QPointF designed = QPointF(h.valueBox(1)->pos()) / scale;
         QVERIFY(designed.x() > 0 && designed.x() < 453 && designed.y() > 0 && designed.y() < 241);
+
+        // Still nothing clipped and nothing on the drawings over anything else.
+        for (const char* name : {"picDraw1", "picDraw2"}) {
+            QList<QRect> taken;
+            for (QWidget* child : drawing(h, name)->findChildren<QWidget*>()) {
+                if (!child->isVisible()) continue;
+                if (auto* label = qobject_cast<QLabel*>(child); label && !label->text().isEmpty()) {
+                    const QSize needed = label->fontMetrics().size(0, label->text());
+                    QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height(),
+                             qPrintable(label->objectName()));
+                }
+                if (auto* box = qobject_cast<QLineEdit*>(child)) {
+                    QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) + 8 <= box->width(),
+                             qPrintable(box->objectName()));
+                }
+                if (child->objectName() == QStringLiteral("imgKara")) continue;  // under the boxes
+                for (const QRect& other : taken)
+                    QVERIFY2(!other.intersects(child->geometry()), qPrintable(child->objectName()));
+                taken << child->geometry();
+            }
+        }
 
         // Resizing is no change of the calculation.
         QCOMPARE(h.valueTexts(), texts);
