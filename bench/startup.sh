@@ -31,6 +31,7 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 mkdir -m 700 "$scratch/runtime"
 export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$scratch/runtime PROJCALC_EXIT_AFTER_FIRST_PAINT=1
+export XDG_CONFIG_HOME=$scratch/config
 
 # One run: appends "milliseconds kilobytes" to the named results file.
 run_once() {

@@ -36,10 +36,11 @@ Json itemJson(const SceneItem& item) {
             json["to"] = pointJson(pointAt(item.points, 1));
             break;
         case SceneItem::Kind::Image:
-            // A picture is painted as it is: no pen, no brush.
+            // A picture is painted as it is, at its size: no pen, no brush.
             json["kind"] = "image";
             json["name"] = item.imageName;
             json["at"] = pointJson(item.at);
+            json["size"] = sizeJson(item.size);
             return json;
     }
     json["pen"] = penDefinition(item.pen).name;

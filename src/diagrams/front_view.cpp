@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "diagrams/front_layout.h"
@@ -11,8 +12,6 @@
 namespace projcalc {
 namespace {
 
-// The angle at which the screen is seen, in radians: 30 degrees.
-constexpr double kViewAngle = 94.2477796076937 / 180.0;
 // Where the lens lies in the projector picture, from its top-left corner.
 constexpr Point kProjectorLens{46, 10};
 // Each failed fit draws the figure at 1 / 0.8 times the distance per pixel; after this many
@@ -77,11 +76,11 @@ std::optional<FrontFigure> roundedFigure(const RealFigure& r) {
 }
 
 // The screen, then the projector, then the four rays over it.
-void addFigure(Scene& scene, const FrontFigure& f) {
+void addFigure(Scene& scene, const FrontFigure& f, const Rect& projector) {
     scene.items.push_back(
         polygonItem(PenId::ScreenOutline, BrushId::ScreenFill, {f.p1, f.p3, f.p4, f.p2, f.p1}));
-    scene.items.push_back(
-        imageItem("imgProjector", {f.q.x - kProjectorLens.x, f.q.y - kProjectorLens.y}));
+    scene.items.push_back(imageItem("imgProjector", {projector.left, projector.top},
+                                    {projector.width, projector.height}));
     for (const Point& corner : {f.p1, f.p3, f.p4, f.p2})
         scene.items.push_back(lineItem(PenId::Ray, f.q, corner));
 }
@@ -89,9 +88,9 @@ void addFigure(Scene& scene, const FrontFigure& f) {
 // The lens positions of both zoom ends on the projection axis, which runs from the screen's
 // centre through the lens: a line between them, then a mark across the axis at WIDE and at
 // TELE. Nothing unless both ends exist and every point can be drawn.
-void addZoomRange(Scene& scene, const FrontFrame& frame, double scaleReference,
-                  const ZoomLengths& zoomRange) {
-    if (!zoomRange[0] || !zoomRange[1]) return;
+std::vector<SceneItem> zoomRangeItems(const FrontFrame& frame, double scaleReference,
+                                      const ZoomLengths& zoomRange) {
+    if (!zoomRange[0] || !zoomRange[1]) return {};
     const double dx = frame.x1 - frame.x2;
     const double dy = frame.y1 - frame.y2;
     const double inchesPerPixel = scaleReference / std::sqrt(dy * dy + dx * dx);
@@ -116,9 +115,22 @@ void addZoomRange(Scene& scene, const FrontFrame& frame, double scaleReference,
             PenId::ZoomRange, point(x - sinAngle * kZoomMarkHalf, y - cosAngle * kZoomMarkHalf),
             point(x + sinAngle * kZoomMarkHalf, y + cosAngle * kZoomMarkHalf)));
     }
-    if (!drawable) return;
-    scene.items.push_back(lineItem(PenId::ZoomRange, lens[0], lens[1]));
-    scene.items.insert(scene.items.end(), marks.begin(), marks.end());
+    if (!drawable) return {};
+    std::vector<SceneItem> items = {lineItem(PenId::ZoomRange, lens[0], lens[1])};
+    items.insert(items.end(), marks.begin(), marks.end());
+    return items;
+}
+
+// What the value boxes keep clear of: the projector picture, the rays and the zoom marks.
+FrontClearance clearanceOf(const FrontFigure& f, const Rect& projector,
+                           const std::vector<SceneItem>& zoomItems) {
+    FrontClearance clearance;
+    clearance.projector = projector;
+    for (const Point& corner : {f.p1, f.p3, f.p4, f.p2})
+        clearance.lines.push_back({f.q, corner});
+    for (const SceneItem& item : zoomItems)
+        clearance.lines.push_back({item.points[0], item.points[1]});
+    return clearance;
 }
 
 }  // namespace
@@ -137,24 +149,37 @@ FrontDrawing frontScene(const Solution& solution, const Options& /*options*/, do
         return drawing;
     }
 
+    // The figure fits when its highest point, the screen's top-left corner, lies inside the
+    // picture (the fit test reads its rounded y) and so does the projector picture. A figure
+    // too large to be rounded to pixels is shrunk like one that only sticks out at the top.
+    // Where the projector never fits (a picture box smaller than it), the first scale at which
+    // the screen fits is kept.
+    const Rect inside{0, 0, picture.width, picture.height};
+    std::optional<std::pair<FrontFigure, double>> screenFits;
     double scale = startScale;
     for (int pass = 0; pass < kMaxFitPasses; ++pass) {
         const std::optional<RealFigure> real = figureAt(frame, solution, scale);
         if (!real || !std::isfinite(real->p1y)) break;
-        // The fit test reads the top-left corner's rounded y: it is the highest point of the
-        // figure. A figure too large to be rounded to pixels is shrunk like one that only sticks
-        // out at the top.
         if (roundHalfEven(real->p1y) > 0.0) {
             const std::optional<FrontFigure> figure = roundedFigure(*real);
             if (!figure) break;
-            scene.controls = layOutValueBoxes(frame, *figure, metrics);
-            addFigure(scene, *figure);
-            addZoomRange(scene, frame, scale, zoomRange);
-            drawing.scale = scale;
-            return drawing;
+            if (!screenFits) screenFits.emplace(*figure, scale);
+            if (contains(inside, projectorPlace(*figure, metrics.projector, kProjectorLens))) {
+                screenFits.emplace(*figure, scale);
+                break;
+            }
         }
         scale /= kFitStep;
     }
+    if (!screenFits) return drawing;
+    const auto& [figure, fitted] = *screenFits;
+    const Rect projector = projectorPlace(figure, metrics.projector, kProjectorLens);
+    const std::vector<SceneItem> zoomItems = zoomRangeItems(frame, fitted, zoomRange);
+    scene.controls =
+        layOutValueBoxes(frame, figure, metrics, clearanceOf(figure, projector, zoomItems));
+    addFigure(scene, figure, projector);
+    scene.items.insert(scene.items.end(), zoomItems.begin(), zoomItems.end());
+    drawing.scale = fitted;
     return drawing;
 }
 

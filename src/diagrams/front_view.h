@@ -17,10 +17,12 @@ struct FrontDrawing {
 
 // The front view: the screen as a filled parallelogram seen obliquely, the projector at the
 // throw distance to scale and four rays to the screen's corners, with the value boxes, their
-// Enter buttons and captions laid out beside what they measure. Starts at `startScale` and
-// enlarges it until the screen fits. When the figure cannot be drawn (no scale yet, a picture
-// box without size, a result with no finite coordinate, a screen that never fits) the scene
-// holds no figure and no placements, and the scale stays `startScale`.
+// units, Enter buttons and captions laid out beside what they measure. Starts at `startScale`
+// and enlarges it until the screen and the projector picture fit. The projector picture is drawn
+// smaller where the distance to scale is too short for it to stay off the screen. When the figure
+// cannot be drawn (no scale yet, a picture box without size, a result with no finite coordinate, a
+// screen that never fits) the scene holds no figure and no placements, and the scale stays
+// `startScale`.
 //
 // `zoomRange` holds the projection distance of each zoom end for this screen. When both exist,
 // the lens positions they stand for are marked on the projection axis after the figure, to the

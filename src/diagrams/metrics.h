@@ -13,7 +13,8 @@ struct FrontMetrics {
     std::array<Size, 4> valueBox;     // txtValue_0 to txtValue_3
     std::array<Size, 4> enterButton;  // cmdEnter_0 to cmdEnter_3
     std::array<Size, 4> caption;      // lblValue_0 to lblValue_3
-    Size projector;                   // the projector picture, imgProjector
+    std::array<Size, 4> unit;         // lblUnit_0 to lblUnit_3, the unit beside each box
+    Size projector;                   // the projector picture at its natural size, imgProjector
 
     friend bool operator==(const FrontMetrics&, const FrontMetrics&) = default;
 };
@@ -24,14 +25,16 @@ struct SideMetrics {
     std::array<Size, 2> offsetBox;  // txtOffset_0, txtOffset_1
     Size rangeSign;                 // the "~" between the offsets, imgKara
     Size caption;                   // lblOffset
+    Size unit;                      // lblOffsetUnit, the unit after the offsets
     std::array<Size, 2> projector;  // by Mount: imgProjectorSide_1 (top), imgProjectorSide_0
 
     friend bool operator==(const SideMetrics&, const SideMetrics&) = default;
 };
 
 // The design sizes, in pixels at 96 dots per inch: the window's controls as designed and the
-// natural sizes of our artwork (the SVG view boxes have the same sizes). The command-line tool
-// and the tests draw for these.
+// natural sizes of our artwork (the SVG view boxes have the same sizes). Both drawings are built
+// for these whatever the window's size (the window scales them to fit), so the front view's scale
+// never depends on it; the window only gives its captions the room their texts need.
 [[nodiscard]] FrontMetrics designFrontMetrics() noexcept;
 [[nodiscard]] SideMetrics designSideMetrics() noexcept;
 

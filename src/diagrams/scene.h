@@ -42,8 +42,8 @@ struct BrushDefinition {
 [[nodiscard]] const BrushDefinition& brushDefinition(BrushId id) noexcept;
 
 // One drawing step: a closed polygon (outlined with the pen, filled with the brush using the
-// winding rule), a straight line, or a picture painted at its natural size with its top-left
-// corner at `at`.
+// winding rule), a straight line, or a picture painted with its top-left corner at `at`, at
+// `size` (its natural size when the size is empty).
 struct SceneItem {
     enum class Kind { Polygon, Line, Image };
     Kind kind = Kind::Line;
@@ -52,6 +52,7 @@ struct SceneItem {
     std::vector<Point> points;  // polygon: closed (first point repeated); line: from, to
     std::string imageName;      // image: the picture's object name ("imgProjector", ...)
     Point at;                   // image: top-left corner
+    Size size;                  // image: the size it is drawn at
 
     friend bool operator==(const SceneItem&, const SceneItem&) = default;
 };

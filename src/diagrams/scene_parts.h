@@ -49,11 +49,12 @@ inline constexpr double kPixelLimit = 1.0e6;
     return item;
 }
 
-[[nodiscard]] inline SceneItem imageItem(std::string name, Point at) {
+[[nodiscard]] inline SceneItem imageItem(std::string name, Point at, Size size) {
     SceneItem item;
     item.kind = SceneItem::Kind::Image;
     item.imageName = std::move(name);
     item.at = at;
+    item.size = size;
     return item;
 }
 

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
+#include "diagrams/free_place.h"
 #include "diagrams/scene_parts.h"
 
 namespace projcalc {
@@ -22,6 +24,49 @@ struct SideFigure {
     int w = 0;  // mirror span at the top position
     int b = 0;  // mirror span at the bottom position
 };
+
+// The margin of the offset row from the picture's right edge, the gap before the unit, and what
+// a moved row keeps between itself and the drawing.
+constexpr int kMargin = 5;
+constexpr int kUnitGap = 2;
+constexpr int kClearance = 2;
+// The lens point is kept clear this many pixels on each side.
+constexpr int kLensClearance = 3;
+
+// The offset row relative to the first offset box's top-left corner: the caption over it, the
+// range sign overlapping both boxes by 5 pixels (its picture has room at its ends), the second
+// box, and the unit after the last box shown.
+struct OffsetBlock {
+    Rect caption;
+    Rect first;
+    Rect rangeSign;
+    Rect second;
+    Rect unitAfterFirst;
+    Rect unitAfterSecond;
+
+    [[nodiscard]] std::vector<Rect> shownParts(bool twoOffsets, int margin) const {
+        if (!twoOffsets)
+            return {caption.grown(margin), first.grown(margin), unitAfterFirst.grown(margin)};
+        return {caption.grown(margin), first.grown(margin), rangeSign.grown(margin),
+                second.grown(margin), unitAfterSecond.grown(margin)};
+    }
+};
+
+OffsetBlock offsetBlockOf(const SideMetrics& m) {
+    const Size first = m.offsetBox[0];
+    const Size second = m.offsetBox[1];
+    OffsetBlock b;
+    b.caption = {0, -m.caption.height, m.caption.width, m.caption.height};
+    b.first = {0, 0, first.width, first.height};
+    b.rangeSign = {first.width - 5, pixel((second.height - m.rangeSign.height) / 2.0),
+                   m.rangeSign.width, m.rangeSign.height};
+    b.second = {b.rangeSign.right() - 5, 0, second.width, second.height};
+    b.unitAfterFirst = {b.first.right() + kUnitGap, pixel((first.height - m.unit.height) / 2.0),
+                        m.unit.width, m.unit.height};
+    b.unitAfterSecond = {b.second.right() + kUnitGap, pixel((second.height - m.unit.height) / 2.0),
+                         m.unit.width, m.unit.height};
+    return b;
+}
 
 // Which rays the drawing shows (kinds other than 2).
 enum class RayCase {
@@ -49,14 +94,13 @@ Scene sideScene(const ModelTraits& model, const Options& options, const Solution
     const int width = picture.width;
     const int height = picture.height;
 
-    const Size offset0 = metrics.offsetBox[0];
-    const Size offset1 = metrics.offsetBox[1];
-    const Size rangeSign = metrics.rangeSign;
-    const Size caption = metrics.caption;
     const bool twoOffsets = model.offsets(options.zoom) != 1;
+    const OffsetBlock block = offsetBlockOf(metrics);
 
-    // The screen line leaves room for both offset boxes and the range sign, shown or not.
-    const int x = width - (offset1.width + offset0.width + rangeSign.width + 15);
+    // The screen line leaves room for both offset boxes, the range sign and the unit, shown or
+    // not.
+    const int x = width - (metrics.offsetBox[1].width + metrics.offsetBox[0].width +
+                           metrics.rangeSign.width + kUnitGap + metrics.unit.width + 15);
     const int yEnd = height - 10;
     const bool centred = model.centresOnAxis();
     const int t = centred ? pixel(height / 2.0) : height - 20;
@@ -86,35 +130,24 @@ Scene sideScene(const ModelTraits& model, const Options& options, const Solution
     f.w = top ? span : 0;
     f.b = top ? 0 : span;
 
-    // The offset row stands on the lower of the lens and the offset end.
+    // The offset row stands on the lower of the lens and the offset end, its right end at the
+    // margin.
     const int row = centred ? f.lensY : std::max(f.lensY, f.offsetEnd);
-    const Point offset1At{width - offset0.width - 5, row - offset1.height + offset0.height - 5};
+    Point anchor{width - kMargin - block.unitAfterSecond.right(),
+                 row - metrics.offsetBox[1].height + metrics.offsetBox[0].height - kMargin};
     // A negative offset A alone lies on the other side of the axis; the spans stay as they were.
     if (solution.offsetA < 0.0 && solution.offsetB == 0.0) mirrorOffsetEnd();
-
-    const Point signAt{offset1At.x - rangeSign.width + 5,
-                       pixel(offset1At.y + (offset1.height - rangeSign.height) / 2.0)};
-    const Point offset0At{signAt.x - offset0.width + 5, offset1At.y};
-    const Point captionAt{offset0At.x, offset0At.y - caption.height};
-    scene.controls = {
-        {"txtOffset_1", offset1At, offset1, twoOffsets},
-        {"imgKara", signAt, rangeSign, twoOffsets},
-        {"txtOffset_0", offset0At, offset0, true},
-        {"lblOffset", captionAt, caption, true},
-    };
 
     // The projector, its right edge one pixel left of the lens point.
     const char* const projector = top ? "imgProjectorSide_1" : "imgProjectorSide_0";
     const Size projectorSize = metrics.projector[static_cast<std::size_t>(indexOf(options.mount))];
-    scene.items.push_back(
-        imageItem(projector, {kLensX - projectorSize.width - 1, f.lensY - (top ? 15 : 10)}));
-
-    scene.items.push_back(lineItem(PenId::ScreenSide, {x, 5}, {x, yEnd}));
-
+    const Point projectorAt{kLensX - projectorSize.width - 1, f.lensY - (top ? 15 : 10)};
     const Point lens{kLensX, f.lensY};
-    const auto ray = [&](PenId pen, int y) { scene.items.push_back(lineItem(pen, lens, {x, y})); };
+    std::vector<SceneItem> lines;
+    lines.push_back(lineItem(PenId::ScreenSide, {x, 5}, {x, yEnd}));
+    const auto ray = [&](PenId pen, int y) { lines.push_back(lineItem(pen, lens, {x, y})); };
     const auto tick = [&](int y) {
-        scene.items.push_back(lineItem(PenId::Dimension, {x, y}, {x + kTickLength, y}));
+        lines.push_back(lineItem(PenId::Dimension, {x, y}, {x + kTickLength, y}));
     };
     if (centred) {
         // Both image ends and their mirror images across the lens axis.
@@ -137,7 +170,41 @@ Scene sideScene(const ModelTraits& model, const Options& options, const Solution
         tick(f.offsetEnd);
     }
 
-    scene.items.push_back(lineItem(PenId::Axis, lens, {x, f.lensY}));
+    lines.push_back(lineItem(PenId::Axis, lens, {x, f.lensY}));
+
+    // The offsets keep clear of the projector, the lens point, the screen line and the ticks,
+    // and had better not cross the rays and the axis.
+    Keepout keepout;
+    keepout.bounds = {0, 0, width, height};
+    keepout.rects.push_back(rectAt(projectorAt, projectorSize));
+    keepout.rects.push_back(Rect{lens.x, lens.y, 1, 1}.grown(kLensClearance));
+    for (const SceneItem& line : lines) {
+        const Segment segment{line.points[0], line.points[1]};
+        if (line.pen == PenId::ScreenSide) {
+            keepout.rects.push_back({x - 1, 5, 2, yEnd - 5});
+        } else if (line.pen == PenId::Dimension) {
+            keepout.rects.push_back({x, segment.from.y, kTickLength + 1, 1});
+        } else {
+            keepout.lines.push_back(segment);
+        }
+    }
+    const std::vector<Rect> parts = block.shownParts(twoOffsets, kClearance);
+    anchor = nearestFreePlace(anchor, parts, keepout).value_or(anchor);
+
+    const auto place = [&](const char* name, const Rect& part, bool visible) {
+        scene.controls.push_back({name,
+                                  {anchor.x + part.left, anchor.y + part.top},
+                                  {part.width, part.height},
+                                  visible});
+    };
+    place("txtOffset_1", block.second, twoOffsets);
+    place("imgKara", block.rangeSign, twoOffsets);
+    place("txtOffset_0", block.first, true);
+    place("lblOffset", block.caption, true);
+    place("lblOffsetUnit", twoOffsets ? block.unitAfterSecond : block.unitAfterFirst, true);
+
+    scene.items.push_back(imageItem(projector, projectorAt, projectorSize));
+    scene.items.insert(scene.items.end(), lines.begin(), lines.end());
     return scene;
 }
 

@@ -87,6 +87,36 @@ constexpr std::array kTexts = {
     OptionalText{"rptUnitMetres", "m"},
     OptionalText{"rptFrontView", "Front view (to scale)"},
     OptionalText{"rptSideView", "Side view (schematic)"},
+    // The window: the Help menu, the unit beside the values, tooltips and why an option is
+    // greyed.
+    OptionalText{"mnuHelp", "&Help"},
+    OptionalText{"txtUnit_0", "in"},
+    OptionalText{"txtUnit_1", "ft"},
+    OptionalText{"txtUnit_2", "cm"},
+    OptionalText{"tipUnits_0", "Show every length in inches"},
+    OptionalText{"tipUnits_1", "Show every length in feet"},
+    OptionalText{"tipUnits_2", "Show every length in centimetres"},
+    OptionalText{"tipWIDE_0",
+                 "WIDE: the zoom lens at its widest angle. It throws the largest image from a "
+                 "distance, so for a screen the projector stands nearest."},
+    OptionalText{"tipWIDE_1",
+                 "TELE: the zoom lens at its narrowest angle. It throws the smallest image from a "
+                 "distance, so for a screen the projector stands farthest."},
+    OptionalText{"tipFixedLens", "This model has a fixed lens"},
+    OptionalText{"tipPosition_0",
+                 "The projector hangs upside down from the ceiling, above the image"},
+    OptionalText{"tipPosition_1", "The projector stands on a table or the floor, below the image"},
+    OptionalText{"tipAspect", "The image's width to its height: %1"},
+    OptionalText{"tipAspectNotOffered", "This model does not offer %1"},
+    OptionalText{"tipValue",
+                 "Type a value and press Enter (or click the Enter button beside the box): the "
+                 "other values, the offsets and both drawings follow"},
+    OptionalText{"tipOffset",
+                 "Offset: how far the image lies above or below the lens, from the centre of the "
+                 "lens to the nearer edge of the image"},
+    OptionalText{
+        "tipRange",
+        "From the first offset to the second: the lens can be shifted to any offset in between"},
     // The catalogue.
     OptionalText{"msgLeftOutModels",
                  "These models of %1 were left out, because their values cannot be worked "

@@ -25,7 +25,9 @@ QString resourceOf(const QString& name) {
         {"imgProjectorSide_1", ":/artwork/projector_side_top.svg"},
         {"imgKara", ":/artwork/range_sign.svg"},
         {"imgLogo", ":/artwork/logo.svg"},
+        {"imgLogoOnDark", ":/artwork/logo_on_dark.svg"},
         {"cmdEnter", ":/artwork/enter.svg"},
+        {"cmdEnterOnDark", ":/artwork/enter_on_dark.svg"},
     };
     return files.value(name);
 }
@@ -40,12 +42,15 @@ QSize artworkSize(const QString& name) {
 }
 
 QPixmap artworkPixmap(const QString& name, qreal devicePixelRatio) {
+    return artworkPixmap(name, artworkSize(name), devicePixelRatio);
+}
+
+QPixmap artworkPixmap(const QString& name, QSize size, qreal devicePixelRatio) {
     const QString file = resourceOf(name);
-    if (file.isEmpty()) return {};
+    if (file.isEmpty() || size.isEmpty()) return {};
     QSvgRenderer renderer(file);
     if (!renderer.isValid()) return {};
-    const QSize size = renderer.defaultSize();
-    QPixmap pixmap(size * devicePixelRatio);
+    QPixmap pixmap((QSizeF(size) * devicePixelRatio).toSize());
     pixmap.setDevicePixelRatio(devicePixelRatio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
@@ -60,6 +65,15 @@ bool paintArtwork(QPainter& painter, const QString& name, const QRectF& target) 
     if (!renderer.isValid()) return false;
     renderer.render(&painter, target);
     return true;
+}
+
+bool isDarkPalette(const QPalette& palette) {
+    return palette.color(QPalette::Window).lightnessF() < 0.5;
+}
+
+QString artworkFor(const QString& name, const QPalette& palette) {
+    const QString dark = name + QStringLiteral("OnDark");
+    return isDarkPalette(palette) && !resourceOf(dark).isEmpty() ? dark : name;
 }
 
 }  // namespace projcalc::ui

@@ -1,5 +1,7 @@
 #include "ui/control_layout.h"
 
+#include <QResizeEvent>
+#include <algorithm>
 #include <array>
 
 namespace projcalc::ui {
@@ -27,7 +29,7 @@ constexpr std::array<ControlDesign, 37> kDesigns = {{
     {"fraAspect", "window", 6900, 3480, 1935, 1575},
     {"optAspect_3", "fraAspect", 960, 1260, 915, 225},
     {"optAspect_2", "fraAspect", 960, 1020, 795, 225},
-    {"optAspect_0", "fraAspect", 180, 1020, 915, 225},
+    {"optAspect_0", "fraAspect", 180, 1020, 765, 225},  // clear of optAspect_2
     {"optAspect_1", "fraAspect", 180, 1260, 675, 225},
     {"lblAspect", "fraAspect", 645, 540, 615, 255},
     {"lblAspectBox", "fraAspect", 120, 240, 1695, 735},
@@ -67,6 +69,62 @@ QRect designPixels(const ControlDesign& design) noexcept {
     const int top = toPixels(design.top);
     return {left, top, toPixels(design.left + design.width) - left,
             toPixels(design.top + design.height) - top};
+}
+
+QRect placedRect(const ControlDesign& design, QSize area) noexcept {
+    const QRect rect = designPixels(design);
+    if (design.container != "window") return rect;
+    const int dx = std::max(0, area.width() - kWindowInnerWidth);
+    const int dy = std::max(0, area.height() - kWindowInnerHeight);
+    // The extra height of each drawing, in the proportion of their design heights.
+    const QRect front = designPixels(*controlDesign("picDraw1"));
+    const QRect side = designPixels(*controlDesign("picDraw2"));
+    const int frontExtra = dy * front.height() / (front.height() + side.height());
+    const std::string_view name = design.name;
+    if (name == "picDraw1") return rect.adjusted(0, 0, dx, frontExtra);
+    if (name == "picDraw2") return rect.adjusted(0, frontExtra, dx, dy);
+    if (name == "cboModel") return rect.adjusted(0, 0, dx, 0);
+    if (name == "picLogo") return rect.translated(dx, dy);
+    if (name.starts_with("fra")) return rect.translated(dx, 0);
+    return rect;
+}
+
+ControlArea::ControlArea(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("window"));
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+QSize ControlArea::sizeHint() const {
+    return {kWindowInnerWidth, kWindowInnerHeight};
+}
+
+QSize ControlArea::minimumSizeHint() const {
+    return sizeHint();
+}
+
+void ControlArea::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    for (const ControlDesign& design : kDesigns) {
+        if (design.container != "window") continue;
+        const QString name = QString::fromLatin1(design.name.data(), design.name.size());
+        auto* control = findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+        if (control == nullptr) continue;
+        // A control that does not grow with the window keeps the size it has (a caption grown
+        // to its text, a frame grown to its title) and only moves.
+        const QRect placed = placedRect(design, event->size());
+        const QSize larger(kWindowInnerWidth + 1, kWindowInnerHeight + 1);
+        if (placedRect(design, larger).size() == designPixels(design).size()) {
+            control->move(placed.topLeft());
+        } else {
+            control->setGeometry(placed);
+        }
+    }
+    for (int i = 0; i < 2; ++i) {
+        if (auto* line = findChild<QWidget*>(QStringLiteral("lineMenu_%1").arg(i),
+                                             Qt::FindDirectChildrenOnly)) {
+            line->setGeometry(0, i, width(), 1);
+        }
+    }
 }
 
 }  // namespace projcalc::ui

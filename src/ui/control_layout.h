@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QWidget>
 #include <span>
 #include <string_view>
 
@@ -26,5 +27,24 @@ inline constexpr int kWindowInnerHeight = 396;
 
 // The control's rectangle in pixels (15 twips to a pixel, edges rounded to the nearest pixel).
 [[nodiscard]] QRect designPixels(const ControlDesign& design) noexcept;
+
+// The control's rectangle in a window area of the given size, which is at least the design size:
+// the two drawings share the extra height in the proportion of their design heights and take the
+// extra width, the model list takes the extra width too, the option frames keep their size and
+// stay right of the drawings, and the logo stays in the bottom right corner. Controls inside a
+// frame or a drawing keep their design rectangle in it.
+[[nodiscard]] QRect placedRect(const ControlDesign& design, QSize area) noexcept;
+
+// The window's area below the menu bar ("window"): the designed controls at placedRect() for its
+// size, which is at least the design size, and the two lines under the menu bar across it.
+class ControlArea : public QWidget {
+  public:
+    explicit ControlArea(QWidget* parent = nullptr);
+    [[nodiscard]] QSize sizeHint() const override;
+    [[nodiscard]] QSize minimumSizeHint() const override;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+};
 
 }  // namespace projcalc::ui

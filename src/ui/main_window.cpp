@@ -7,20 +7,15 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QFrame>
-#include <QIcon>
 #include <QLabel>
-#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
-#include <QScreen>
 #include <QWindow>
 #include <algorithm>
 #include <utility>
 
-#include "ui/artwork.h"
-#include "ui/control_layout.h"
 #include "ui/value_box.h"
 
 namespace projcalc::ui {
@@ -35,8 +30,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), calculator_(*this
     buildReportCommands();
     buildTabOrder();
     connectUserEvents();
+    applyColours();
     refreshArtwork();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The window can grow from its design size, which is its smallest; it comes back as it was.
+    restoreWindowPlacement();
     modelList_->setFocus();
 }
 
@@ -148,69 +145,22 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange ||
+        event->type() == QEvent::ApplicationPaletteChange) {
+        applyColours();
+        refreshArtwork();
+    }
+}
+
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (QWindow* window = windowHandle()) {
-        connect(window, &QWindow::screenChanged, this, &MainWindow::refreshArtwork,
-                Qt::UniqueConnection);
+        disconnect(window, &QWindow::screenChanged, this, nullptr);
+        connect(window, &QWindow::screenChanged, this, [this] { refreshArtwork(); });
     }
     refreshArtwork();
-}
-
-void MainWindow::refreshArtwork() {
-    const qreal ratio = devicePixelRatioF();
-    if (qFuzzyCompare(ratio, artworkRatio_)) return;
-    artworkRatio_ = ratio;
-
-    // The Enter picture shrinks to fit its button, rendered at the size it is shown.
-    const QSize natural = artworkSize(QStringLiteral("cmdEnter"));
-    const QSize room = enterButtons_[0]->size() - QSize(6, 4);
-    QSize shown = natural;
-    if (natural.width() > room.width() || natural.height() > room.height())
-        shown = natural.scaled(room, Qt::KeepAspectRatio);
-    const qreal scale =
-        natural.isEmpty() ? 1.0 : static_cast<qreal>(shown.width()) / natural.width();
-    QPixmap enter = artworkPixmap(QStringLiteral("cmdEnter"), ratio * scale);
-    enter.setDevicePixelRatio(ratio);
-    for (QPushButton* button : enterButtons_) {
-        button->setIcon(QIcon(enter));
-        button->setIconSize(shown);
-    }
-
-    rangeSign_->setPixmap(artworkPixmap(QStringLiteral("imgKara"), ratio));
-    rangeSign_->resize(artworkSize(QStringLiteral("imgKara")));
-
-    // The logo is centred in its frame, two pixels left of the middle.
-    logo_->setPixmap(artworkPixmap(QStringLiteral("imgLogo"), ratio));
-    logo_->resize(artworkSize(QStringLiteral("imgLogo")));
-    logo_->move((logoFrame_->width() - logo_->width()) / 2 - 2,
-                (logoFrame_->height() - logo_->height()) / 2);
-}
-
-void MainWindow::fitTextControls() {
-    const auto grow = [](QWidget* widget, bool height) {
-        const QSize hint = widget->sizeHint();
-        widget->resize(std::max(widget->width(), hint.width()),
-                       height ? std::max(widget->height(), hint.height()) : widget->height());
-    };
-    for (QLabel* label : findChildren<QLabel*>()) {
-        if (label != aspectBox_ && label != rangeSign_ && label != logo_) grow(label, true);
-    }
-    // Options keep their height: the text is centred in it and fits.
-    for (QRadioButton* option : findChildren<QRadioButton*>())
-        grow(option, false);
-    centreAspectCaption();
-}
-
-void MainWindow::centreAspectCaption() {
-    const QRect box = aspectBox_->geometry();
-    const QSize hint = aspectCaption_->sizeHint();
-    const ControlDesign* design = controlDesign("lblAspect");
-    const QSize size(std::max(designPixels(*design).width(), hint.width()),
-                     std::max(designPixels(*design).height(), hint.height()));
-    aspectCaption_->setGeometry(box.left() + (box.width() - size.width()) / 2,
-                                box.top() + (box.height() - size.height()) / 2, size.width(),
-                                size.height());
 }
 
 // Menu commands of calculation files and catalogue replacement; the controller does the work and
@@ -230,6 +180,7 @@ void MainWindow::onSelectModelInfo() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (calculator_.commitPendingEdit() && calculator_.offerToSaveChanges()) {
+        rememberWindowPlacement();
         QMainWindow::closeEvent(event);
     } else {
         event->ignore();

@@ -100,6 +100,8 @@ class MainWindow : public QMainWindow, public View {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    // A new palette brings the pictures and colours that suit it.
+    void changeEvent(QEvent* event) override;
     // Quit and closing the window enter what is being typed and ask before changes are lost.
     void closeEvent(QCloseEvent* event) override;
     // Tab into an option group lands on its checked option.
@@ -131,19 +133,35 @@ class MainWindow : public QMainWindow, public View {
                                                        PrintContent content);
     [[nodiscard]] static PrintContent rememberedPrintContent();
 
-    // Pictures rendered for the screen's pixel ratio.
-    void refreshArtwork();
-    // Labels and options whose text does not fit grow to their size hint, keeping their top-left.
+    // Appearance (main_window_looks.cpp). Pictures rendered for the screen's pixel ratio, the
+    // drawings' scale and the palette; `always` renders them even when none of those changed.
+    void refreshArtwork(bool always = false);
+    // Labels and options whose text does not fit grow to their size hint, keeping their top-left
+    // (the drawings size the controls lying on them themselves).
     void fitTextControls();
     void centreAspectCaption();
+    // The aspect preview on the drawings' paper, and the offset boxes in the colours of text that
+    // cannot be edited.
+    void applyColours();
+
+    // Explanations (main_window_texts.cpp): the tooltips of the options, the offsets and the
+    // range sign, the units beside the values, and why a greyed option is greyed.
+    void applyTooltips();
+    void showUnit(Unit unit);
+    void explainGreyedOptions();
+
+    // What the window remembers between runs (main_window_settings.cpp): its size, position and
+    // maximised state, and the folder each kind of file was last opened from or saved in.
+    void restoreWindowPlacement();
+    void rememberWindowPlacement();
+    [[nodiscard]] QString startFolder(const std::string& pattern, const QString& otherwise) const;
+    void rememberFolder(const std::string& pattern, const QString& chosenPath);
 
     // Commits a value box when the focus moves to another control of this window; a message
     // box, a popup or another window taking the focus leaves the edit alone.
     void onFocusChanged(QWidget* old, QWidget* now);
     [[nodiscard]] int valueBoxIndex(const QWidget* widget) const;
     [[nodiscard]] QButtonGroup* optionGroup(OptionGroup group) const;
-    // The size of a control as the window shows it, or a picture's natural size.
-    [[nodiscard]] Size controlSize(const QString& objectName) const;
     void checkOption(OptionGroup group, int index);
     void showAspectPreview(Aspect aspect);
     // The value box being edited, or nullptr.
@@ -159,6 +177,8 @@ class MainWindow : public QMainWindow, public View {
     std::array<ValueBox*, 4> valueBoxes_{};
     std::array<QPushButton*, 4> enterButtons_{};
     std::array<QLabel*, 4> valueCaptions_{};
+    std::array<QLabel*, 4> valueUnits_{};
+    QLabel* offsetUnit_ = nullptr;
     std::array<QLineEdit*, 2> offsetBoxes_{};
     std::array<QButtonGroup*, 4> optionGroups_{};
     QComboBox* modelList_ = nullptr;
@@ -176,7 +196,12 @@ class MainWindow : public QMainWindow, public View {
     // The title as the controller gives it; the window adds the "[*]" of the changed mark.
     QString title_ = QStringLiteral("Projection Distance Calculator");
     bool changed_ = false;
-    qreal artworkRatio_ = 0.0;  // the pixel ratio the pictures were last rendered for
+    // What the pictures were last rendered for: the pixel ratio, each drawing's scale and
+    // whether the palette is dark.
+    qreal artworkRatio_ = 0.0;
+    qreal frontArtworkScale_ = 0.0;
+    qreal sideArtworkScale_ = 0.0;
+    bool darkArtwork_ = false;
 
     int editingBox_ = -1;  // the value box that holds the window's focus, or -1
     bool handlingFocus_ = false;

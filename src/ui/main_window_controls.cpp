@@ -68,9 +68,8 @@ constexpr std::array<const char*, 4> kValueCaptions = {"Projection Distance",
 
 void MainWindow::buildControls() {
     setObjectName(QStringLiteral("frmMain"));
-    auto* area = new QWidget(this);
-    area->setObjectName(QStringLiteral("window"));
-    area->setFixedSize(kWindowInnerWidth, kWindowInnerHeight);
+    auto* area = new ControlArea(this);
+    area->resize(kWindowInnerWidth, kWindowInnerHeight);
     // A click on an empty part of the window ends the edit of a value box.
     area->setFocusPolicy(Qt::ClickFocus);
     setCentralWidget(area);
@@ -87,12 +86,17 @@ void MainWindow::buildControls() {
         line->setPalette(colours);
     }
 
+    // The drawings are built for their design sizes, which their views scale to fit.
     frontView_ = placed(new SceneView(area), "picDraw1");
+    frontView_->setFrameSize(frontView_->size());
     frontView_->setFocusPolicy(Qt::ClickFocus);
     buildValueControls(frontView_);
     sideView_ = placed(new SceneView(area), "picDraw2");
+    sideView_->setFrameSize(sideView_->size());
     sideView_->setFocusPolicy(Qt::ClickFocus);
     buildOffsetControls(sideView_);
+    for (SceneView* view : {frontView_, sideView_})
+        connect(view, &SceneView::scaleChanged, this, [this] { refreshArtwork(); });
 
     logoFrame_ = placed(new QFrame(area), "picLogo");
     logoFrame_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -131,13 +135,24 @@ void MainWindow::buildValueControls(QWidget* front) {
         valueCaptions_[i] =
             caption(front, indexed("lblValue", i), QString::fromLatin1(kValueCaptions[i]));
     }
+    // The unit beside each box, until the drawing places it.
+    for (int i = 0; i < 4; ++i) {
+        const QRect box = valueBoxes_[i]->geometry();
+        valueUnits_[i] = caption(front, indexed("lblUnit", i), QStringLiteral("in"));
+        valueUnits_[i]->move(box.right() + 3, box.top() + 3);
+    }
+    // Captions only show: clicks go to what lies under them, and they lie under the controls.
+    for (QLabel* label : front->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        label->lower();
+    }
 }
 
 void MainWindow::buildOffsetControls(QWidget* side) {
     // The range sign lies under the offset boxes it stands between.
     rangeSign_ = new QLabel(side);
     rangeSign_->setObjectName(QStringLiteral("imgKara"));
-    rangeSign_->move(381, 56);
+    rangeSign_->setGeometry(381, 56, 28, 19);
     for (const int i : {1, 0}) {
         auto* box = placed(new QLineEdit(QStringLiteral("Offset"), side), indexed("txtOffset", i));
         // Results only: they can be selected and copied, and Tab passes them by.
@@ -147,6 +162,13 @@ void MainWindow::buildOffsetControls(QWidget* side) {
         offsetBoxes_[i] = box;
     }
     caption(side, "lblOffset", QStringLiteral("Offset"));
+    const QRect second = offsetBoxes_[1]->geometry();
+    offsetUnit_ = caption(side, "lblOffsetUnit", QStringLiteral("in"));
+    offsetUnit_->move(second.right() + 3, second.top() + 3);
+    offsetUnit_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // The caption and the range sign explain themselves in tooltips, under the boxes.
+    for (QLabel* label : side->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        label->lower();
 }
 
 void MainWindow::buildOptionFrames(QWidget* area) {
@@ -241,11 +263,13 @@ void MainWindow::buildMenus() {
     separator(file, "mnuFileSplit1");
     command(file, "mnuFileSave", "&Save Calculate", QKeySequence(Qt::CTRL | Qt::Key_S),
             &MainWindow::onSave);
-    command(file, "mnuFileSaveAs", "Save&As Calculate", QKeySequence(), &MainWindow::onSaveAs);
+    command(file, "mnuFileSaveAs", "Save&As Calculate",
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &MainWindow::onSaveAs);
     separator(file, "mnuFileSplit2");
     command(file, "mnuFilePrint", "&Print Calculate", QKeySequence(Qt::CTRL | Qt::Key_P),
             &MainWindow::onPrint);
-    command(file, "mnuFileExportPdf", "Export P&DF...", QKeySequence(), &MainWindow::onExportPdf);
+    command(file, "mnuFileExportPdf", "Export P&DF...",
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), &MainWindow::onExportPdf);
     separator(file, "mnuFileSplit3");
     QAction* quit =
         command(file, "mnuFileQuit", "&Quit", QKeySequence(Qt::CTRL | Qt::Key_Q), nullptr);
@@ -267,8 +291,8 @@ void MainWindow::buildMenus() {
     command(option, "mnuOptionModelInfo", "Select model info file...", QKeySequence(),
             &MainWindow::onSelectModelInfo);
 
-    QMenu* about = menu("mnuAbout", "&About");
-    command(about, "mnuAboutAbout", "&About", QKeySequence(), &MainWindow::onAbout);
+    QMenu* help = menu("mnuHelp", "&Help");
+    command(help, "mnuAboutAbout", "&About", QKeySequence(), &MainWindow::onAbout);
 }
 
 void MainWindow::buildTabOrder() {

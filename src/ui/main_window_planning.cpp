@@ -8,6 +8,7 @@
 #include "ui/main_window.h"
 #include "ui/planning_panel.h"
 #include "ui/qt_text.h"
+#include "ui/user_settings.h"
 
 namespace projcalc::ui {
 namespace {
@@ -15,22 +16,18 @@ namespace {
 // Where the panel's visibility is remembered, per user ($XDG_CONFIG_HOME/projcalc).
 constexpr const char* kPlanningShownKey = "view/planningPanel";
 
-QSettings userSettings() {
-    return QSettings(QStringLiteral("projcalc"), QStringLiteral("projcalc"));
-}
-
 }  // namespace
 
 void MainWindow::buildPlanningPanel() {
-    // The designed area keeps its place and size; the panel goes under it, as wide as the area
-    // unless its texts need more.
+    // The designed area takes the room the panel leaves; the panel goes under it, as wide as the
+    // area, which is as wide as the panel's texts need.
     QWidget* area = takeCentralWidget();
     auto* body = new QWidget(this);
     body->setObjectName(QStringLiteral("body"));
     auto* column = new QVBoxLayout(body);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    column->addWidget(area, 0, Qt::AlignLeft | Qt::AlignTop);
+    column->addWidget(area, 1);
     planningPanel_ = new PlanningPanel(body);
     column->addWidget(planningPanel_);
     setCentralWidget(body);

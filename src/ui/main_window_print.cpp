@@ -37,8 +37,10 @@ void MainWindow::onExportPdf() {
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Save;
     request.nameFilter = QStringLiteral("PDF (*.pdf)");
+    request.folder = startFolder("*.pdf", QString());
     request.defaultSuffix = QStringLiteral("pdf");
     const QString path = fileDialogHook_(this, request);
+    rememberFolder("*.pdf", path);
     if (path.isEmpty()) return;
     if (const auto failure = exportPdf(*centralWidget(), path)) showError(*failure);
 }

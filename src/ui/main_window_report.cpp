@@ -45,6 +45,7 @@ void MainWindow::buildReportCommands() {
     if (file == nullptr) return;
     auto* action = new QAction(QStringLiteral("Export &Report..."), file);
     action->setObjectName(QStringLiteral("mnuFileExportReport"));
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     const QList<QAction*> actions = file->actions();
     file->insertAction(actions.value(actions.indexOf(exportPdf) + 1, nullptr), action);
     connect(action, &QAction::triggered, this, &MainWindow::onExportReport);

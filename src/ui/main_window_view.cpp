@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <cmath>
 
 #include "i18n/language.h"
@@ -83,6 +84,7 @@ void MainWindow::showOptions(const OptionStates& states) {
     checkOption(OptionGroup::Zoom, indexOf(states.checked.zoom));
     checkOption(OptionGroup::Units, indexOf(states.unit));
     checkOption(OptionGroup::Position, indexOf(states.checked.mount));
+    showUnit(states.unit);
     for (const Aspect aspect : kAllAspects) {
         if (QAbstractButton* button = optionGroup(OptionGroup::Aspect)->button(indexOf(aspect)))
             button->setEnabled(states.aspectEnabled[static_cast<std::size_t>(indexOf(aspect))]);
@@ -91,6 +93,7 @@ void MainWindow::showOptions(const OptionStates& states) {
         if (QAbstractButton* button = optionGroup(OptionGroup::Zoom)->button(indexOf(zoom)))
             button->setEnabled(states.zoomEnabled[static_cast<std::size_t>(indexOf(zoom))]);
     }
+    explainGreyedOptions();
     showAspectPreview(states.checked.aspect);
 }
 
@@ -174,13 +177,21 @@ void MainWindow::applyInterfaceTexts(const InterfaceTexts& texts) {
             action->setText(toQtLines(item.text));
         }
     }
+    if (auto* help = findChild<QMenu*>(QStringLiteral("mnuHelp")))
+        help->setTitle(toQtLines(texts.text("mnuHelp")));
     for (const std::string& name : fontControlNames()) {
         QWidget* widget = findChild<QWidget*>(toQt(name));
         if (widget == nullptr) continue;
-        QFont font = widget->font();
+        // A control lying on a drawing has its font at the drawing's design scale.
+        auto* drawing = qobject_cast<SceneView*>(widget->parentWidget());
+        QFont font = drawing != nullptr ? drawing->controlFont(widget) : widget->font();
         if (!texts.fontName.empty()) font.setFamily(toQt(texts.fontName));
         if (texts.fontSize > 0) font.setPointSize(texts.fontSize);
-        widget->setFont(font);
+        if (drawing != nullptr) {
+            drawing->setControlFont(widget, font);
+        } else {
+            widget->setFont(font);
+        }
     }
     for (const ControlCaption& item : texts.controlCaptions) {
         QWidget* widget = findChild<QWidget*>(toQt(item.objectName));
@@ -202,6 +213,8 @@ void MainWindow::applyInterfaceTexts(const InterfaceTexts& texts) {
             option->setAccessibleDescription(withoutLineBreaks(frame->title()));
     }
     fitTextControls();
+    applyTooltips();
+    showUnit(calculator_.calculation().unit);
     applyPlanningCaptions(texts.planning);
     applyReportCaptions(texts);
 }
@@ -215,39 +228,42 @@ void MainWindow::showError(const AppError& error) {
                  {MessageRequest::Icon::Critical, title_, toQtLines(errorMessageText(error))});
 }
 
-Size MainWindow::controlSize(const QString& name) const {
-    QSize size;
-    if (const QWidget* widget = findChild<QWidget*>(name)) {
-        size = widget->size();
-    } else {
-        // Pictures the diagrams paint themselves have their artwork's size.
-        size = artworkSize(name);
-    }
-    return {size.width(), size.height()};
+namespace {
+
+Size atLeast(Size size, QSize needed) {
+    return {std::max(size.width, needed.width()), std::max(size.height, needed.height())};
 }
 
-FrontMetrics MainWindow::frontMetrics() const {
-    FrontMetrics m;
-    m.picture = controlSize(QStringLiteral("picDraw1"));
-    for (int i = 0; i < 4; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        m.valueBox[k] = controlSize(QStringLiteral("txtValue_%1").arg(i));
-        m.enterButton[k] = controlSize(QStringLiteral("cmdEnter_%1").arg(i));
-        m.caption[k] = controlSize(QStringLiteral("lblValue_%1").arg(i));
+// The size the widest of the unit texts needs in a unit label's font at the design scale.
+QSize widestUnit(const SceneView& drawing, const QLabel& label, const InterfaceTexts& texts) {
+    const QFontMetrics metrics(drawing.controlFont(&label));
+    QSize widest;
+    for (const Unit unit : kAllUnits) {
+        const QString text = toQtLines(texts.text("txtUnit_" + std::to_string(indexOf(unit))));
+        widest = widest.expandedTo(metrics.size(0, text));
     }
-    m.projector = controlSize(QStringLiteral("imgProjector"));
+    return widest;
+}
+
+}  // namespace
+
+// The drawings are built for their design sizes, whatever the window's size; only the captions
+// and units lying on them get the room their texts need in their fonts at the design scale.
+FrontMetrics MainWindow::frontMetrics() const {
+    FrontMetrics m = designFrontMetrics();
+    for (std::size_t i = 0; i < 4; ++i) {
+        m.caption[i] = atLeast(m.caption[i], frontView_->naturalTextSize(valueCaptions_[i]));
+        m.unit[i] =
+            atLeast(m.unit[i], widestUnit(*frontView_, *valueUnits_[i], calculator_.texts()));
+    }
     return m;
 }
 
 SideMetrics MainWindow::sideMetrics() const {
-    SideMetrics m;
-    m.picture = controlSize(QStringLiteral("picDraw2"));
-    m.offsetBox = {controlSize(QStringLiteral("txtOffset_0")),
-                   controlSize(QStringLiteral("txtOffset_1"))};
-    m.rangeSign = controlSize(QStringLiteral("imgKara"));
-    m.caption = controlSize(QStringLiteral("lblOffset"));
-    m.projector = {controlSize(QStringLiteral("imgProjectorSide_1")),
-                   controlSize(QStringLiteral("imgProjectorSide_0"))};
+    SideMetrics m = designSideMetrics();
+    if (const auto* caption = sideView_->findChild<QLabel*>(QStringLiteral("lblOffset")))
+        m.caption = atLeast(m.caption, sideView_->naturalTextSize(caption));
+    m.unit = atLeast(m.unit, widestUnit(*sideView_, *offsetUnit_, calculator_.texts()));
     return m;
 }
 
@@ -258,7 +274,6 @@ void MainWindow::showScene(DiagramId diagram, const Scene& scene) {
         QWidget* widget =
             box->findChild<QWidget*>(toQt(placement.name), Qt::FindDirectChildrenOnly);
         if (widget == nullptr) continue;  // a picture the scene paints
-        widget->move(placement.at.x, placement.at.y);
         // Whether an Enter button shows is decided by the editing, not by the drawing.
         if (!placement.name.starts_with("cmdEnter")) widget->setVisible(placement.visible);
     }
@@ -269,8 +284,10 @@ std::string MainWindow::askOpenFileName(const FileFilter& filter,
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Open;
     request.nameFilter = nameFilterOf(filter);
-    request.folder = toQt(initialFolder);
-    return fromQt(fileDialogHook_(this, request));
+    request.folder = startFolder(filter.pattern, toQt(initialFolder));
+    const QString chosen = fileDialogHook_(this, request);
+    rememberFolder(filter.pattern, chosen);
+    return fromQt(chosen);
 }
 
 std::string MainWindow::askSaveFileName(const FileFilter& filter, const std::string& initialFolder,
@@ -278,9 +295,11 @@ std::string MainWindow::askSaveFileName(const FileFilter& filter, const std::str
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Save;
     request.nameFilter = nameFilterOf(filter);
-    request.folder = toQt(initialFolder);
+    request.folder = startFolder(filter.pattern, toQt(initialFolder));
     request.defaultSuffix = toQt(defaultExtension);
-    return fromQt(fileDialogHook_(this, request));
+    const QString chosen = fileDialogHook_(this, request);
+    rememberFolder(filter.pattern, chosen);
+    return fromQt(chosen);
 }
 
 }  // namespace projcalc::ui

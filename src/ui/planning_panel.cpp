@@ -1,11 +1,13 @@
 #include "ui/planning_panel.h"
 
 #include <QBoxLayout>
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 
+#include "ui/artwork.h"
 #include "ui/qt_text.h"
 
 namespace projcalc::ui {
@@ -60,8 +62,6 @@ PlanningPanel::PlanningPanel(QWidget* parent) : QWidget(parent) {
     imageCaption_ = label(box, QStringLiteral("lblPlanImage"));
     grid->addWidget(throwCaption_, 1, kCaptionColumn);
     grid->addWidget(imageCaption_, 2, kCaptionColumn);
-    QPalette red = box->palette();
-    red.setColor(QPalette::WindowText, QColor(192, 0, 0));
     for (std::size_t end = 0; end < 2; ++end) {
         const int column = valueColumn(end);
         zoomHeadings_[end] = label(box, indexedName("lblPlanZoom", end), Qt::AlignRight);
@@ -77,7 +77,6 @@ PlanningPanel::PlanningPanel(QWidget* parent) : QWidget(parent) {
         for (const auto& row : rows) {
             row.labels.value = valueLabel(box, indexedName(row.valueName, end));
             row.labels.mark = label(box, indexedName(row.markName, end));
-            row.labels.mark->setPalette(red);
             grid->addWidget(row.labels.value, row.row, column);
             grid->addWidget(row.labels.mark, row.row, column + 1);
         }
@@ -101,6 +100,24 @@ PlanningPanel::PlanningPanel(QWidget* parent) : QWidget(parent) {
     }
 
     setCaptions(captions_);
+    colourMarks();
+}
+
+void PlanningPanel::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) colourMarks();
+}
+
+// Red that keeps a contrast of 4.5:1 to the window's colour, light or dark.
+void PlanningPanel::colourMarks() {
+    QPalette red = palette();
+    red.setColor(QPalette::WindowText,
+                 isDarkPalette(red) ? QColor(255, 128, 128) : QColor(192, 0, 0));
+    for (const auto& ends : {throwEnds_, imageEnds_}) {
+        for (const EndLabels& end : ends) {
+            if (end.mark != nullptr) end.mark->setPalette(red);
+        }
+    }
 }
 
 void PlanningPanel::setCaptions(const PlanningCaptions& captions) {

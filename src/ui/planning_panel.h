@@ -25,6 +25,10 @@ class PlanningPanel : public QWidget {
     void setCaptions(const PlanningCaptions& captions);
     void showTexts(const PlanningTexts& texts);
 
+  protected:
+    // A new palette brings the marks a red that stands out from it.
+    void changeEvent(QEvent* event) override;
+
   private:
     // The value of one zoom end of a row and the mark beside it.
     struct EndLabels {
@@ -34,6 +38,7 @@ class PlanningPanel : public QWidget {
 
     void showEnd(const EndLabels& labels, const PlanningEndText& text);
     void nameValues();
+    void colourMarks();
 
     PlanningCaptions captions_;
     PlanningTexts texts_;

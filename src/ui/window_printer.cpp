@@ -39,7 +39,10 @@ class PagePictures {
         for (QLabel* label : content.findChildren<QLabel*>()) {
             const QPixmap shown = label->pixmap();
             if (shown.isNull() || !label->isVisibleTo(&content)) continue;
-            QPixmap sharp = artworkPixmap(label->objectName(), ratio);
+            // A label showing a variant of its picture names it in its "artwork" property.
+            const QString name = label->property("artwork").toString();
+            QPixmap sharp = artworkPixmap(name.isEmpty() ? label->objectName() : name,
+                                          shown.deviceIndependentSize().toSize(), ratio);
             if (sharp.isNull()) continue;
             const Qt::LayoutDirection direction = label->layoutDirection();
             const QRect place = QStyle::alignedRect(
@@ -73,8 +76,32 @@ class PagePictures {
     std::vector<Picture> pictures_;
 };
 
+// Lays the content out at its preferred size while it lives, so that a page shows the window
+// as designed whatever size the window has on the screen; the screen's layout comes back after.
+class PageLayout {
+  public:
+    explicit PageLayout(QWidget& content) : content_(content), screen_(content.geometry()) {
+        const QSize page = pageSizeOf(content);
+        if (page != screen_.size()) content.resize(page);
+    }
+    ~PageLayout() {
+        if (content_.geometry() != screen_) content_.setGeometry(screen_);
+    }
+    PageLayout(const PageLayout&) = delete;
+    PageLayout& operator=(const PageLayout&) = delete;
+
+    [[nodiscard]] static QSize pageSizeOf(const QWidget& content) {
+        return content.sizeHint().expandedTo(content.minimumSizeHint()).expandedTo(QSize(1, 1));
+    }
+
+  private:
+    QWidget& content_;
+    QRect screen_;
+};
+
 QPageLayout::Orientation orientationFor(const QWidget& content) {
-    return content.width() > content.height() ? QPageLayout::Landscape : QPageLayout::Portrait;
+    const QSize page = PageLayout::pageSizeOf(content);
+    return page.width() > page.height() ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
 // The part of a paged device that can be painted on, in device pixels from its own origin.
@@ -99,6 +126,7 @@ AppError fileWriteError(const QFileDevice& file, const QString& path) {
 }  // namespace
 
 void renderOnPage(QWidget& content, QPainter& painter, const QRectF& page) {
+    const PageLayout layout(content);
     const QSizeF size = content.size();
     if (size.isEmpty() || page.isEmpty()) return;
     const qreal scale = std::min(page.width() / size.width(), page.height() / size.height());

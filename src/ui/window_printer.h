@@ -11,9 +11,10 @@ class QWidget;
 
 namespace projcalc::ui {
 
-// Paints a widget and its children onto a page: scaled to fill `page` (in the painter's device
-// pixels) as far as its shape allows, centred, and drawn at the device's own resolution rather
-// than enlarged from a screen image, so that lines, text and pictures stay sharp.
+// Paints a widget and its children onto a page: laid out at its preferred size (the window's
+// design size, whatever size it has on the screen), scaled to fill `page` (in the painter's
+// device pixels) as far as its shape allows, centred, and drawn at the device's own resolution
+// rather than enlarged from a screen image, so that lines, text and pictures stay sharp.
 void renderOnPage(QWidget& content, QPainter& painter, const QRectF& page);
 
 // Prints `content` on one page of the named printer, turned to landscape when it is wider than

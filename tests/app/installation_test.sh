@@ -67,6 +67,7 @@ done
 mkdir -p "$scratch/home" "$scratch/data-home" "$scratch/plans"
 mkdir -m 700 "$scratch/runtime"
 export HOME=$scratch/home XDG_DATA_HOME=$scratch/data-home XDG_RUNTIME_DIR=$scratch/runtime
+export XDG_CONFIG_HOME=$scratch/config
 export QT_QPA_PLATFORM=offscreen
 unset PROJCALC_EXIT_AFTER_FIRST_PAINT PROJCALC_REPORT_TITLE
 cd "$scratch"

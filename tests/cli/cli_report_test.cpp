@@ -52,11 +52,12 @@ TEST(CliSceneJson, ItemsKeepTheirOrderPensBrushesAndControls) {
                            BrushId::ScreenFill,
                            {{1, 2}, {3, 4}, {5, 6}, {1, 2}},
                            "",
+                           {},
                            {}});
     scene.items.push_back(
-        {SceneItem::Kind::Line, PenId::Axis, BrushId::None, {{7, 8}, {9, 10}}, "", {}});
-    scene.items.push_back(
-        {SceneItem::Kind::Image, PenId::Ray, BrushId::None, {}, "imgProjectorSide_1", {11, 12}});
+        {SceneItem::Kind::Line, PenId::Axis, BrushId::None, {{7, 8}, {9, 10}}, "", {}, {}});
+    scene.items.push_back({SceneItem::Kind::Image, PenId::Ray, BrushId::None, {},
+                           "imgProjectorSide_1", {11, 12}, {32, 15}});
     scene.controls.push_back({"txtValue_3", {20, 30}, {60, 20}, false});
 
     const json expected = json::parse(R"({
@@ -65,7 +66,7 @@ TEST(CliSceneJson, ItemsKeepTheirOrderPensBrushesAndControls) {
             {"kind": "polygon", "points": [[1, 2], [3, 4], [5, 6], [1, 2]],
              "pen": "penScreenOutline", "brush": "brushScreenFill"},
             {"kind": "line", "from": [7, 8], "to": [9, 10], "pen": "penAxis"},
-            {"kind": "image", "name": "imgProjectorSide_1", "at": [11, 12]}
+            {"kind": "image", "name": "imgProjectorSide_1", "at": [11, 12], "size": [32, 15]}
         ],
         "controls": {"txtValue_3": {"at": [20, 30], "size": [60, 20], "visible": false}}
     })");

@@ -4,20 +4,10 @@
 #include <QFile>
 #include <QRadioButton>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <utility>
 
 namespace projcalc::gui_test {
 namespace {
-
-// Every test process keeps what the window remembers (QSettings) in a folder of its own, made
-// before anything reads it and removed when the process ends, so that nothing remembered comes
-// from the machine's user or from another test, and nothing is left behind.
-void useOwnConfigFolder() {
-    static QTemporaryDir folder;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
-}
-Q_CONSTRUCTOR_FUNCTION(useOwnConfigFolder)
 
 const std::vector<std::pair<std::string, std::string>>& englishTexts() {
     static const std::vector<std::pair<std::string, std::string>> texts = {
@@ -92,6 +82,12 @@ std::string languageText(const LanguageChanges& changes) {
     return text + "[Version]\nVersion=1.00\n";
 }
 
+std::string shippedText(const std::string& name) {
+    QFile file(QStringLiteral(PROJCALC_SOURCE_DIR "/data/") + QString::fromStdString(name));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll().toStdString();
+}
+
 std::string catalogueText(const std::vector<std::string>& modelLines) {
     std::string text = kCatalogueHeader;
     for (const std::string& line : modelLines)
@@ -108,8 +104,8 @@ void forgetRememberedSettings() {
     QSettings(QStringLiteral("projcalc"), QStringLiteral("projcalc")).clear();
 }
 
-WindowHarness::WindowHarness() {
-    forgetRememberedSettings();
+WindowHarness::WindowHarness(Settings settings) {
+    if (settings == Settings::Forget) forgetRememberedSettings();
     window_ = std::make_unique<ui::MainWindow>();
     window_->setMessageHook([this](QWidget* /*parent*/, const ui::MessageRequest& request) {
         messages_.push_back(request);

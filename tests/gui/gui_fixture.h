@@ -37,6 +37,9 @@ inline constexpr const char* kModelWideOnly169 =
 // A ModelInfo.ini with the given model lines.
 [[nodiscard]] std::string catalogueText(const std::vector<std::string>& modelLines);
 
+// A file of the shipped data folder (data/ in the source tree), read whole.
+[[nodiscard]] std::string shippedText(const std::string& name);
+
 // A data folder of its own: ModelInfo.ini and Language.ini in a temporary directory.
 class DataFolder {
   public:
@@ -58,10 +61,12 @@ class DataFolder {
 void forgetRememberedSettings();
 
 // A main window whose messages and "Save changes?" questions are recorded instead of shown. The
-// questions are answered from a queue; with none left the changes are discarded.
+// questions are answered from a queue; with none left the changes are discarded. It starts
+// afresh, forgetting what earlier windows remembered, unless told to remember.
 class WindowHarness {
   public:
-    WindowHarness();
+    enum class Settings { Forget, Remember };
+    explicit WindowHarness(Settings settings = Settings::Forget);
 
     // Starts the window on the data folder; shows and activates it when `show` is set.
     [[nodiscard]] bool start(const DataFolder& data, bool show = true);

@@ -56,7 +56,7 @@ class MainWindowTest : public QObject {
 
     void menusHaveTheirCaptionsSeparatorsAndShortcuts() {
         ui::MainWindow window;
-        const QStringList menus = {"nmuFile", "mnuEdit", "mnuView", "mnuOption", "mnuAbout"};
+        const QStringList menus = {"nmuFile", "mnuEdit", "mnuView", "mnuOption", "mnuHelp"};
         QStringList shown;
         for (QAction* action : window.menuBar()->actions())
             shown << action->menu()->objectName();
@@ -72,11 +72,11 @@ class MainWindowTest : public QObject {
              {{"mnuFileOpen", "&Open Calculate", QKeySequence(QStringLiteral("Ctrl+O"))},
               {"mnuFileSplit1", "-", {}},
               {"mnuFileSave", "&Save Calculate", QKeySequence(QStringLiteral("Ctrl+S"))},
-              {"mnuFileSaveAs", "Save&As Calculate", {}},
+              {"mnuFileSaveAs", "Save&As Calculate", QKeySequence(QStringLiteral("Ctrl+Shift+S"))},
               {"mnuFileSplit2", "-", {}},
               {"mnuFilePrint", "&Print Calculate", QKeySequence(QStringLiteral("Ctrl+P"))},
-              {"mnuFileExportPdf", "Export P&DF...", {}},
-              {"mnuFileExportReport", "Export &Report...", {}},
+              {"mnuFileExportPdf", "Export P&DF...", QKeySequence(QStringLiteral("Ctrl+Shift+E"))},
+              {"mnuFileExportReport", "Export &Report...", QKeySequence(QStringLiteral("Ctrl+R"))},
               {"mnuFileExportThrowTable", "Export &throw table...",
                QKeySequence(QStringLiteral("Ctrl+T"))},
               {"mnuFileSplit3", "-", {}},
@@ -91,12 +91,12 @@ class MainWindowTest : public QObject {
             {"mnuOption",
              {{"mnuOptionFindModels", "&Find models...", QKeySequence(QStringLiteral("Ctrl+F"))},
               {"mnuOptionModelInfo", "Select model info file...", {}}}},
-            {"mnuAbout", {{"mnuAboutAbout", "&About", {}}}},
+            {"mnuHelp", {{"mnuAboutAbout", "&About", {}}}},
         };
         QCOMPARE(window.findChild<QMenu*>("nmuFile")->title(), QStringLiteral("&File"));
         QCOMPARE(window.findChild<QMenu*>("mnuEdit")->title(), QStringLiteral("&Edit"));
         QCOMPARE(window.findChild<QMenu*>("mnuOption")->title(), QStringLiteral("&Option"));
-        QCOMPARE(window.findChild<QMenu*>("mnuAbout")->title(), QStringLiteral("&About"));
+        QCOMPARE(window.findChild<QMenu*>("mnuHelp")->title(), QStringLiteral("&Help"));
         for (const auto& [menuName, expected] : items) {
             const QList<QAction*> actions = window.findChild<QMenu*>(menuName)->actions();
             QCOMPARE(actions.size(), static_cast<qsizetype>(expected.size()));

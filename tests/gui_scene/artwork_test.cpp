@@ -14,10 +14,13 @@ namespace {
 Size designSize(const std::string& name) {
     const FrontMetrics front = designFrontMetrics();
     const SideMetrics side = designSideMetrics();
-    const std::map<std::string, Size> sizes = {
-        {"imgProjector", front.projector},         {"imgProjectorSide_1", side.projector[0]},
-        {"imgProjectorSide_0", side.projector[1]}, {"imgKara", side.rangeSign},
-        {"cmdEnter_0", front.enterButton[0]},      {"imgLogo", {113, 33}}};
+    const std::map<std::string, Size> sizes = {{"imgProjector", front.projector},
+                                               {"imgProjectorSide_1", side.projector[0]},
+                                               {"imgProjectorSide_0", side.projector[1]},
+                                               {"imgKara", side.rangeSign},
+                                               {"cmdEnter_0", front.enterButton[0]},
+                                               {"imgLogo", {113, 33}},
+                                               {"imgLogoOnDark", {113, 33}}};
     const auto it = sizes.find(name);
     return it != sizes.end() ? it->second : Size{};
 }
@@ -30,8 +33,8 @@ class ArtworkTest : public QObject {
   private slots:
     void pictureSizeIsTheDesignSize_data() {
         QTest::addColumn<QString>("name");
-        for (const char* name :
-             {"imgProjector", "imgProjectorSide_0", "imgProjectorSide_1", "imgKara", "imgLogo"}) {
+        for (const char* name : {"imgProjector", "imgProjectorSide_0", "imgProjectorSide_1",
+                                 "imgKara", "imgLogo", "imgLogoOnDark"}) {
             QTest::newRow(name) << QString::fromLatin1(name);
         }
     }
@@ -51,6 +54,7 @@ class ArtworkTest : public QObject {
         const Size button = designSize("cmdEnter_0");
         const QSize picture = artworkSize(QStringLiteral("cmdEnter"));
         QCOMPARE(picture, QSize(15, 11));
+        QCOMPARE(artworkSize(QStringLiteral("cmdEnterOnDark")), picture);
         QVERIFY(picture.width() <= button.width && picture.height() <= button.height);
     }
 

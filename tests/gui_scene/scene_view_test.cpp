@@ -2,6 +2,8 @@
 #include "ui/scene_view.h"
 
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QTest>
 
@@ -228,6 +230,93 @@ class SceneViewTest : public QObject {
             for (int x = 0; x < empty.width(); x += 7)
                 QCOMPARE(empty.pixel(x, y), kWhite);
         }
+    }
+
+    // A view larger than its scene shows it at a uniform scale, centred, and paints nothing of
+    // it outside the scene's frame.
+    void scalesTheSceneUniformlyAndCentresIt_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<qreal>("scale");
+        QTest::addColumn<QPointF>("shift");
+        QTest::newRow("wider") << QSize(400, 100) << qreal(1.0) << QPointF(100, 0);
+        QTest::newRow("twice") << QSize(400, 200) << qreal(2.0) << QPointF(0, 0);
+        QTest::newRow("taller") << QSize(300, 400) << qreal(1.5) << QPointF(0, 125);
+    }
+
+    void scalesTheSceneUniformlyAndCentresIt() {
+        QFETCH(QSize, size);
+        QFETCH(qreal, scale);
+        QFETCH(QPointF, shift);
+        SceneView view;
+        view.resize(200, 100);
+        Scene scene = knownScene();
+        scene.items.push_back(line(PenId::Ray, {150, 50}, {400, 50}));  // leaves the frame
+        view.setScene(scene);
+        view.resize(size);
+        QCOMPARE(view.frameSize(), QSize(200, 100));
+        QCOMPARE(view.scale(), scale);
+        const QImage image = paint(view, 1.0);
+        const auto at = [&](double x, double y) {
+            return image.pixel(static_cast<int>(shift.x() + x * scale),
+                               static_cast<int>(shift.y() + y * scale));
+        };
+        QCOMPARE(at(50, 45), qRgb(0, 128, 255));  // inside the screen
+        QCOMPARE(at(5, 50), kWhite);
+        // Paper around the frame, and nothing of the line beyond it.
+        QCOMPARE(image.pixel(0, 0), kWhite);
+        QCOMPARE(image.pixel(image.width() - 1, image.height() - 1), kWhite);
+        if (shift.x() > 0) QCOMPARE(image.pixel(image.width() - 10, 50), kWhite);
+    }
+
+    // A picture with a size of its own is drawn at that size.
+    void picturesAreDrawnAtTheirSize() {
+        SceneView view;
+        view.resize(200, 100);
+        SceneItem projector;
+        projector.kind = SceneItem::Kind::Image;
+        projector.imageName = "imgProjector";
+        projector.at = {10, 10};
+        projector.size = {32, 20};
+        view.setScene(Scene{200, 100, {projector}, {}});
+        const QImage image = paint(view, 1.0).convertToFormat(QImage::Format_RGB32);
+        const QPixmap art = artworkPixmap(QStringLiteral("imgProjector"), QSize(32, 20), 1.0);
+        QImage expected(32, 20, QImage::Format_RGB32);
+        expected.fill(Qt::white);
+        {
+            QPainter painter(&expected);
+            painter.drawPixmap(0, 0, art);
+        }
+        QCOMPARE(image.copy(10, 10, 32, 20), expected);
+        for (int x = 42; x < 80; ++x)
+            QCOMPARE(image.pixel(x, 25), kWhite);  // where the natural size would reach
+    }
+
+    // The controls lying on the drawing keep their places in its frame and grow with it, fonts
+    // included; a caption keeps the room its text needs.
+    void controlsMoveAndGrowWithTheDrawing() {
+        SceneView view;
+        view.resize(200, 100);
+        auto* box = new QLineEdit(&view);
+        box->setObjectName(QStringLiteral("txtValue_1"));
+        auto* caption = new QLabel(QStringLiteral("Screen Size Diagonal"), &view);
+        caption->setObjectName(QStringLiteral("lblValue_1"));
+        const qreal points = box->font().pointSizeF();
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.setScene(Scene{
+            200,
+            100,
+            {},
+            {{"txtValue_1", {20, 30}, {37, 19}, true}, {"lblValue_1", {20, 17}, {10, 13}, true}}});
+        QCOMPARE(box->geometry(), QRect(20, 30, 37, 19));
+        view.resize(400, 200);
+        QTRY_COMPARE(box->geometry(), QRect(40, 60, 74, 38));
+        QCOMPARE(box->font().pointSizeF(), points * 2);
+        QCOMPARE(caption->pos(), QPoint(40, 34));
+        QVERIFY(caption->width() >= caption->sizeHint().width());
+        view.resize(200, 100);
+        QTRY_COMPARE(box->geometry(), QRect(20, 30, 37, 19));
+        QCOMPARE(box->font().pointSizeF(), points);
     }
 
     // Rendering the widget into a high-DPI image (as printing does) keeps the pictures crisp.

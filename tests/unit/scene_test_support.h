@@ -19,12 +19,14 @@ inline Size designSizeOf(const std::string& name) {
     std::map<std::string, Size> sizes = {{"txtOffset_0", side.offsetBox[0]},
                                          {"txtOffset_1", side.offsetBox[1]},
                                          {"imgKara", side.rangeSign},
-                                         {"lblOffset", side.caption}};
+                                         {"lblOffset", side.caption},
+                                         {"lblOffsetUnit", side.unit}};
     for (std::size_t i = 0; i < 4; ++i) {
         const std::string n = std::to_string(i);
         sizes["txtValue_" + n] = front.valueBox[i];
         sizes["cmdEnter_" + n] = front.enterButton[i];
         sizes["lblValue_" + n] = front.caption[i];
+        sizes["lblUnit_" + n] = front.unit[i];
     }
     const auto it = sizes.find(name);
     return it != sizes.end() ? it->second : Size{};

@@ -23,7 +23,7 @@ struct SideCase {
     double offsetA;
     double offsetB;
     bool wideRatio;  // the model has a WIDE ratio for 4:3
-    // Expected, in the 453 x 113 picture (screen line at x 330).
+    // Expected, in the 453 x 113 picture (screen line at x 311).
     int lensY;
     std::vector<std::pair<PenId, int>> rays;  // pen and the y the ray ends at on the screen
     std::vector<int> ticks;                   // y of each tick
@@ -68,6 +68,7 @@ TEST_P(SideViewTest, DrawsProjectorScreenRaysTicksAndAxisInOrder) {
     projector.kind = SceneItem::Kind::Image;
     projector.imageName = top ? "imgProjectorSide_1" : "imgProjectorSide_0";
     projector.at = {15, c.lensY - (top ? 15 : 10)};  // right edge at x 79
+    projector.size = {64, 30};
     expected.push_back(projector);
     const auto line = [](PenId pen, Point from, Point to) {
         SceneItem item;
@@ -75,12 +76,12 @@ TEST_P(SideViewTest, DrawsProjectorScreenRaysTicksAndAxisInOrder) {
         item.points = {from, to};
         return item;
     };
-    expected.push_back(line(PenId::ScreenSide, {330, 5}, {330, 103}));
+    expected.push_back(line(PenId::ScreenSide, {311, 5}, {311, 103}));
     for (const auto& [pen, y] : c.rays)
-        expected.push_back(line(pen, lens, {330, y}));
+        expected.push_back(line(pen, lens, {311, y}));
     for (const int y : c.ticks)
-        expected.push_back(line(PenId::Dimension, {330, y}, {345, y}));
-    expected.push_back(line(PenId::Axis, lens, {330, c.lensY}));
+        expected.push_back(line(PenId::Dimension, {311, y}, {326, y}));
+    expected.push_back(line(PenId::Axis, lens, {311, c.lensY}));
 
     ASSERT_EQ(scene.items.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -90,13 +91,15 @@ TEST_P(SideViewTest, DrawsProjectorScreenRaysTicksAndAxisInOrder) {
         EXPECT_EQ(got.points, expected[i].points) << "item " << i;
         EXPECT_EQ(got.imageName, expected[i].imageName) << "item " << i;
         EXPECT_EQ(got.at, expected[i].at) << "item " << i;
+        EXPECT_EQ(got.size, expected[i].size) << "item " << i;
     }
 
-    // Offset boxes 40 x 19, range sign 28 x 19, caption 28 x 13, right to left.
-    EXPECT_EQ(positionOf(scene, "txtOffset_1"), (Point{408, c.offsetRow}));
-    EXPECT_EQ(positionOf(scene, "imgKara"), (Point{385, c.offsetRow}));
-    EXPECT_EQ(positionOf(scene, "txtOffset_0"), (Point{350, c.offsetRow}));
-    EXPECT_EQ(positionOf(scene, "lblOffset"), (Point{350, c.offsetRow - 13}));
+    // Unit 17 x 13, offset boxes 40 x 19, range sign 28 x 19, caption 28 x 13, right to left.
+    EXPECT_EQ(positionOf(scene, "lblOffsetUnit"), (Point{431, c.offsetRow + 3}));
+    EXPECT_EQ(positionOf(scene, "txtOffset_1"), (Point{389, c.offsetRow}));
+    EXPECT_EQ(positionOf(scene, "imgKara"), (Point{366, c.offsetRow}));
+    EXPECT_EQ(positionOf(scene, "txtOffset_0"), (Point{331, c.offsetRow}));
+    EXPECT_EQ(positionOf(scene, "lblOffset"), (Point{331, c.offsetRow - 13}));
 }
 
 using Rays = std::vector<std::pair<PenId, int>>;
@@ -329,8 +332,10 @@ TEST(SideViewLayoutTest, OneOffsetHidesTheSecondBoxAndTheSignButKeepsTheirRoom) 
     EXPECT_FALSE(placementOf(scene, "imgKara")->visible);
     EXPECT_TRUE(placementOf(scene, "txtOffset_0")->visible);
     EXPECT_TRUE(placementOf(scene, "lblOffset")->visible);
-    EXPECT_EQ(scene.items[1].points[0].x, 330);  // the screen line still leaves their room
-    EXPECT_EQ(positionOf(scene, "txtOffset_0"), (Point{350, 88}));
+    EXPECT_EQ(scene.items[1].points[0].x, 311);  // the screen line still leaves their room
+    EXPECT_EQ(positionOf(scene, "txtOffset_0"), (Point{331, 88}));
+    // The unit follows the one box shown.
+    EXPECT_EQ(positionOf(scene, "lblOffsetUnit"), (Point{373, 91}));
 
     // Two offsets at WIDE.
     const Scene both = sideScene(model, {Aspect::R4x3, Zoom::Wide, Mount::Bottom}, withOffsetA(10),
@@ -345,19 +350,22 @@ TEST(SideViewLayoutTest, UsesTheSizesItIsGiven) {
     metrics.offsetBox = {Size{50, 21}, Size{44, 19}};
     metrics.rangeSign = {20, 14};
     metrics.caption = {30, 15};
+    metrics.unit = {9, 14};
     metrics.projector = {Size{60, 30}, Size{64, 30}};
     const Scene scene = sideScene(traitsOf(sampleModel()), {Aspect::R4x3, Zoom::Wide, Mount::Top},
                                   withOffsetA(10), metrics);
 
-    // Screen line at 400 - (44 + 50 + 20 + 15); the lens row 27 carries the boxes:
-    // 27 - 19 + 21 - 5 = 24. The second box stands the first box's width from the right edge.
-    EXPECT_EQ(scene.items[1].points, (std::vector<Point>{{271, 5}, {271, 110}}));
-    EXPECT_EQ(positionOf(scene, "txtOffset_1"), (Point{345, 24}));
-    EXPECT_EQ(positionOf(scene, "imgKara"), (Point{330, 26}));  // 24 + 2.5 rounds to even
-    EXPECT_EQ(positionOf(scene, "txtOffset_0"), (Point{285, 24}));
-    EXPECT_EQ(positionOf(scene, "lblOffset"), (Point{285, 9}));
+    // Screen line at 400 - (44 + 50 + 20 + 2 + 9 + 15); the lens row 27 carries the boxes:
+    // 27 - 19 + 21 - 5 = 24. The unit ends at the margin, 5 from the right edge.
+    EXPECT_EQ(scene.items[1].points, (std::vector<Point>{{260, 5}, {260, 110}}));
+    EXPECT_EQ(positionOf(scene, "lblOffsetUnit"), (Point{386, 26}));  // 24 + 2.5 to even
+    EXPECT_EQ(positionOf(scene, "txtOffset_1"), (Point{340, 24}));
+    EXPECT_EQ(positionOf(scene, "imgKara"), (Point{325, 26}));  // 24 + 2.5 rounds to even
+    EXPECT_EQ(positionOf(scene, "txtOffset_0"), (Point{280, 24}));
+    EXPECT_EQ(positionOf(scene, "lblOffset"), (Point{280, 9}));
     EXPECT_EQ(placementOf(scene, "txtOffset_0")->size, (Size{50, 21}));
     EXPECT_EQ(scene.items[0].at, (Point{19, 12}));
+    EXPECT_EQ(scene.items[0].size, (Size{60, 30}));
 }
 
 struct RatioCase {

@@ -100,7 +100,7 @@ std::vector<std::string> accelerators(const std::string& caption) {
 // The groups of captions that one window or menu shows together, so that their accelerators
 // must differ: the menu bar, each menu, and the question before changes are lost.
 const std::vector<std::vector<std::string>> kAcceleratorGroups = {
-    {"mnuFile", "mnuEdit", "mnuView", "mnuOption", "mnuAbout"},
+    {"mnuFile", "mnuEdit", "mnuView", "mnuOption", "mnuHelp"},
     {"mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "mnuFilePrint", "mnuFileExportPdf",
      "mnuFileExportThrowTable", "mnuFileExportReport", "mnuFileQuit"},
     {"mnuEditUndo", "mnuEditRedo", "mnuEditCopyResults"},

@@ -1,0 +1,69 @@
+// What the main window says about itself: tooltips on the options, the values, the offsets and
+// the range sign, the unit beside every value and offset, and why a greyed option is greyed.
+// Every text is an optional Language.ini key with an English default.
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "i18n/language.h"
+#include "ui/main_window.h"
+#include "ui/qt_text.h"
+#include "ui/value_box.h"
+
+namespace projcalc::ui {
+namespace {
+
+// An option's text as a tooltip names it: "16 : 9".
+QString plainTextOf(const QAbstractButton* option) {
+    return QString(option->text()).remove(QLatin1Char('&')).replace(QLatin1Char('\n'), ' ');
+}
+
+}  // namespace
+
+void MainWindow::applyTooltips() {
+    const InterfaceTexts& texts = calculator_.texts();
+    const auto tip = [&texts](const std::string& key) { return toQtLines(texts.text(key)); };
+    for (const auto& [group, prefix] : {std::pair{OptionGroup::Units, "tipUnits_"},
+                                        std::pair{OptionGroup::Position, "tipPosition_"}}) {
+        for (QAbstractButton* option : optionGroup(group)->buttons())
+            option->setToolTip(tip(prefix + std::to_string(optionGroup(group)->id(option))));
+    }
+    const QString valueTip = tip("tipValue");
+    for (ValueBox* box : valueBoxes_)
+        box->setToolTip(valueTip);
+    const QString offsetTip = tip("tipOffset");
+    for (QLineEdit* box : offsetBoxes_)
+        box->setToolTip(offsetTip);
+    if (auto* caption = findChild<QLabel*>(QStringLiteral("lblOffset")))
+        caption->setToolTip(offsetTip);
+    rangeSign_->setToolTip(tip("tipRange"));
+    explainGreyedOptions();
+}
+
+void MainWindow::showUnit(Unit unit) {
+    const QString text =
+        toQtLines(calculator_.texts().text("txtUnit_" + std::to_string(indexOf(unit))));
+    for (QLabel* label : valueUnits_)
+        label->setText(text);
+    offsetUnit_->setText(text);
+}
+
+void MainWindow::explainGreyedOptions() {
+    const InterfaceTexts& texts = calculator_.texts();
+    const QString offered = toQtLines(texts.text("tipAspect"));
+    const QString notOffered = toQtLines(texts.text("tipAspectNotOffered"));
+    for (QAbstractButton* option : optionGroup(OptionGroup::Aspect)->buttons())
+        option->setToolTip((option->isEnabled() ? offered : notOffered).arg(plainTextOf(option)));
+    const QString fixedLens = toQtLines(texts.text("tipFixedLens"));
+    QButtonGroup* zooms = optionGroup(OptionGroup::Zoom);
+    for (QAbstractButton* option : zooms->buttons()) {
+        option->setToolTip(
+            option->isEnabled()
+                ? toQtLines(texts.text("tipWIDE_" + std::to_string(zooms->id(option))))
+                : fixedLens);
+    }
+}
+
+}  // namespace projcalc::ui
