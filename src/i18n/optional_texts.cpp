@@ -90,6 +90,7 @@ constexpr std::array kTexts = {
     // The window: the Help menu, the unit beside the values, tooltips and why an option is
     // greyed.
     OptionalText{"mnuHelp", "&Help"},
+    OptionalText{"mnuOptionLanguage", "&Language"},
     OptionalText{"txtUnit_0", "in"},
     OptionalText{"txtUnit_1", "ft"},
     OptionalText{"txtUnit_2", "cm"},

@@ -119,12 +119,25 @@ void ControlArea::resizeEvent(QResizeEvent* event) {
             control->setGeometry(placed);
         }
     }
+    keepCaptionsClear();
     for (int i = 0; i < 2; ++i) {
         if (auto* line = findChild<QWidget*>(QStringLiteral("lineMenu_%1").arg(i),
                                              Qt::FindDirectChildrenOnly)) {
             line->setGeometry(0, i, width(), 1);
         }
     }
+}
+
+void ControlArea::keepCaptionsClear() {
+    auto* caption = findChild<QWidget*>(QStringLiteral("lblModel"), Qt::FindDirectChildrenOnly);
+    auto* list = findChild<QWidget*>(QStringLiteral("cboModel"), Qt::FindDirectChildrenOnly);
+    if (caption == nullptr || list == nullptr) return;
+    constexpr int kGap = 4;
+    const int left = std::max(placedRect(*controlDesign("cboModel"), size()).left(),
+                              caption->geometry().right() + 1 + kGap);
+    QRect placed = list->geometry();
+    placed.setLeft(left);
+    list->setGeometry(placed);
 }
 
 }  // namespace projcalc::ui

@@ -43,6 +43,10 @@ class ControlArea : public QWidget {
     [[nodiscard]] QSize sizeHint() const override;
     [[nodiscard]] QSize minimumSizeHint() const override;
 
+    // A caption grown to a longer text keeps clear of the control beside it: the model list
+    // starts after the "Model" caption.
+    void keepCaptionsClear();
+
   protected:
     void resizeEvent(QResizeEvent* event) override;
 };

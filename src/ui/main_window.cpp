@@ -28,6 +28,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), calculator_(*this
     buildCatalogueCommands();
     buildPlanningPanel();
     buildReportCommands();
+    buildLanguageMenu();
     buildTabOrder();
     connectUserEvents();
     applyColours();
@@ -48,7 +49,10 @@ bool MainWindow::startUp(const std::filesystem::path& dataFolder,
     // The window starts on the previous catalogue when the one in force cannot be used.
     StartUpRules rules;
     rules.fallBackToOldCatalogue = true;
-    return calculator_.startUp(dataFolder, rules);
+    rules.languageFile = startingLanguage(dataFolder);
+    const bool started = calculator_.startUp(dataFolder, rules);
+    fillLanguageMenu();
+    return started;
 }
 
 void MainWindow::setMessageHook(MessageHook hook) {

@@ -5,12 +5,15 @@
 #include <filesystem>
 
 #include "core/calculator.h"
+#include "core/languages.h"
 #include "core/report_content.h"
 #include "core/view.h"
 #include "ui/dialog_hooks.h"
 #include "ui/print_dialog.h"
 
 class QAction;
+class QActionGroup;
+class QMenu;
 class QButtonGroup;
 class QComboBox;
 class QFrame;
@@ -40,6 +43,10 @@ class MainWindow : public QMainWindow, public View {
     // cannot be written.
     [[nodiscard]] bool startUp(const std::filesystem::path& dataFolder,
                                const std::filesystem::path& userDataFolder = {});
+
+    // Where the shipped language files are looked for; by default the data folder's
+    // languages/, else the program's own. Tests point it at a folder of their own.
+    void setLanguagesFolder(std::filesystem::path folder);
 
     // Replace how messages and file dialogs are shown (tests record them instead).
     void setMessageHook(MessageHook hook);
@@ -108,6 +115,11 @@ class MainWindow : public QMainWindow, public View {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    QMenu* languageMenu_ = nullptr;
+    QActionGroup* languageChoices_ = nullptr;
+    std::filesystem::path languagesFolder_;
+    std::vector<ShippedLanguage> languages_;
+
     // Construction (main_window_controls.cpp).
     void buildControls();
     void buildValueControls(QWidget* front);
@@ -124,6 +136,14 @@ class MainWindow : public QMainWindow, public View {
     // The report commands (main_window_report.cpp): File > Export Report... after Export PDF,
     // and what the print dialog prints.
     void buildReportCommands();
+    // Option > Language (main_window_language.cpp): the language to start in (the remembered
+    // choice, else the locale's, else the data folder's Language.ini), the menu of the shipped
+    // languages, and a choice that takes effect at once and is remembered.
+    void buildLanguageMenu();
+    [[nodiscard]] std::optional<std::filesystem::path> startingLanguage(
+        const std::filesystem::path& dataFolder);
+    void fillLanguageMenu();
+    void onLanguageChosen(const std::string& code);
     void applyReportCaptions(const InterfaceTexts& texts);
     // Asks for the report's title and "prepared by" (remembering the name), then makes the
     // report of the calculation shown; nothing when the user cancels.

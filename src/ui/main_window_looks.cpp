@@ -1,5 +1,6 @@
 // How the main window looks: its pictures for the screen, the drawings' scale and the palette,
 // the colours of the aspect preview and the offset boxes, and captions that grow to their text.
+#include <QComboBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -91,6 +92,8 @@ void MainWindow::fitTextControls() {
     // Options keep their height: the text is centred in it and fits.
     for (QRadioButton* option : findChildren<QRadioButton*>())
         grow(option, false);
+    if (auto* area = dynamic_cast<ControlArea*>(modelList_->parentWidget()))
+        area->keepCaptionsClear();
     centreAspectCaption();
 }
 

@@ -90,7 +90,8 @@ class MainWindowTest : public QObject {
             {"mnuView", {{"mnuViewPlanning", "&Planning", {}}}},
             {"mnuOption",
              {{"mnuOptionFindModels", "&Find models...", QKeySequence(QStringLiteral("Ctrl+F"))},
-              {"mnuOptionModelInfo", "Select model info file...", {}}}},
+              {"mnuOptionModelInfo", "Select model info file...", {}},
+              {"mnuOptionLanguage", "&Language", {}}}},
             {"mnuHelp", {{"mnuAboutAbout", "&About", {}}}},
         };
         QCOMPARE(window.findChild<QMenu*>("nmuFile")->title(), QStringLiteral("&File"));
