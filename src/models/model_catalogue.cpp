@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <limits>
 
@@ -26,15 +27,19 @@ std::string where(const std::string& fileName, std::size_t lineNumber) {
 }
 
 bool isBlank(std::string_view text) noexcept {
-    return text.find_first_not_of(" \t\n") == std::string_view::npos;
+    for (char c : text) {
+        if (c != ' ' && c != '\t' && c != '\n') return false;
+    }
+    return true;
 }
 
-// The first field the model uses that holds text but no number, or nothing.
-std::optional<ModelValueProblem> fieldWithoutNumber(
-    const std::array<std::string_view, kLastColumn + 1>& fields, const ModelRecord& model) {
+// The first field the model uses that holds text but no number, or nothing. `withoutNumber`
+// marks the fields readModelLine found so.
+std::optional<ModelValueProblem> fieldWithoutNumber(const std::bitset<kColumnCount>& withoutNumber,
+                                                    const ModelRecord& model) {
     for (int column = 1; column <= kLastColumn; ++column) {
-        const std::string_view text = fields[static_cast<std::size_t>(column)];
-        if (isBlank(text) || readLeadingNumber(text).found || !columnInUse(model, column)) continue;
+        if (!withoutNumber.test(static_cast<std::size_t>(column)) || !columnInUse(model, column))
+            continue;
         return ModelValueProblem{ModelValueProblemKind::NoNumber, column, "holds no number"};
     }
     return std::nullopt;
@@ -65,9 +70,12 @@ std::size_t splitFields(std::string_view line, std::array<std::string_view, kCol
     return count;
 }
 
+// Reads the fields of one model line into `model`; `withoutNumber` marks the fields that hold
+// text but no number.
 std::optional<AppError> readModelLine(const std::array<std::string_view, kColumnCount>& fields,
                                       const std::string& fileName, std::size_t lineNumber,
-                                      ModelRecord& model) {
+                                      ModelRecord& model,
+                                      std::bitset<kColumnCount>& withoutNumber) {
     const auto place = [&] { return where(fileName, lineNumber); };
     const auto notWholeNumber = [&](int column, std::string_view text) {
         return makeError(ErrorCode::Overflow, place() + ", field " + std::to_string(column) + ": " +
@@ -77,6 +85,7 @@ std::optional<AppError> readModelLine(const std::array<std::string_view, kColumn
     for (int column = 1; column <= kLastColumn; ++column) {
         const std::string_view text = fields[static_cast<std::size_t>(column)];
         const LeadingNumber number = readLeadingNumber(text);
+        withoutNumber.set(static_cast<std::size_t>(column), !number.found && !isBlank(text));
         if (number.overflow) {
             return makeError(ErrorCode::Overflow, place() + ", field " + std::to_string(column) +
                                                       ": the number " + shortened(text) +
@@ -135,8 +144,10 @@ std::optional<AppError> parseModelCatalogue(std::string_view bytes, const std::s
         }
         ModelRecord model;
         model.modelName = std::string(name);
-        if (auto error = readModelLine(fields, fileName, lineNumber, model)) return error;
-        std::optional<ModelValueProblem> problem = fieldWithoutNumber(fields, model);
+        std::bitset<kColumnCount> withoutNumber;
+        if (auto error = readModelLine(fields, fileName, lineNumber, model, withoutNumber))
+            return error;
+        std::optional<ModelValueProblem> problem = fieldWithoutNumber(withoutNumber, model);
         if (!problem) problem = checkModelValues(model);
         if (problem) {
             if (leftOut.size() < kMaxModels) {

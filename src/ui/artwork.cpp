@@ -32,13 +32,31 @@ QString resourceOf(const QString& name) {
     return files.value(name);
 }
 
+// The parsed drawing of a piece of artwork, or nothing for a name without artwork. Each file is
+// parsed once: the window asks for the same pieces at every scale and palette change, and the
+// renderers live as long as the program (they are reachable through the cache to the end).
+QSvgRenderer* rendererOf(const QString& name) {
+    static auto* const renderers = new QHash<QString, QSvgRenderer*>();
+    if (const auto found = renderers->constFind(name); found != renderers->constEnd())
+        return *found;
+    const QString file = resourceOf(name);
+    QSvgRenderer* renderer = nullptr;
+    if (!file.isEmpty()) {
+        renderer = new QSvgRenderer(file);
+        if (!renderer->isValid()) {
+            delete renderer;
+            renderer = nullptr;
+        }
+    }
+    renderers->insert(name, renderer);
+    return renderer;
+}
+
 }  // namespace
 
 QSize artworkSize(const QString& name) {
-    const QString file = resourceOf(name);
-    if (file.isEmpty()) return {};
-    QSvgRenderer renderer(file);
-    return renderer.isValid() ? renderer.defaultSize() : QSize();
+    const QSvgRenderer* renderer = rendererOf(name);
+    return renderer != nullptr ? renderer->defaultSize() : QSize();
 }
 
 QPixmap artworkPixmap(const QString& name, qreal devicePixelRatio) {
@@ -46,24 +64,20 @@ QPixmap artworkPixmap(const QString& name, qreal devicePixelRatio) {
 }
 
 QPixmap artworkPixmap(const QString& name, QSize size, qreal devicePixelRatio) {
-    const QString file = resourceOf(name);
-    if (file.isEmpty() || size.isEmpty()) return {};
-    QSvgRenderer renderer(file);
-    if (!renderer.isValid()) return {};
+    QSvgRenderer* renderer = rendererOf(name);
+    if (renderer == nullptr || size.isEmpty()) return {};
     QPixmap pixmap((QSizeF(size) * devicePixelRatio).toSize());
     pixmap.setDevicePixelRatio(devicePixelRatio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    renderer->render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     return pixmap;
 }
 
 bool paintArtwork(QPainter& painter, const QString& name, const QRectF& target) {
-    const QString file = resourceOf(name);
-    if (file.isEmpty()) return false;
-    QSvgRenderer renderer(file);
-    if (!renderer.isValid()) return false;
-    renderer.render(&painter, target);
+    QSvgRenderer* renderer = rendererOf(name);
+    if (renderer == nullptr) return false;
+    renderer->render(&painter, target);
     return true;
 }
 

@@ -9,8 +9,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleFactory>
 #include <algorithm>
 #include <array>
 #include <string>
@@ -59,6 +61,23 @@ void keepFont(QWidget* widget) {
     widget->setFont(font);
 }
 
+// The program's style, except that a combo box opens a popup list that honours its number of
+// visible rows: Fusion opens a plain list over the box showing every row. (A style sheet saying
+// the same costs the window's start-up the whole style sheet machinery.)
+class ListPopupStyle : public QProxyStyle {
+  public:
+    explicit ListPopupStyle(QObject* owner)
+        : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {
+        setParent(owner);
+    }
+
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_ComboBox_Popup) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
 // The design texts of the value boxes, by index.
 constexpr std::array<const char*, 4> kValueDesignTexts = {"Distance", "SSize", "Width", "Height"};
 constexpr std::array<const char*, 4> kValueCaptions = {"Projection Distance",
@@ -106,9 +125,7 @@ void MainWindow::buildControls() {
     buildOptionFrames(area);
 
     modelList_ = placed(new QComboBox(area), "cboModel");
-    // Fusion opens a plain list over the box showing every row; this popup mode honours the
-    // number of visible rows instead.
-    modelList_->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    modelList_->setStyle(new ListPopupStyle(modelList_));
     modelList_->setMaxVisibleItems(30);
     modelList_->setAccessibleName(QStringLiteral("Model"));
     caption(area, "lblModel", QStringLiteral("Model"));

@@ -179,19 +179,23 @@ LeadingNumber readStripped(std::string_view s, std::size_t& end) noexcept {
 }  // namespace
 
 LeadingNumber readLeadingNumber(std::string_view text) noexcept {
+    // Most texts hold nothing to skip and are read in place (a plain loop: find_first_of would
+    // call memchr once per character); only the others are copied without their blanks.
+    bool anyBlank = false;
+    for (char c : text)
+        anyBlank = anyBlank || isIgnored(c);
+    std::size_t end = 0;
+    if (!anyBlank) {
+        LeadingNumber result = readStripped(text, end);
+        result.length = result.found ? end : 0;
+        return result;
+    }
     try {
-        // Most texts hold nothing to skip; only the others are copied without their blanks.
         std::string stripped;
-        std::string_view s = text;
-        if (text.find_first_of(" \t\n") != std::string_view::npos) {
-            for (char c : text) {
-                if (!isIgnored(c)) stripped.push_back(c);
-            }
-            s = stripped;
+        for (char c : text) {
+            if (!isIgnored(c)) stripped.push_back(c);
         }
-
-        std::size_t end = 0;
-        LeadingNumber result = readStripped(s, end);
+        LeadingNumber result = readStripped(stripped, end);
         if (result.found) result.length = lengthWithBlanks(text, end);
         return result;
     } catch (...) {
