@@ -9,6 +9,7 @@
 
 #include "ui/artwork.h"
 #include "ui/qt_text.h"
+#include "ui/scene_pens.h"
 
 namespace projcalc::ui {
 namespace {
@@ -33,19 +34,6 @@ constexpr int kWrap = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
 
 QPointF toQt(Point p) {
     return {static_cast<qreal>(p.x), static_cast<qreal>(p.y)};
-}
-
-QPen penOf(PenId id) {
-    const PenDefinition& pen = penDefinition(id);
-    return QPen(QColor(pen.red, pen.green, pen.blue), pen.width,
-                pen.style == PenStyle::DashDotDot ? Qt::DashDotDotLine : Qt::SolidLine, Qt::FlatCap,
-                Qt::MiterJoin);
-}
-
-QBrush brushOf(BrushId id) {
-    if (id == BrushId::None) return Qt::NoBrush;
-    const BrushDefinition& brush = brushDefinition(id);
-    return QBrush(QColor(brush.red, brush.green, brush.blue), Qt::SolidPattern);
 }
 
 // Which sections go in the first of two columns: the first half, the larger half first.

@@ -7,26 +7,13 @@
 #include <cmath>
 
 #include "ui/artwork.h"
+#include "ui/scene_pens.h"
 
 namespace projcalc::ui {
 namespace {
 
 QPoint toQt(Point p) {
     return {p.x, p.y};
-}
-
-QPen penOf(PenId id) {
-    const PenDefinition& pen = penDefinition(id);
-    // Flat caps keep a line's ends on its points, as the drawings are laid out in whole pixels.
-    return QPen(QColor(pen.red, pen.green, pen.blue), pen.width,
-                pen.style == PenStyle::DashDotDot ? Qt::DashDotDotLine : Qt::SolidLine, Qt::FlatCap,
-                Qt::MiterJoin);
-}
-
-QBrush brushOf(BrushId id) {
-    if (id == BrushId::None) return Qt::NoBrush;
-    const BrushDefinition& brush = brushDefinition(id);
-    return QBrush(QColor(brush.red, brush.green, brush.blue), Qt::SolidPattern);
 }
 
 QPolygon polygonOf(const std::vector<Point>& points) {
