@@ -118,6 +118,9 @@ constexpr std::array kTexts = {
     OptionalText{
         "tipRange",
         "From the first offset to the second: the lens can be shifted to any offset in between"},
+    OptionalText{"tipEnter", "Enter the value typed in the box"},
+    // What a screen reader calls the second offset box (the first one takes the offset caption).
+    OptionalText{"accSecondOffset", "Second offset"},
     // The catalogue.
     OptionalText{"msgLeftOutModels",
                  "These models of %1 were left out, because their values cannot be worked "

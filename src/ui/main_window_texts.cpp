@@ -39,6 +39,12 @@ void MainWindow::applyTooltips() {
     if (auto* caption = findChild<QLabel*>(QStringLiteral("lblOffset")))
         caption->setToolTip(offsetTip);
     rangeSign_->setToolTip(tip("tipRange"));
+    const QString enterTip = tip("tipEnter");
+    for (QPushButton* button : enterButtons_) {
+        button->setToolTip(enterTip);
+        button->setAccessibleName(enterTip);
+    }
+    offsetBoxes_[1]->setAccessibleName(tip("accSecondOffset"));
     explainGreyedOptions();
 }
 

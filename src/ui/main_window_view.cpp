@@ -207,6 +207,10 @@ void MainWindow::applyInterfaceTexts(const InterfaceTexts& texts) {
     // Screen readers name each box by its caption and each option by its text and frame.
     for (std::size_t i = 0; i < valueBoxes_.size(); ++i)
         valueBoxes_[i]->setAccessibleName(withoutLineBreaks(valueCaptions_[i]->text()));
+    if (auto* caption = findChild<QLabel*>(QStringLiteral("lblModel")))
+        modelList_->setAccessibleName(withoutLineBreaks(caption->text()));
+    if (auto* caption = findChild<QLabel*>(QStringLiteral("lblOffset")))
+        offsetBoxes_[0]->setAccessibleName(withoutLineBreaks(caption->text()));
     for (QRadioButton* option : findChildren<QRadioButton*>()) {
         option->setAccessibleName(withoutLineBreaks(option->text()));
         if (auto* frame = qobject_cast<QGroupBox*>(option->parentWidget()))

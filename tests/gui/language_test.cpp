@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -60,6 +61,12 @@ class LanguageTest : public QObject {
                                                       Qt::CaseInsensitive));
             QCOMPARE(h.find<QRadioButton>("optUnits_0")->toolTip(),
                      QStringLiteral("Afficher toutes les longueurs en pouces"));
+            // What a screen reader says follows too.
+            QCOMPARE(h.find<QPushButton>("cmdEnter_1")->toolTip(),
+                     QStringLiteral("Valider la valeur saisie dans la case"));
+            QCOMPARE(h.modelList()->accessibleName(), caption(h, "lblModel"));
+            QCOMPARE(h.find<QLineEdit>("txtOffset_1")->accessibleName(),
+                     QStringLiteral("Second d\u00e9calage"));
             QLineEdit* diagonal = h.valueBox(1);
             h.click(diagonal);
             h.press(diagonal, Qt::Key_A, Qt::ControlModifier);
