@@ -1,5 +1,6 @@
 // The pieces of projcalc-cli used in process: the command line, the drawings as JSON and the
 // numbers of the report compared with the controller's own.
+#include "calc/planning.h"
 #include "cli/cli_actions.h"
 #include "cli/cli_options.h"
 #include "cli/json_report.h"
@@ -56,8 +57,13 @@ TEST(CliSceneJson, ItemsKeepTheirOrderPensBrushesAndControls) {
                            {}});
     scene.items.push_back(
         {SceneItem::Kind::Line, PenId::Axis, BrushId::None, {{7, 8}, {9, 10}}, "", {}, {}});
-    scene.items.push_back({SceneItem::Kind::Image, PenId::Ray, BrushId::None, {},
-                           "imgProjectorSide_1", {11, 12}, {32, 15}});
+    scene.items.push_back({SceneItem::Kind::Image,
+                           PenId::Ray,
+                           BrushId::None,
+                           {},
+                           "imgProjectorSide_1",
+                           {11, 12},
+                           {32, 15}});
     scene.controls.push_back({"txtValue_3", {20, 30}, {60, 20}, false});
 
     const json expected = json::parse(R"({
@@ -73,7 +79,7 @@ TEST(CliSceneJson, ItemsKeepTheirOrderPensBrushesAndControls) {
     EXPECT_EQ(json::parse(cli::dumpJson(cli::sceneJson(scene), -1)), expected);
 }
 
-// The report's numbers read back as the very doubles the controller holds.
+// The report's numbers, its planning included, read back as the very doubles the controller holds.
 TEST_F(CliTest, ReportNumbersReadBackAsTheControllersDoubles) {
     writeData();
     const json r = report({"diagonal=120.2", "aspect=16:9", "zoom=TELE"});
@@ -104,6 +110,25 @@ TEST_F(CliTest, ReportNumbersReadBackAsTheControllersDoubles) {
     }
     EXPECT_EQ(r["boxes"], json(view.valueTexts));
     EXPECT_EQ(r["offsets"], json(view.offsetTexts));
+
+    // The planning read-outs too.
+    ASSERT_TRUE(view.planning.has_value());
+    const Planning& planning = *view.planning;
+    const json& p = r["planning"];
+    for (const Zoom zoom : kAllZooms) {
+        const std::string end = zoom == Zoom::Wide ? "wide" : "tele";
+        SCOPED_TRACE(end);
+        ASSERT_TRUE(planning.throwAt(zoom) && planning.imageAt(zoom));
+        EXPECT_EQ(p["throwRange"][end]["distance"].get<double>(),
+                  planning.throwAt(zoom)->solution.distance);
+        EXPECT_EQ(p["throwRange"][end]["withinLimits"].get<bool>(),
+                  planning.throwAt(zoom)->withinLimits);
+        EXPECT_EQ(p["imageRange"][end]["diagonal"].get<double>(),
+                  planning.imageAt(zoom)->solution.diagonal);
+    }
+    EXPECT_EQ(p["seating"]["smpte30"].get<double>(), planning.seatFor(SeatingAngle::Smpte30));
+    EXPECT_EQ(p["seating"]["thx36"].get<double>(), planning.seatFor(SeatingAngle::Thx36));
+    EXPECT_EQ(p["seating"]["thx40"].get<double>(), planning.seatFor(SeatingAngle::Thx40));
 }
 
 }  // namespace
