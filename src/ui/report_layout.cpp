@@ -4,12 +4,11 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
-#include <QPolygonF>
 #include <algorithm>
 
 #include "ui/artwork.h"
 #include "ui/qt_text.h"
-#include "ui/scene_pens.h"
+#include "ui/scene_painting.h"
 
 namespace projcalc::ui {
 namespace {
@@ -218,29 +217,10 @@ void ReportLayout::paintDrawing(QPainter& painter, const PlacedDrawing& placed) 
     painter.translate(placed.origin);
     painter.scale(drawingScale_, drawingScale_);
     painter.setClipRect(QRectF(0, 0, scene.width, scene.height));
-    for (const SceneItem& item : scene.items) {
-        switch (item.kind) {
-            case SceneItem::Kind::Polygon: {
-                QPolygonF polygon;
-                for (const Point& p : item.points)
-                    polygon.append(toQt(p));
-                painter.setPen(penOf(item.pen));
-                painter.setBrush(brushOf(item.brush));
-                painter.drawPolygon(polygon, Qt::WindingFill);
-                break;
-            }
-            case SceneItem::Kind::Line:
-                if (item.points.size() < 2) break;
-                painter.setPen(penOf(item.pen));
-                painter.drawLine(toQt(item.points[0]), toQt(item.points[1]));
-                break;
-            case SceneItem::Kind::Image: {
-                const QString name = toQt(item.imageName);
-                (void)paintArtwork(painter, name, QRectF(toQt(item.at), artworkSize(name)));
-                break;
-            }
-        }
-    }
+    paintSceneItems(painter, scene, [&painter](const SceneItem& image) {
+        (void)paintArtwork(painter, toQt(image.imageName),
+                           QRectF(toQt(image.at), QSizeF(pictureSizeOf(image))));
+    });
     painter.restore();
     painter.save();
     painter.setPen(QPen(QColor(0xbb, 0xbb, 0xbb), points(0.5)));

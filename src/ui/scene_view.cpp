@@ -2,26 +2,16 @@
 
 #include <QLabel>
 #include <QPainter>
-#include <QPen>
-#include <QPolygon>
 #include <cmath>
 
 #include "ui/artwork.h"
-#include "ui/scene_pens.h"
+#include "ui/scene_painting.h"
 
 namespace projcalc::ui {
 namespace {
 
 QPoint toQt(Point p) {
     return {p.x, p.y};
-}
-
-QPolygon polygonOf(const std::vector<Point>& points) {
-    QPolygon polygon;
-    polygon.reserve(static_cast<int>(points.size()));
-    for (const Point& p : points)
-        polygon.append(toQt(p));
-    return polygon;
 }
 
 // Device pixels to a drawing pixel where the painter paints: the pixel ratio of the device really
@@ -165,29 +155,11 @@ void SceneView::paintScene(QPainter& painter) const {
     // the pixels the scene names without antialiasing; at other scales it smooths them.
     const qreal ratio = devicePixelRatioOf(painter);
     painter.setRenderHint(QPainter::Antialiasing, std::abs(ratio - std::round(ratio)) > 1e-6);
-    for (const SceneItem& item : scene_.items) {
-        switch (item.kind) {
-            case SceneItem::Kind::Polygon:
-                painter.setPen(penOf(item.pen));
-                painter.setBrush(brushOf(item.brush));
-                painter.drawPolygon(polygonOf(item.points), Qt::WindingFill);
-                break;
-            case SceneItem::Kind::Line:
-                if (item.points.size() < 2) break;
-                painter.setPen(penOf(item.pen));
-                painter.drawLine(toQt(item.points[0]), toQt(item.points[1]));
-                break;
-            case SceneItem::Kind::Image: {
-                const QString name = QString::fromStdString(item.imageName);
-                const QSize size = item.size.width > 0 && item.size.height > 0
-                                       ? QSize(item.size.width, item.size.height)
-                                       : artworkSize(name);
-                const QPixmap& picture = pixmap(name, size, ratio);
-                if (!picture.isNull()) painter.drawPixmap(toQt(item.at), picture);
-                break;
-            }
-        }
-    }
+    paintSceneItems(painter, scene_, [&](const SceneItem& image) {
+        const QPixmap& picture =
+            pixmap(QString::fromStdString(image.imageName), pictureSizeOf(image), ratio);
+        if (!picture.isNull()) painter.drawPixmap(toQt(image.at), picture);
+    });
     painter.restore();
 }
 
