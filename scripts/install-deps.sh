@@ -7,7 +7,9 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   clang clang-format clang-tidy libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  nlohmann-json3-dev
+  # Header-only libraries: reading numbers (fast_float), writing them ({fmt}, used header-only so
+  # that the WebAssembly build links the same code) and the CLI's JSON (nlohmann-json).
+  libfast-float-dev libfmt-dev nlohmann-json3-dev
   qt6-base-dev qt6-svg-dev qt6-base-dev-tools libqt6svg6 qt6-qpa-plugins
   libgl-dev libxkbcommon-dev
   fonts-dejavu-core

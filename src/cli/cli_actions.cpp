@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "calc/units.h"
+#include "util/numbers.h"
 
 namespace projcalc::cli {
 namespace {
@@ -205,14 +206,12 @@ void answerDialog(ActionContext& context, const std::string& file) {
 
 // A plain decimal number, read in full; anything else throws UsageError.
 double plainNumber(std::string_view text, std::string_view what) {
-    double value = 0.0;
-    const char* end = text.data() + text.size();
-    const auto [next, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || next != end || !std::isfinite(value)) {
+    const std::optional<double> value = readPlainNumber(text);
+    if (!value) {
         throw UsageError(std::string(what) + " \"" + std::string(text) +
                          "\" is not a plain decimal number");
     }
-    return value;
+    return *value;
 }
 
 // "A..B" split at its "..".

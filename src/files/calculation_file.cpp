@@ -7,6 +7,7 @@
 #include <limits>
 #include <optional>
 
+#include "util/numbers.h"
 #include "util/text.h"
 #include "util/text_decoding.h"
 
@@ -66,9 +67,7 @@ class Writer {
     void whole32(std::int32_t value) { line(std::to_string(value)); }
     void real(double value) {
         if (!std::isfinite(value) && firstNonFiniteLine == 0) firstNonFiniteLine = lines + 1;
-        char buffer[64];
-        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);  // shortest
-        line(std::string(buffer, result.ptr));
+        line(formatShortest(value));
     }
 
   private:
@@ -146,29 +145,6 @@ class Items {
     std::size_t line_ = 1;
 };
 
-bool isNumberText(std::string_view s) {
-    std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-    std::size_t digits = 0;
-    while (i < s.size() && s[i] >= '0' && s[i] <= '9')
-        ++i, ++digits;
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        while (i < s.size() && s[i] >= '0' && s[i] <= '9')
-            ++i, ++digits;
-    }
-    if (digits == 0) return false;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-        std::size_t exponentDigits = 0;
-        while (i < s.size() && s[i] >= '0' && s[i] <= '9')
-            ++i, ++exponentDigits;
-        if (exponentDigits == 0) return false;
-    }
-    return i == s.size();
-}
-
 class Reader {
   public:
     Reader(std::string_view text, const std::string& fileName) : items_(text), file_(fileName) {}
@@ -210,24 +186,15 @@ class Reader {
     void real(double& value) {
         Item item;
         if (!take(item)) return;
-        if (item.quoted || !isNumberText(item.text)) return mismatch(item, "a number");
-        const std::string_view digits = item.text.front() == '+' ? item.text.substr(1) : item.text;
-        double number = 0.0;
-        const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-        if (result.ec == std::errc::result_out_of_range) {
-            // A number too small for a double reads as 0; one too large is an overflow.
-            const auto e = digits.find_first_of("eE");
-            const bool tiny = e != std::string_view::npos && digits[e + 1] == '-';
-            if (!tiny) {
-                error = makeError(ErrorCode::Overflow, where(item) + ": the number " +
-                                                           shortText(item) + " is too large");
-                return;
-            }
-            number = 0.0;
-        } else if (result.ec != std::errc() || !std::isfinite(number)) {
-            return mismatch(item, "a number");
+        if (item.quoted) return mismatch(item, "a number");
+        const DecimalValue number = readDecimal(item.text);
+        if (number.status == DecimalStatus::TooLarge) {
+            error = makeError(ErrorCode::Overflow,
+                              where(item) + ": the number " + shortText(item) + " is too large");
+            return;
         }
-        value = number == 0.0 ? 0.0 : number;
+        if (number.status != DecimalStatus::Read) return mismatch(item, "a number");
+        value = number.value;
     }
 
   private:

@@ -10,12 +10,12 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <charconv>
 #include <cmath>
 
 #include "calc/planning_text.h"
 #include "calc/units.h"
 #include "ui/qt_text.h"
+#include "util/numbers.h"
 #include "util/text.h"
 
 namespace projcalc::ui {
@@ -40,14 +40,7 @@ class NumberItem : public QTableWidgetItem {
 
 // A plain decimal number typed in a field, blanks around it allowed; nothing otherwise.
 std::optional<double> typedNumber(const QLineEdit* field) {
-    const std::string text = fromQt(field->text().trimmed());
-    double value = 0.0;
-    const char* end = text.data() + text.size();
-    const auto [next, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || next != end || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
+    return readPlainNumber(fromQt(field->text().trimmed()));
 }
 
 QString number(double value) {

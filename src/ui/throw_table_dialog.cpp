@@ -11,11 +11,10 @@
 #include <QRadioButton>
 #include <QTextDocument>
 #include <QVBoxLayout>
-#include <charconv>
-#include <cmath>
 
 #include "calc/units.h"
 #include "ui/qt_text.h"
+#include "util/numbers.h"
 
 namespace projcalc::ui {
 namespace {
@@ -68,15 +67,9 @@ ThrowTableDialog::ThrowTableDialog(const Calculator& calculator, QWidget* parent
 }
 
 std::optional<double> ThrowTableDialog::step() const {
-    const std::string typed = fromQt(step_->text().trimmed());
-    double value = 0.0;
-    const char* end = typed.data() + typed.size();
-    const auto [next, error] = std::from_chars(typed.data(), end, value);
-    if (typed.empty() || error != std::errc() || next != end || !std::isfinite(value) ||
-        !(value > 0)) {
-        return std::nullopt;
-    }
-    return toInches(value, stepUnit(calculator_.calculation().unit));
+    const std::optional<double> value = readPlainNumber(fromQt(step_->text().trimmed()));
+    if (!value || !(*value > 0)) return std::nullopt;
+    return toInches(*value, stepUnit(calculator_.calculation().unit));
 }
 
 ThrowTableDialog::Format ThrowTableDialog::format() const {

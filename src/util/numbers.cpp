@@ -1,6 +1,8 @@
 #include "util/numbers.h"
 
-#include <charconv>
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
+
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -51,40 +53,6 @@ std::size_t lengthWithBlanks(std::string_view text, std::size_t kept) noexcept {
         if (!isIgnored(text[i])) --kept;
     }
     return i;
-}
-
-// The decimal position of the first significant digit of a number text (1 for "5", 3 for
-// "123.4", -1 for "0.05"), exponent included; very negative when the mantissa is all zeros.
-long long decimalMagnitude(std::string_view s, std::size_t begin, std::size_t end) noexcept {
-    std::size_t i = begin;
-    long long intDigits = 0;
-    long long fractionZeros = 0;
-    bool seenPoint = false;
-    bool significant = false;
-    for (; i < end && s[i] != 'e' && s[i] != 'E'; ++i) {
-        if (s[i] == '.') {
-            seenPoint = true;
-        } else if (significant) {
-            if (!seenPoint) ++intDigits;
-        } else if (s[i] != '0') {
-            significant = true;
-            if (!seenPoint) ++intDigits;
-        } else if (seenPoint) {
-            ++fractionZeros;
-        }
-    }
-    if (!significant) return -1'000'000'000LL;
-    long long exponent = 0;
-    if (i < end) {
-        std::size_t k = i + 1;
-        bool negativeExponent = false;
-        if (k < end && (s[k] == '+' || s[k] == '-')) negativeExponent = s[k++] == '-';
-        for (; k < end; ++k) {
-            if (exponent < 1'000'000'000LL) exponent = exponent * 10 + (s[k] - '0');
-        }
-        if (negativeExponent) exponent = -exponent;
-    }
-    return (intDigits > 0 ? intDigits : -fractionZeros) + exponent;
 }
 
 // Plain decimals of at most 15 digits and no exponent, such as "0.8333" or "300", the usual
@@ -158,25 +126,181 @@ LeadingNumber readStripped(std::string_view s, std::size_t& end) noexcept {
         return result;
     }
 
-    const char* first = s.data() + mantissaStart;
-    const char* stop = s.data() + last;
-    double value = 0.0;
-    const auto [ptr, ec] = std::from_chars(first, stop, value, std::chars_format::general);
-    if (ec == std::errc::result_out_of_range) {
-        // Too large or too small for a double: overflow is reported, underflow reads as 0.
-        if (decimalMagnitude(s, mantissaStart, last) > 0) result.overflow = true;
+    const DecimalValue read = readDecimal(s.substr(mantissaStart, last - mantissaStart));
+    if (read.status == DecimalStatus::TooLarge) {
+        result.overflow = true;
         return result;
     }
-    if (ec != std::errc() || ptr != stop) {
+    if (read.status != DecimalStatus::Read) {
         end = 0;
         return LeadingNumber{};
     }
-    if (negative) value = -value;
-    result.value = value == 0.0 ? 0.0 : value;
+    result.value = negative ? -read.value : read.value;
+    if (result.value == 0.0) result.value = 0.0;
     return result;
 }
 
+// Where a number text in readDecimal's form ends: past its last character, or 0 when `s` does
+// not begin with one.
+std::size_t decimalEnd(std::string_view s) noexcept {
+    std::size_t pos = 0;
+    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) ++pos;
+    std::size_t digits = 0;
+    for (; pos < s.size() && isDigit(s[pos]); ++pos)
+        ++digits;
+    if (pos < s.size() && s[pos] == '.') {
+        for (++pos; pos < s.size() && isDigit(s[pos]); ++pos)
+            ++digits;
+    }
+    if (digits == 0) return 0;
+    if (pos < s.size() && (s[pos] == 'e' || s[pos] == 'E')) {
+        std::size_t e = pos + 1;
+        if (e < s.size() && (s[e] == '+' || s[e] == '-')) ++e;
+        if (e >= s.size() || !isDigit(s[e])) return 0;
+        for (; e < s.size() && isDigit(s[e]); ++e) {
+        }
+        pos = e;
+    }
+    return pos;
+}
+
+// The digits and decimal exponent of the shortest text that reads back as `value` (finite, not
+// zero, positive): value = 0.DIGITS times ten to the power `point`.
+struct ShortestDigits {
+    std::string digits;
+    int point = 0;
+};
+
+ShortestDigits shortestDigits(double value) {
+    // {fmt} writes the shortest digits, in fixed or scientific notation by a rule of its own.
+    const std::string text = fmt::format("{}", value);
+    ShortestDigits out;
+    int beforePoint = 0;
+    bool seenPoint = false;
+    std::size_t i = 0;
+    for (; i < text.size() && text[i] != 'e'; ++i) {
+        const char c = text[i];
+        if (c == '.') {
+            seenPoint = true;
+        } else if (out.digits.empty() && c == '0') {
+            if (seenPoint) --beforePoint;  // a leading zero after the point
+        } else {
+            out.digits.push_back(c);
+            if (!seenPoint) ++beforePoint;
+        }
+    }
+    int exponent = 0;
+    if (i < text.size()) {
+        const std::string_view e = std::string_view(text).substr(i + 1);
+        const bool negative = !e.empty() && e.front() == '-';
+        for (char c : e) {
+            if (isDigit(c)) exponent = exponent * 10 + (c - '0');
+        }
+        if (negative) exponent = -exponent;
+    }
+    while (!out.digits.empty() && out.digits.back() == '0')
+        out.digits.pop_back();
+    out.point = beforePoint + exponent;
+    return out;
+}
+
 }  // namespace
+
+DecimalValue readDecimal(std::string_view text) noexcept {
+    DecimalValue result;
+    if (text.empty() || decimalEnd(text) != text.size()) return result;
+    const bool negative = text.front() == '-';
+    if (text.front() == '+' || text.front() == '-') text.remove_prefix(1);
+    double value = 0.0;
+    const char* stop = text.data() + text.size();
+    const auto [ptr, ec] =
+        fast_float::from_chars(text.data(), stop, value, fast_float::chars_format::general);
+    if (ec != std::errc() || ptr != stop) return result;
+    if (!std::isfinite(value)) {
+        result.status = DecimalStatus::TooLarge;
+        return result;
+    }
+    result.value = value == 0.0 ? 0.0 : (negative ? -value : value);
+    result.status = DecimalStatus::Read;
+    return result;
+}
+
+std::optional<double> readPlainNumber(std::string_view text, bool decimalComma) noexcept {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    std::size_t digits = 0;
+    std::size_t comma = std::string_view::npos;
+    bool separator = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (isDigit(c)) {
+            ++digits;
+        } else if (c == '.' || (decimalComma && c == ',')) {
+            if (separator) return std::nullopt;
+            separator = true;
+            if (c == ',') comma = i;
+        } else if (i != 0 || (c != '+' && c != '-')) {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0) return std::nullopt;
+    DecimalValue read;
+    if (comma == std::string_view::npos) {
+        read = readDecimal(text);
+    } else {
+        try {
+            std::string withPoint(text);
+            withPoint[comma] = '.';
+            read = readDecimal(withPoint);
+        } catch (...) {
+            return std::nullopt;
+        }
+    }
+    if (read.status != DecimalStatus::Read) return std::nullopt;
+    return read.value;
+}
+
+std::string formatShortest(double value) {
+    if (std::isnan(value)) return std::signbit(value) ? "-nan" : "nan";
+    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+    if (value == 0.0) return std::signbit(value) ? "-0" : "0";
+    const std::string sign = value < 0 ? "-" : "";
+    const ShortestDigits d = shortestDigits(std::fabs(value));
+    const int count = static_cast<int>(d.digits.size());
+
+    std::string scientific = sign;
+    scientific += d.digits.front();
+    if (count > 1) {
+        scientific += '.';
+        scientific += d.digits.substr(1);
+    }
+    const int exponent = d.point - 1;
+    scientific += exponent < 0 ? "e-" : "e+";
+    const int magnitude = exponent < 0 ? -exponent : exponent;
+    if (magnitude < 10) scientific += '0';
+    scientific += std::to_string(magnitude);
+
+    std::string fixed = sign;
+    if (d.point <= 0) {
+        fixed += "0.";
+        fixed.append(static_cast<std::size_t>(-d.point), '0');
+        fixed += d.digits;
+    } else if (d.point >= count) {
+        // A whole number: its exact digits, as many as the point says. Only worth writing out
+        // when no longer than the scientific text.
+        if (sign.size() + static_cast<std::size_t>(d.point) > scientific.size()) return scientific;
+        fixed += fmt::format("{:.0f}", std::fabs(value));
+    } else {
+        fixed += d.digits.substr(0, static_cast<std::size_t>(d.point));
+        fixed += '.';
+        fixed += d.digits.substr(static_cast<std::size_t>(d.point));
+    }
+
+    return scientific.size() < fixed.size() ? scientific : fixed;
+}
 
 LeadingNumber readLeadingNumber(std::string_view text) noexcept {
     // Most texts hold nothing to skip and are read in place (a plain loop: find_first_of would
@@ -205,16 +329,9 @@ LeadingNumber readLeadingNumber(std::string_view text) noexcept {
 
 std::string formatGeneral(double value) {
     if (value == 0.0 || !std::isfinite(value)) return "0";
-    char buffer[64];
-    const auto [ptr, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    if (ec != std::errc()) return "0";
-    std::string text(buffer, ptr);
+    std::string text = fmt::format("{:.15g}", value);
     // Near the largest double, 15 digits may round up past it; the shortest exact text does not.
-    if (readLeadingNumber(text).overflow) {
-        const auto exact = std::to_chars(buffer, buffer + sizeof buffer, value);
-        text.assign(buffer, exact.ptr);
-    }
+    if (readLeadingNumber(text).overflow) text = formatShortest(value);
     return text;
 }
 
@@ -224,11 +341,7 @@ std::string formatFixed(double value, int decimals) {
     double rounded = std::round(value * scale) / scale;  // halves away from zero
     if (!std::isfinite(rounded)) rounded = value;
     if (rounded == 0.0) rounded = 0.0;  // no negative zero
-    char buffer[400];
-    const auto [ptr, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, decimals);
-    if (ec != std::errc()) return "0";
-    return std::string(buffer, ptr);
+    return fmt::format("{:.{}f}", rounded, decimals < 0 ? 0 : decimals);
 }
 
 double roundHalfEven(double value) noexcept {

@@ -2,11 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
+#include <optional>
 #include <ostream>
+#include <random>
 #include <string>
+#include <version>
 
 namespace projcalc {
 namespace {
@@ -84,6 +90,172 @@ TEST(LeadingNumber, NeverThrowsOnArbitraryBytes) {
     EXPECT_EQ(readLeadingNumber(std::string(1'000'000, '9')).overflow, true);
 }
 
+// ---- whole number texts ----------------------------------------------------------------------
+
+struct DecimalCase {
+    const char* text;
+    DecimalStatus status;
+    double value;
+};
+
+void PrintTo(const DecimalCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
+
+class DecimalTest : public ::testing::TestWithParam<DecimalCase> {};
+
+TEST_P(DecimalTest, ReadsTheWholeTextOrNothing) {
+    const DecimalCase& c = GetParam();
+    const DecimalValue read = readDecimal(c.text);
+    EXPECT_EQ(read.status, c.status);
+    EXPECT_EQ(read.value, c.value);
+    if (c.value == 0.0) {
+        EXPECT_FALSE(std::signbit(read.value));
+    }
+}
+
+constexpr auto kRead = DecimalStatus::Read;
+constexpr auto kNot = DecimalStatus::NotANumber;
+constexpr auto kLarge = DecimalStatus::TooLarge;
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, DecimalTest,
+    ::testing::Values(
+        DecimalCase{"152.4", kRead, 152.4}, DecimalCase{"-2.5", kRead, -2.5},
+        DecimalCase{"+3", kRead, 3}, DecimalCase{".5", kRead, 0.5}, DecimalCase{"5.", kRead, 5},
+        DecimalCase{"1e3", kRead, 1000}, DecimalCase{"1E-2", kRead, 0.01},
+        DecimalCase{"2.5e+1", kRead, 25}, DecimalCase{"0.1", kRead, 0.1},
+        DecimalCase{"16.666666666666668", kRead, 50.0 / 3.0},
+        DecimalCase{"1.7976931348623157e308", kRead, std::numeric_limits<double>::max()},
+        DecimalCase{"4.9406564584124654e-324", kRead, std::numeric_limits<double>::denorm_min()},
+        DecimalCase{"1e-400", kRead, 0}, DecimalCase{"-0", kRead, 0},
+        DecimalCase{"-0.0e5", kRead, 0}, DecimalCase{"1e309", kLarge, 0},
+        DecimalCase{"-1e999", kLarge, 0}, DecimalCase{"", kNot, 0}, DecimalCase{"-", kNot, 0},
+        DecimalCase{".", kNot, 0}, DecimalCase{"1e", kNot, 0}, DecimalCase{"1e+", kNot, 0},
+        DecimalCase{" 1", kNot, 0}, DecimalCase{"1 ", kNot, 0}, DecimalCase{"1.2.3", kNot, 0},
+        DecimalCase{"inf", kNot, 0}, DecimalCase{"nan", kNot, 0}, DecimalCase{"0x10", kNot, 0},
+        DecimalCase{"&H10", kNot, 0}, DecimalCase{"+-1", kNot, 0}, DecimalCase{"1,5", kNot, 0}));
+
+struct PlainCase {
+    const char* text;
+    bool decimalComma;
+    std::optional<double> value;
+};
+
+void PrintTo(const PlainCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"' << (c.decimalComma ? " with decimal comma" : "");
+}
+
+class PlainNumberTest : public ::testing::TestWithParam<PlainCase> {};
+
+TEST_P(PlainNumberTest, ReadsAPlainDecimalWithBlanksAround) {
+    const PlainCase& c = GetParam();
+    EXPECT_EQ(readPlainNumber(c.text, c.decimalComma), c.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, PlainNumberTest,
+    ::testing::Values(
+        PlainCase{"100", false, 100.0}, PlainCase{" \t12.5\t ", false, 12.5},
+        PlainCase{"-3", false, -3.0}, PlainCase{"+3", false, 3.0}, PlainCase{".5", false, 0.5},
+        PlainCase{"5.", false, 5.0}, PlainCase{"0", false, 0.0}, PlainCase{"12,5", true, 12.5},
+        PlainCase{"12.5", true, 12.5}, PlainCase{" -0,25 ", true, -0.25},
+        PlainCase{"12,5", false, std::nullopt}, PlainCase{"1,2.5", true, std::nullopt},
+        PlainCase{"1.2.5", false, std::nullopt}, PlainCase{"", false, std::nullopt},
+        PlainCase{"  ", false, std::nullopt}, PlainCase{".", false, std::nullopt},
+        PlainCase{"-", false, std::nullopt}, PlainCase{"1e3", false, std::nullopt},
+        PlainCase{"&H10", false, std::nullopt}, PlainCase{"1 2", false, std::nullopt},
+        PlainCase{"12mm", false, std::nullopt}, PlainCase{"\n12", false, std::nullopt},
+        PlainCase{"- 1", false, std::nullopt}, PlainCase{"1-", false, std::nullopt},
+        PlainCase{"inf", false, std::nullopt}, PlainCase{"nan", false, std::nullopt}));
+
+TEST(PlainNumber, RefusesNumbersBeyondTheLargestDouble) {
+    EXPECT_EQ(readPlainNumber(std::string(309, '9')), std::nullopt);
+    const std::string longButSmall = "0." + std::string(1000, '0') + "1";
+    EXPECT_EQ(readPlainNumber(longButSmall), 0.0);
+}
+
+// ---- writing ---------------------------------------------------------------------------------
+
+struct ShortestCase {
+    double value;
+    const char* text;
+};
+
+void PrintTo(const ShortestCase& c, std::ostream* os) {
+    *os << c.text;
+}
+
+class ShortestFormatTest : public ::testing::TestWithParam<ShortestCase> {};
+
+TEST_P(ShortestFormatTest, WritesTheShortestTextThatReadsBack) {
+    EXPECT_EQ(formatShortest(GetParam().value), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, ShortestFormatTest,
+    ::testing::Values(
+        ShortestCase{0.0, "0"}, ShortestCase{-0.0, "-0"}, ShortestCase{1.0, "1"},
+        ShortestCase{100.0, "100"}, ShortestCase{152.4, "152.4"}, ShortestCase{-2.5, "-2.5"},
+        ShortestCase{0.1, "0.1"}, ShortestCase{0.1 + 0.2, "0.30000000000000004"},
+        ShortestCase{50.0 / 3.0, "16.666666666666668"}, ShortestCase{0.001, "0.001"},
+        ShortestCase{0.0001, "1e-04"}, ShortestCase{0.00012, "0.00012"},
+        ShortestCase{1.5e-7, "1.5e-07"}, ShortestCase{123456.0, "123456"},
+        ShortestCase{1e15, "1e+15"}, ShortestCase{1e20, "1e+20"}, ShortestCase{123e18, "1.23e+20"},
+        ShortestCase{12345678901234567.0, "12345678901234568"}, ShortestCase{1.5e300, "1.5e+300"},
+        ShortestCase{std::numeric_limits<double>::max(), "1.7976931348623157e+308"},
+        ShortestCase{std::numeric_limits<double>::denorm_min(), "5e-324"},
+        ShortestCase{std::numeric_limits<double>::infinity(), "inf"},
+        ShortestCase{-std::numeric_limits<double>::infinity(), "-inf"}));
+
+// Every finite double written shortest reads back as itself.
+TEST(ShortestFormat, ReadsBackExactly) {
+    std::mt19937_64 bits(27);
+    for (int i = 0; i < 20000; ++i) {
+        const std::uint64_t word = bits();
+        double value = 0.0;
+        std::memcpy(&value, &word, sizeof value);
+        if (!std::isfinite(value) || value == 0.0) continue;
+        const DecimalValue read = readDecimal(formatShortest(value));
+        ASSERT_EQ(read.status, DecimalStatus::Read) << formatShortest(value);
+        ASSERT_EQ(read.value, value) << formatShortest(value);
+    }
+}
+
+#if defined(__cpp_lib_to_chars)
+// Where the standard library writes floating point itself, it writes the very same texts.
+TEST(ShortestFormat, MatchesTheStandardLibrary) {
+    std::mt19937_64 bits(9);
+    std::uniform_real_distribution<double> lengths(-1e6, 1e6);
+    for (int i = 0; i < 20000; ++i) {
+        double value = lengths(bits);
+        if (i % 2 == 0) {
+            const std::uint64_t word = bits();
+            std::memcpy(&value, &word, sizeof value);
+            if (!std::isfinite(value)) continue;
+        } else if (i % 3 == 0) {
+            value = std::round(value * 10) / 10;
+        }
+        char buffer[64];
+        const auto shortest = std::to_chars(buffer, buffer + sizeof buffer, value);
+        ASSERT_EQ(formatShortest(value), std::string(buffer, shortest.ptr));
+        ASSERT_EQ(readDecimal(std::string(buffer, shortest.ptr)).value, value == 0.0 ? 0.0 : value);
+        const auto general =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+        if (value != 0.0 && std::fabs(value) < 1e308) {
+            ASSERT_EQ(formatGeneral(value), std::string(buffer, general.ptr));
+        }
+        char fixed[400];
+        const double rounded = std::round(value * 10) / 10;
+        const auto one =
+            std::to_chars(fixed, fixed + sizeof fixed, rounded, std::chars_format::fixed, 1);
+        if (rounded != 0.0 && std::fabs(value) < 1e15) {
+            ASSERT_EQ(formatFixed(value, 1), std::string(fixed, one.ptr)) << value;
+        }
+    }
+}
+#endif
+
 struct FormatCase {
     double value;
     const char* general;
@@ -123,6 +295,8 @@ TEST(FixedFormat, WritesTheDisplayPatterns) {
     EXPECT_EQ(formatFixed(-0.0, 0), "0");
     EXPECT_EQ(formatFixed(-0.01, 1), "0.0");
     EXPECT_EQ(formatFixed(1e300, 0).size(), 301u);
+    EXPECT_EQ(formatFixed(0.125, 2), "0.13");
+    EXPECT_EQ(formatFixed(1e21, 1), "1000000000000000000000.0");
 }
 
 TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbour) {
