@@ -6,7 +6,7 @@ BUILD_DIR := build/$(PRESET)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: all deps configure build test test-asan fuzz run bench bench-startup package package-test \
-        clean format
+        web web-test clean format
 
 all: build
 
@@ -32,6 +32,19 @@ test-asan: deps
 	 ASAN_OPTIONS=detect_leaks=1:intercept_tls_get_addr=0 \
 	 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	 $(MAKE) --no-print-directory test PRESET=asan
+
+# The WebAssembly build with Debian's emscripten, into build/web: projcalc-cli.js for node (with
+# the shipped data beside it) and the engine for the page; then its tests under node.
+web: deps
+	@scripts/install-deps.sh --web
+	@cmake --preset web >/dev/null
+	@NODE_PATH=/usr/share/nodejs cmake --build --preset web -j $(JOBS)
+	@ctest --preset web
+
+# The CLI's end-to-end tests against projcalc-cli.js (the native build's test program, run with
+# PROJCALC_CLI naming the node build).
+web-test: web build
+	@ctest --preset dev -L web
 
 # Every fuzz target for FUZZ_SECONDS (default 60) each.
 fuzz: deps

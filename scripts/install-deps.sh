@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian 12 package the build, the tests and the benchmarks need.
+# Installs every Debian 12 package the build, the tests and the benchmarks need (with --web, the
+# WebAssembly build's too).
 # Safe to run again: it only asks apt for what is missing.
 set -euo pipefail
 
@@ -31,6 +32,11 @@ packages=(
   # file and asks xdg-mime (xdg-utils) which program opens a calculation file.
   dpkg-dev lintian appstream file xdg-utils
 )
+
+# --web: also what the WebAssembly build (make web) needs: Debian's emscripten and node.
+if [ "${1:-}" = "--web" ]; then
+  packages+=(emscripten nodejs)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

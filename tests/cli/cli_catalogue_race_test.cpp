@@ -1,8 +1,8 @@
 // Catalogue replacements by several copies of projcalc-cli at once, and replacements killed at
 // random moments: the data folder always holds a complete catalogue that one of them accepted,
 // and the next start leaves none of our temporary files behind.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -64,6 +64,8 @@ class CatalogueRace : public ::testing::Test {
     std::set<std::string> accepted;  // every catalogue the folder may hold
 
     void SetUp() override {
+        // Only the native build locks a data folder (flock does nothing under node).
+        if (!cliRunner().empty()) GTEST_SKIP() << "the node build is for one user at a time";
         fs::create_directories(data);
         const std::string original = catalogueOf("Original ", 3);
         dir.write("data/ModelInfo.ini", original);

@@ -14,8 +14,9 @@ class CliDataFolderTest : public CliTest {
     fs::path installCopy() const {
         const fs::path bin = dir.path() / "app" / "bin";
         fs::create_directories(bin);
-        fs::copy_file(cliPath(), bin / "projcalc-cli");
-        return bin / "projcalc-cli";
+        const fs::path copy = bin / fs::path(cliPath()).filename();
+        fs::copy_file(cliPath(), copy);
+        return copy;
     }
 
     // A well-formed model line under another name.
@@ -26,7 +27,7 @@ class CliDataFolderTest : public CliTest {
 
     json reportOf(const fs::path& program, const std::vector<std::string>& args,
                   const std::vector<std::string>& environment) const {
-        const CliResult result = runProgram(program.string(), args, environment);
+        const CliResult result = runCliCopy(program.string(), args, environment);
         EXPECT_EQ(result.exitCode, 0) << result.err << result.out;
         return parsed(result.out);
     }

@@ -60,8 +60,9 @@ TEST_F(CliFilesTest, ACatalogueWithoutModelsIsRefusedWithItsPath) {
 
 // Runs the command line as the unprivileged user "nobody".
 CliResult runAsNobody(const std::vector<std::string>& args, const std::vector<std::string>& env) {
-    std::vector<std::string> all = {"--reuid=nobody", "--regid=nogroup", "--clear-groups",
-                                    cliPath()};
+    std::vector<std::string> all = {"--reuid=nobody", "--regid=nogroup", "--clear-groups"};
+    for (const std::string& word : cliCommand())
+        all.push_back(word);
     all.insert(all.end(), args.begin(), args.end());
     return runProgram("/usr/bin/setpriv", all, env);
 }
@@ -113,14 +114,12 @@ TEST_F(CliFilesTest, AFullDiskKeepsThePreviousFile) {
     const std::string before = readFile(file("plan.cf"));
     // A file-size limit smaller than a calculation file: every write fails as on a full disk.
     // The report goes through a pipe, which the limit does not touch.
-    const std::vector<std::string> args = {"-c",
-                                           "prlimit --fsize=200 \"$0\" \"$@\" | cat",
-                                           cliPath(),
-                                           "--data-dir",
-                                           dataFolder(),
-                                           "diagonal=150",
-                                           "save=" + file("plan.cf"),
-                                           "open=" + file("plan.cf")};
+    std::vector<std::string> args = {"-c", "prlimit --fsize=200 \"$0\" \"$@\" | cat"};
+    for (const std::string& word : cliCommand())
+        args.push_back(word);
+    const std::vector<std::string> rest = {"--data-dir", dataFolder(), "diagonal=150",
+                                           "save=" + file("plan.cf"), "open=" + file("plan.cf")};
+    args.insert(args.end(), rest.begin(), rest.end());
     std::vector<std::string> env = environment();
     env.push_back("PATH=/usr/bin:/bin");
     const CliResult r = runProgram("/bin/sh", args, env);

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 
@@ -46,12 +47,36 @@ class FileActions {
 }  // namespace
 
 const char* cliPath() noexcept {
-    return PROJCALC_CLI;
+    const char* chosen = std::getenv("PROJCALC_CLI");
+    return chosen != nullptr && *chosen != '\0' ? chosen : PROJCALC_CLI;
+}
+
+const std::string& cliRunner() noexcept {
+    static const std::string runner = [] {
+        const char* chosen = std::getenv("PROJCALC_CLI_RUNNER");
+        return std::string(chosen != nullptr ? chosen : "");
+    }();
+    return runner;
+}
+
+std::vector<std::string> cliCommand() {
+    std::vector<std::string> command;
+    if (!cliRunner().empty()) command.push_back(cliRunner());
+    command.emplace_back(cliPath());
+    return command;
+}
+
+CliResult runCliCopy(const std::string& program, const std::vector<std::string>& args,
+                     const std::vector<std::string>& environment) {
+    if (cliRunner().empty()) return runProgram(program, args, environment);
+    std::vector<std::string> all = {program};
+    all.insert(all.end(), args.begin(), args.end());
+    return runProgram(cliRunner(), all, environment);
 }
 
 CliResult runCli(const std::vector<std::string>& args,
                  const std::vector<std::string>& environment) {
-    return runProgram(cliPath(), args, environment);
+    return runCliCopy(cliPath(), args, environment);
 }
 
 CliResult runProgram(const std::string& program, const std::vector<std::string>& args,

@@ -17,11 +17,24 @@ struct CliResult {
 [[nodiscard]] CliResult runProgram(const std::string& program, const std::vector<std::string>& args,
                                    const std::vector<std::string>& environment);
 
-// Runs the built projcalc-cli as runProgram does.
+// Runs the projcalc-cli under test as runProgram does.
 [[nodiscard]] CliResult runCli(const std::vector<std::string>& args,
                                const std::vector<std::string>& environment);
 
-// The path of the built projcalc-cli.
+// Runs a copy of the projcalc-cli under test (`program`) the way that one is run: through its
+// runner, when it has one.
+[[nodiscard]] CliResult runCliCopy(const std::string& program, const std::vector<std::string>& args,
+                                   const std::vector<std::string>& environment);
+
+// The projcalc-cli under test, chosen at run time: $PROJCALC_CLI when set (node's build:
+// build/web/projcalc-cli.js), else the native one this build made.
 [[nodiscard]] const char* cliPath() noexcept;
+
+// What runs cliPath(): $PROJCALC_CLI_RUNNER (an absolute path, such as /usr/bin/node), or
+// empty when cliPath() is itself an executable.
+[[nodiscard]] const std::string& cliRunner() noexcept;
+
+// The command line that starts the projcalc-cli under test: its runner, if any, then cliPath().
+[[nodiscard]] std::vector<std::string> cliCommand();
 
 }  // namespace projcalc::cli_test

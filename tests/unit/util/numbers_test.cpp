@@ -324,7 +324,10 @@ TEST(NumbersUnderCommaLocale, UseAFullStopWhateverTheLocale) {
     if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
         GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed (scripts/install-deps.sh adds it)";
     }
-    EXPECT_STREQ(std::localeconv()->decimal_point, ",");
+    if (std::strcmp(std::localeconv()->decimal_point, ",") != 0) {
+        std::setlocale(LC_ALL, saved.c_str());
+        GTEST_SKIP() << "this C library's de_DE.UTF-8 has no decimal comma";
+    }
     EXPECT_DOUBLE_EQ(readLeadingNumber("12.5").value, 12.5);
     EXPECT_DOUBLE_EQ(readLeadingNumber("12,5").value, 12.0);
     EXPECT_EQ(formatGeneral(16.25), "16.25");
