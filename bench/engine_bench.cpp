@@ -78,9 +78,26 @@ std::string catalogueText(int models) {
     return text;
 }
 
-std::vector<ModelTraits> thousandModels() {
+// The same catalogue with the light columns: every model rated, TELE for every other one.
+std::string litCatalogueText(int models) {
+    std::string text = "Name";
+    for (int column = 1; column <= 42; ++column)
+        text += ",c" + std::to_string(column);
+    text += ",Lumens,TeleLumens\n";
+    for (int i = 0; i < models; ++i) {
+        text += "Model " + std::to_string(i) +
+                ",30,300,30,300,0.8333,1,0.625,-0.5,0.5,0.55,0.1,0.12,0,15,0,0,"
+                "30,300,30,300,30,300,30,300,0.05,0.1,,,0.2,,0.05,0.1,,,,,0.05,0.1,,,,," +
+                std::to_string(1500 + 7 * i) + "," +
+                (i % 2 == 0 ? std::to_string(1200 + 5 * i) : "") + "\n";
+    }
+    return text;
+}
+
+std::vector<ModelTraits> thousandModels(bool lit = false) {
     std::vector<ModelRecord> records;
-    (void)parseModelCatalogue(catalogueText(1000), "ModelInfo.ini", records);
+    (void)parseModelCatalogue(lit ? litCatalogueText(1000) : catalogueText(1000), "ModelInfo.ini",
+                              records);
     std::vector<ModelTraits> models;
     for (const ModelRecord& record : records)
         models.push_back(traitsOf(record));
@@ -110,6 +127,19 @@ void BM_FindModelsThousand(benchmark::State& bench) {
     }
 }
 BENCHMARK(BM_FindModelsThousand)->Unit(benchmark::kMicrosecond);
+
+// The same with light: every model's foot-lamberts at both ends, and an "at least 16 fL" filter.
+void BM_FindModelsWithLightThousand(benchmark::State& bench) {
+    const std::vector<ModelTraits> models = thousandModels(true);
+    const FinderLight light{{1.3, 80.0}, 16.0};
+    double diagonal = 100;
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(
+            modelsThatFit(models, Aspect::R16x9, Mount::Top, diagonal, Room{80, 220}, light));
+        diagonal = diagonal < 250 ? diagonal + 1 : 100;
+    }
+}
+BENCHMARK(BM_FindModelsWithLightThousand)->Unit(benchmark::kMicrosecond);
 
 // A throw table of 100 rows.
 void BM_ThrowTableHundredRows(benchmark::State& bench) {

@@ -36,6 +36,7 @@ engine_rows=(
   "One planning read-out with its texts (planningFor, planningTexts)|BM_PlanningReadout|under 1 µs"
   "Every model of a 1000-model catalogue at both zoom ends (survey)|BM_SurveyThousandModels|under 2 ms"
   "The models of a 1000-model catalogue that fit a room (finder)|BM_FindModelsThousand|under 2 ms"
+  "The same with the light of each end and an \"at least 16 fL\" filter|BM_FindModelsWithLightThousand|under 2 ms"
   "A throw table of 100 rows|BM_ThrowTableHundredRows|under 100 µs"
   "Loading a catalogue of 1000 models|BM_LoadThousandModels|under 2 ms"
 )

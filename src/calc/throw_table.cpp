@@ -49,7 +49,7 @@ std::vector<double> limitDiagonals(const ModelTraits& model, Aspect aspect, doub
 }
 
 std::vector<ThrowRow> throwTable(const ModelTraits& model, Aspect aspect, Mount mount,
-                                 const std::vector<double>& diagonals) {
+                                 const std::vector<double>& diagonals, const LightSettings& light) {
     const double ratio = ratioOf(aspect);
     std::vector<ThrowRow> rows;
     rows.reserve(diagonals.size());
@@ -59,6 +59,10 @@ std::vector<ThrowRow> throwTable(const ModelTraits& model, Aspect aspect, Mount 
         row.height = heightFromDiagonal(diagonal, ratio);
         row.width = widthFromHeight(row.height, ratio);
         row.ends = solveBothEnds(model, aspect, mount, {Quantity::Diagonal, diagonal});
+        const EndFootLamberts lit = footLambertsOfEnds(model, light, row.width, row.height);
+        for (std::size_t i = 0; i < row.ends.size(); ++i) {
+            if (row.ends[i]) row.footLamberts[i] = lit[i];
+        }
         rows.push_back(row);
     }
     return rows;

@@ -4,6 +4,7 @@
 #include <variant>
 #include <vector>
 
+#include "calc/light.h"
 #include "calc/model_traits.h"
 #include "calc/options.h"
 #include "calc/survey.h"
@@ -17,6 +18,8 @@ struct ThrowRow {
     double width = 0.0;
     double height = 0.0;
     BothEnds ends;
+    // The light of each end on this screen (by Zoom): empty without lumens or without that end.
+    EndFootLamberts footLamberts{};
 
     friend bool operator==(const ThrowRow&, const ThrowRow&) = default;
 };
@@ -33,8 +36,10 @@ struct ThrowRow {
 [[nodiscard]] std::vector<double> limitDiagonals(const ModelTraits& model, Aspect aspect,
                                                  double step, std::size_t maxRows = 100000);
 
-// The throw table of a model for the given diagonals, in order.
+// The throw table of a model for the given diagonals, in order, with the light of each end for
+// the given gain and share.
 [[nodiscard]] std::vector<ThrowRow> throwTable(const ModelTraits& model, Aspect aspect, Mount mount,
-                                               const std::vector<double>& diagonals);
+                                               const std::vector<double>& diagonals,
+                                               const LightSettings& light = {});
 
 }  // namespace projcalc

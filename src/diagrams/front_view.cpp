@@ -1,5 +1,6 @@
 #include "diagrams/front_view.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
@@ -121,6 +122,59 @@ std::vector<SceneItem> zoomRangeItems(const FrontFrame& frame, double scaleRefer
     return items;
 }
 
+// Clips the segment from `a` to `b` to the rectangle [0, width] × [0, height] (Liang–Barsky);
+// nothing when no part of it lies inside.
+std::optional<std::pair<std::array<double, 2>, std::array<double, 2>>> clipped(
+    std::array<double, 2> a, std::array<double, 2> b, double width, double height) {
+    double t0 = 0.0;
+    double t1 = 1.0;
+    const double dx = b[0] - a[0];
+    const double dy = b[1] - a[1];
+    const std::array<std::pair<double, double>, 4> edges = {
+        {{-dx, a[0]}, {dx, width - a[0]}, {-dy, a[1]}, {dy, height - a[1]}}};
+    for (const auto& [p, q] : edges) {
+        if (p == 0.0) {
+            if (q < 0.0) return std::nullopt;
+            continue;
+        }
+        const double t = q / p;
+        if (p < 0.0) {
+            if (t > t1) return std::nullopt;
+            t0 = std::max(t0, t);
+        } else {
+            if (t < t0) return std::nullopt;
+            t1 = std::min(t1, t);
+        }
+    }
+    return std::pair{std::array{a[0] + t0 * dx, a[1] + t0 * dy},
+                     std::array{a[0] + t1 * dx, a[1] + t1 * dy}};
+}
+
+// The scope screen's outline around the picture's screen: as high, `scopeWidth` wide, centred
+// on it, its four sides clipped to the picture box.
+std::vector<SceneItem> scopeOutlineItems(const FrontFrame& frame, const Solution& solution,
+                                         double scaleReference, double scopeWidth, Size picture) {
+    if (!(scopeWidth > 0.0) || !std::isfinite(scopeWidth)) return {};
+    Solution scope = solution;
+    scope.width = scopeWidth;
+    const std::optional<RealFigure> r = figureAt(frame, scope, scaleReference);
+    if (!r) return {};
+    const std::array<std::array<double, 2>, 5> corners = {
+        {{r->p1x, r->p1y}, {r->p3x, r->p3y}, {r->p3x, r->p4y}, {r->p1x, r->p2y}, {r->p1x, r->p1y}}};
+    std::vector<SceneItem> items;
+    for (std::size_t i = 0; i + 1 < corners.size(); ++i) {
+        const auto side = clipped(corners[i], corners[i + 1], picture.width, picture.height);
+        if (!side) continue;
+        const std::optional<int> x0 = drawablePixel(side->first[0]);
+        const std::optional<int> y0 = drawablePixel(side->first[1]);
+        const std::optional<int> x1 = drawablePixel(side->second[0]);
+        const std::optional<int> y1 = drawablePixel(side->second[1]);
+        if (!x0 || !y0 || !x1 || !y1) continue;
+        items.push_back(lineItem(PenId::ScopeOutline, {*x0, *y0}, {*x1, *y1}));
+    }
+    return items;
+}
+
 // What the value boxes keep clear of: the projector picture, the rays and the zoom marks.
 FrontClearance clearanceOf(const FrontFigure& f, const Rect& projector,
                            const std::vector<SceneItem>& zoomItems) {
@@ -136,7 +190,8 @@ FrontClearance clearanceOf(const FrontFigure& f, const Rect& projector,
 }  // namespace
 
 FrontDrawing frontScene(const Solution& solution, const Options& /*options*/, double startScale,
-                        const FrontMetrics& metrics, const ZoomLengths& zoomRange) {
+                        const FrontMetrics& metrics, const ZoomLengths& zoomRange,
+                        double scopeWidth) {
     const Size picture = metrics.picture;
     FrontDrawing drawing{Scene{}, startScale};
     Scene& scene = drawing.scene;
@@ -179,6 +234,9 @@ FrontDrawing frontScene(const Solution& solution, const Options& /*options*/, do
         layOutValueBoxes(frame, figure, metrics, clearanceOf(figure, projector, zoomItems));
     addFigure(scene, figure, projector);
     scene.items.insert(scene.items.end(), zoomItems.begin(), zoomItems.end());
+    const std::vector<SceneItem> scopeItems =
+        scopeOutlineItems(frame, solution, fitted, scopeWidth, picture);
+    scene.items.insert(scene.items.end(), scopeItems.begin(), scopeItems.end());
     drawing.scale = fitted;
     return drawing;
 }

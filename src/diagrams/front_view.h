@@ -28,8 +28,12 @@ struct FrontDrawing {
 // the lens positions they stand for are marked on the projection axis after the figure, to the
 // same scale: a line between them and a short cross mark at each (pen ZoomRange). The figure,
 // its scale and the placements do not depend on them.
+//
+// With `scopeWidth` above 0 (inches), the outline of a scope screen that wide, as high as the
+// picture and centred on it, is drawn last, to the same scale: its four sides (pen ScopeOutline),
+// each clipped to the picture box. It takes no part in the fit either.
 [[nodiscard]] FrontDrawing frontScene(const Solution& solution, const Options& options,
                                       double startScale, const FrontMetrics& metrics,
-                                      const ZoomLengths& zoomRange = {});
+                                      const ZoomLengths& zoomRange = {}, double scopeWidth = 0.0);
 
 }  // namespace projcalc

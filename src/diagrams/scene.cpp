@@ -5,7 +5,7 @@
 namespace projcalc {
 namespace {
 
-constexpr std::array<PenDefinition, 7> kPens = {{
+constexpr std::array<PenDefinition, 8> kPens = {{
     {PenId::Ray, "penRay", PenStyle::Solid, 1, 200, 0, 0},
     {PenId::ScreenOutline, "penScreenOutline", PenStyle::Solid, 1, 0, 0, 128},
     {PenId::Axis, "penAxis", PenStyle::DashDotDot, 1, 0, 0, 255},
@@ -13,6 +13,7 @@ constexpr std::array<PenDefinition, 7> kPens = {{
     {PenId::Dimension, "penDimension", PenStyle::Solid, 1, 0, 0, 0},
     {PenId::RayFaint, "penRayFaint", PenStyle::Solid, 1, 200, 150, 150},
     {PenId::ZoomRange, "penZoomRange", PenStyle::Solid, 2, 0, 140, 0},
+    {PenId::ScopeOutline, "penScopeOutline", PenStyle::Solid, 2, 150, 0, 150},
 }};
 
 constexpr std::array<BrushDefinition, 2> kBrushes = {{

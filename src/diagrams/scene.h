@@ -19,7 +19,16 @@ struct Size {
 };
 
 // The drawing tools of the two views, created once when the window starts.
-enum class PenId { Ray, ScreenOutline, Axis, ScreenSide, Dimension, RayFaint, ZoomRange };
+enum class PenId {
+    Ray,
+    ScreenOutline,
+    Axis,
+    ScreenSide,
+    Dimension,
+    RayFaint,
+    ZoomRange,
+    ScopeOutline
+};
 enum class BrushId { None, ScreenFill };
 enum class PenStyle { Solid, DashDotDot };
 

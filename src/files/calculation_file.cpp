@@ -90,6 +90,9 @@ class Items {
   public:
     explicit Items(std::string_view text) : text_(text) {}
 
+    // The text after the last item taken.
+    [[nodiscard]] std::string_view rest() const noexcept { return text_.substr(at_); }
+
     // The next item; false at the end of the text.
     bool next(Item& item) {
         skip(" \t");
@@ -150,6 +153,8 @@ class Reader {
     Reader(std::string_view text, const std::string& fileName) : items_(text), file_(fileName) {}
 
     std::optional<AppError> error;
+
+    [[nodiscard]] std::string_view rest() const noexcept { return items_.rest(); }
 
     void text(std::string& value) {
         Item item;
@@ -257,7 +262,8 @@ std::variant<std::string, AppError> writeCalculationFile(const CalculationFile& 
                                                   std::to_string(writer.firstNonFiniteLine) +
                                                   " is not a finite number");
     }
-    return std::move(writer.out);
+    return std::move(writer.out) +
+           writeCalculationTail(file.tail, file.model.lumens, file.model.teleLumens);
 }
 
 std::variant<CalculationFile, AppError> parseCalculationFile(std::string_view bytes,
@@ -267,6 +273,10 @@ std::variant<CalculationFile, AppError> parseCalculationFile(std::string_view by
     Reader reader(text, fileName);
     visitValues(file, reader);
     if (reader.error) return *reader.error;
+    const ReadTail tail = readCalculationTail(reader.rest());
+    file.tail = tail.tail;
+    file.model.lumens = tail.lumens;
+    file.model.teleLumens = tail.teleLumens;
     return file;
 }
 

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <variant>
 
+#include "files/calculation_tail.h"
 #include "models/model_record.h"
 #include "util/errors.h"
 
@@ -28,6 +29,7 @@ struct CalculationFile {
     int offsetCountWide = 0;
     int offsetCountTele = 0;
     double frontViewScale = 0.0;
+    CalculationTail tail;  // after the 76 values; the model's lumens are kept there too
 
     friend bool operator==(const CalculationFile&, const CalculationFile&) = default;
 };
@@ -35,14 +37,16 @@ struct CalculationFile {
 // The number of values a calculation file holds.
 inline constexpr int kCalculationFileValues = 76;
 
-// The text of a calculation file: the 76 values one per line, each line ended by CR LF. A model
-// name with a double quote or a line break cannot be written (there is no escaping): that is an
-// error, never a file that reads back differently.
+// The text of a calculation file: the 76 values one per line, each line ended by CR LF, then the
+// keyed tail (writeCalculationTail), empty for a calculation with default light values, no
+// lumens and no scope. A model name with a double quote or a line break cannot be written (there
+// is no escaping): that is an error, never a file that reads back differently.
 [[nodiscard]] std::variant<std::string, AppError> writeCalculationFile(const CalculationFile& file,
                                                                        const std::string& fileName);
 
 // Reads a calculation file. Values are separated by line ends or commas, with blanks around them
-// skipped; anything after the 76th value is ignored. Each value must be of its type (a quoted
+// skipped; after the 76th value only the keyed tail is read (readCalculationTail), so a file
+// without it reads as before. Each value must be of its type (a quoted
 // text, #TRUE# or #FALSE#, a whole number within its range, a number); a value of another type
 // is error 13 naming the line, a file that ends early is error 62. A file that is not valid
 // UTF-8 is read as Windows-1252.

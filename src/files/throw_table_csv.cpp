@@ -12,6 +12,11 @@ std::string length(double inches, Unit unit) {
     return formatFixed(fromInches(inches, unit), 2);
 }
 
+// Foot-lamberts with one decimal; empty without a figure.
+std::string light(const std::optional<double>& footLamberts) {
+    return footLamberts ? formatFixed(*footLamberts, 1) : std::string();
+}
+
 }  // namespace
 
 std::string csvField(std::string_view text) {
@@ -26,10 +31,19 @@ std::string csvField(std::string_view text) {
 
 std::string throwTableCsv(const std::vector<ThrowRow>& rows, Unit unit) {
     const std::string u = " (" + std::string(unitSign(unit)) + ")";
-    const std::array<std::string, 11> header = {
-        "Diagonal" + u,      "Width" + u,          "Height" + u,        "WIDE distance" + u,
-        "TELE distance" + u, "WIDE offset A" + u,  "WIDE offset B" + u, "TELE offset A" + u,
-        "TELE offset B" + u, "WIDE within limits", "TELE within limits"};
+    const std::array<std::string, 13> header = {"Diagonal" + u,
+                                                "Width" + u,
+                                                "Height" + u,
+                                                "WIDE distance" + u,
+                                                "TELE distance" + u,
+                                                "WIDE offset A" + u,
+                                                "WIDE offset B" + u,
+                                                "TELE offset A" + u,
+                                                "TELE offset B" + u,
+                                                "WIDE within limits",
+                                                "TELE within limits",
+                                                "WIDE fL",
+                                                "TELE fL"};
     std::string csv;
     const auto line = [&csv](const auto& fields) {
         bool first = true;
@@ -50,12 +64,12 @@ std::string throwTableCsv(const std::vector<ThrowRow>& rows, Unit unit) {
         const auto within = [](const std::optional<EndResult>& end) {
             return end ? std::string(end->withinLimits ? "yes" : "no") : std::string();
         };
-        line(std::array<std::string, 11>{length(row.diagonal, unit), length(row.width, unit),
-                                         length(row.height, unit), of(wide, &Solution::distance),
-                                         of(tele, &Solution::distance),
-                                         of(wide, &Solution::offsetA), of(wide, &Solution::offsetB),
-                                         of(tele, &Solution::offsetA), of(tele, &Solution::offsetB),
-                                         within(wide), within(tele)});
+        line(std::array<std::string, 13>{
+            length(row.diagonal, unit), length(row.width, unit), length(row.height, unit),
+            of(wide, &Solution::distance), of(tele, &Solution::distance),
+            of(wide, &Solution::offsetA), of(wide, &Solution::offsetB),
+            of(tele, &Solution::offsetA), of(tele, &Solution::offsetB), within(wide), within(tele),
+            light(row.footLamberts[0]), light(row.footLamberts[1])});
     }
     return csv;
 }

@@ -12,7 +12,8 @@ namespace projcalc {
 
 // A throw table as CSV (RFC 4180: fields separated by commas, quoted where they must be, lines
 // ended by CR LF), lengths in the given unit with two decimals and "." as the decimal separator,
-// whatever the locale. The header names the unit; an end the model lacks has empty fields.
+// whatever the locale. The header names the unit; an end the model lacks has empty fields. The
+// last two columns are each end's foot-lamberts with one decimal, empty without a figure.
 [[nodiscard]] std::string throwTableCsv(const std::vector<ThrowRow>& rows, Unit unit);
 
 // One CSV field: quoted, with its quotes doubled, when it holds a comma, a quote or a line break.

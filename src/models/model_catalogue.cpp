@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "models/plain_number.h"
 #include "util/numbers.h"
 #include "util/paths.h"
 #include "util/text.h"
@@ -110,7 +111,87 @@ std::optional<AppError> readModelLine(const std::array<std::string_view, kColumn
     return std::nullopt;
 }
 
+// The optional light columns the header names after column 42, by their field index; -1 where
+// the header does not name one.
+struct LightColumns {
+    std::ptrdiff_t lumens = -1;
+    std::ptrdiff_t teleLumens = -1;
+};
+
+bool equalsIgnoringCase(std::string_view text, std::string_view lowerName) noexcept {
+    if (text.size() != lowerName.size()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] + 32) : text[i];
+        if (c != lowerName[i]) return false;
+    }
+    return true;
+}
+
+// A header name without the blanks and tabs around it.
+std::string_view trimmedName(std::string_view name) noexcept {
+    const auto first = name.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return name.substr(first, name.find_last_not_of(" \t") - first + 1);
+}
+
+LightColumns lightColumnsOf(std::string_view header) {
+    LightColumns columns;
+    std::ptrdiff_t index = 0;
+    std::size_t from = 0;
+    for (;; ++index) {
+        const std::size_t comma = header.find(',', from);
+        const std::string_view name = trimmedName(header.substr(
+            from, comma == std::string_view::npos ? std::string_view::npos : comma - from));
+        if (index > kLastColumn) {
+            if (columns.lumens < 0 && equalsIgnoringCase(name, "lumens")) columns.lumens = index;
+            if (columns.teleLumens < 0 && equalsIgnoringCase(name, "telelumens"))
+                columns.teleLumens = index;
+        }
+        if (comma == std::string_view::npos) break;
+        from = comma + 1;
+    }
+    return columns;
+}
+
+// Field `index` of a line; nothing when the line has fewer fields.
+std::optional<std::string_view> fieldAt(std::string_view line, std::ptrdiff_t index) {
+    std::size_t from = 0;
+    for (std::ptrdiff_t i = 0; i < index; ++i) {
+        const std::size_t comma = line.find(',', from);
+        if (comma == std::string_view::npos) return std::nullopt;
+        from = comma + 1;
+    }
+    const std::size_t comma = line.find(',', from);
+    return line.substr(from,
+                       comma == std::string_view::npos ? std::string_view::npos : comma - from);
+}
+
+// Reads the light values of a kept model; a value that is not a plain number above 0 stays 0 and
+// is listed.
+void readLightValues(std::string_view line, const LightColumns& columns,
+                     const std::string& fileName, std::size_t lineNumber, ModelRecord& model,
+                     std::vector<UnusedLightValue>& unusedLight) {
+    const auto read = [&](std::ptrdiff_t column, const char* name, double& value) {
+        if (column < 0) return;
+        const std::optional<std::string_view> field = fieldAt(line, column);
+        if (!field || isBlank(*field)) return;
+        if (const std::optional<double> number = readPositivePlainNumber(*field)) {
+            value = *number;
+        } else if (unusedLight.size() < kMaxModels) {
+            unusedLight.push_back(UnusedLightValue{fileName, lineNumber, model.modelName, name,
+                                                   std::string(utf8Prefix(*field, 40))});
+        }
+    };
+    read(columns.lumens, "Lumens", model.lumens);
+    read(columns.teleLumens, "TeleLumens", model.teleLumens);
+}
+
 }  // namespace
+
+std::string describeUnusedLightValue(const UnusedLightValue& unused) {
+    return where(unused.file, unused.line) + ", model " + unused.modelName + ", column " +
+           unused.column + " (" + shortenForMessage(unused.text, 40) + ")";
+}
 
 std::string describeLeftOutLine(const LeftOutLine& leftOut) {
     return where(leftOut.file, leftOut.line) + ", field " + std::to_string(leftOut.problem.column) +
@@ -126,8 +207,17 @@ std::optional<AppError> parseModelCatalogue(std::string_view bytes, const std::s
 std::optional<AppError> parseModelCatalogue(std::string_view bytes, const std::string& fileName,
                                             std::vector<ModelRecord>& table,
                                             std::vector<LeftOutLine>& leftOut) {
+    std::vector<UnusedLightValue> unusedLight;
+    return parseModelCatalogue(bytes, fileName, table, leftOut, unusedLight);
+}
+
+std::optional<AppError> parseModelCatalogue(std::string_view bytes, const std::string& fileName,
+                                            std::vector<ModelRecord>& table,
+                                            std::vector<LeftOutLine>& leftOut,
+                                            std::vector<UnusedLightValue>& unusedLight) {
     const std::string text = decodeText(bytes);
     const std::vector<std::string_view> lines = splitLinesAtAnyEnd(text);
+    const LightColumns lightColumns = lines.empty() ? LightColumns{} : lightColumnsOf(lines[0]);
     std::array<std::string_view, kColumnCount> fields{};
     table.reserve(table.size() + std::min(lines.size(), kMaxModels));
     for (std::size_t index = 1; index < lines.size(); ++index) {  // line 1 is the header
@@ -162,6 +252,7 @@ std::optional<AppError> parseModelCatalogue(std::string_view bytes, const std::s
             return makeError(ErrorCode::TableFull, place() + ": the catalogue holds at most " +
                                                        std::to_string(kMaxModels) + " models");
         }
+        readLightValues(lines[index], lightColumns, fileName, lineNumber, model, unusedLight);
         table.push_back(std::move(model));
     }
     return std::nullopt;
@@ -170,10 +261,19 @@ std::optional<AppError> parseModelCatalogue(std::string_view bytes, const std::s
 std::optional<AppError> loadModelCatalogue(const std::filesystem::path& path,
                                            std::vector<ModelRecord>& table,
                                            std::vector<LeftOutLine>& leftOut,
+                                           std::vector<UnusedLightValue>& unusedLight,
                                            FileSystem& fileSystem) {
     std::string bytes;
     if (auto error = fileSystem.readFile(path, bytes)) return error;
-    return parseModelCatalogue(bytes, path.string(), table, leftOut);
+    return parseModelCatalogue(bytes, path.string(), table, leftOut, unusedLight);
+}
+
+std::optional<AppError> loadModelCatalogue(const std::filesystem::path& path,
+                                           std::vector<ModelRecord>& table,
+                                           std::vector<LeftOutLine>& leftOut,
+                                           FileSystem& fileSystem) {
+    std::vector<UnusedLightValue> unusedLight;
+    return loadModelCatalogue(path, table, leftOut, unusedLight, fileSystem);
 }
 
 std::optional<AppError> loadModelCatalogue(const std::filesystem::path& path,

@@ -28,6 +28,18 @@ struct LeftOutLine {
 // "FILE, line N, field C (TEXT): REASON", with a long file name shortened.
 [[nodiscard]] std::string describeLeftOutLine(const LeftOutLine& leftOut);
 
+// A light value of a model the reader kept that is not a plain number above 0 and is not used.
+struct UnusedLightValue {
+    std::string file;
+    std::size_t line = 0;
+    std::string modelName;
+    std::string column;  // "Lumens" or "TeleLumens", as the program names it
+    std::string text;    // the field's text (its first 40 characters)
+};
+
+// "FILE, line N, model M, column C (TEXT)", with a long file name shortened.
+[[nodiscard]] std::string describeUnusedLightValue(const UnusedLightValue& unused);
+
 // Reads the text of a model catalogue and appends its models to `table` in file order. The first
 // line is a header and is skipped; a line whose name field is blank is skipped; every other line
 // is one model of at least 13 comma-separated fields. LF, CR LF and a lone CR end lines. Missing
@@ -39,6 +51,17 @@ struct LeftOutLine {
 // "nan", "inf"), or checkModelValues finds a problem. An empty or blank field reads as 0 (an
 // absent ratio when empty), and a text that starts with a number counts as that number ("280abc"
 // is 280), as they always have.
+//
+// After column 42 the header may name the optional columns "Lumens" and "TeleLumens" (names
+// trimmed and compared without regard to case, in any order; the first of two equal names
+// counts; other names are ignored). Their values are plain numbers above 0
+// (readPositivePlainNumber); an empty field is not given. Another value is not used, the model
+// is kept, and the value is listed in `unusedLight` (at most kMaxModels entries).
+[[nodiscard]] std::optional<AppError> parseModelCatalogue(
+    std::string_view bytes, const std::string& fileName, std::vector<ModelRecord>& table,
+    std::vector<LeftOutLine>& leftOut, std::vector<UnusedLightValue>& unusedLight);
+
+// parseModelCatalogue for callers that do not list the light values left unused.
 [[nodiscard]] std::optional<AppError> parseModelCatalogue(std::string_view bytes,
                                                           const std::string& fileName,
                                                           std::vector<ModelRecord>& table,
@@ -51,6 +74,11 @@ struct LeftOutLine {
 
 // Reads a catalogue file (UTF-8, UTF-16 with its byte order mark, or Windows-1252 when it is not
 // valid UTF-8) with parseModelCatalogue.
+[[nodiscard]] std::optional<AppError> loadModelCatalogue(
+    const std::filesystem::path& path, std::vector<ModelRecord>& table,
+    std::vector<LeftOutLine>& leftOut, std::vector<UnusedLightValue>& unusedLight,
+    FileSystem& fileSystem = localFileSystem());
+
 [[nodiscard]] std::optional<AppError> loadModelCatalogue(
     const std::filesystem::path& path, std::vector<ModelRecord>& table,
     std::vector<LeftOutLine>& leftOut, FileSystem& fileSystem = localFileSystem());

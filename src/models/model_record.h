@@ -94,6 +94,11 @@ struct ModelRecord {
     double modelKind = 0.0;       // column 15, used as an integer
     double offsetScale169 = 0.0;  // column 16: 0 = not used
     OffsetRatios ratios;          // columns 25 to 42
+    // The rated light output (ISO 21118 lumens) at WIDE and at TELE, from the optional columns
+    // "Lumens" and "TeleLumens" the header names after column 42; 0 = not given. A TELE value of
+    // 0 means the same as `lumens`; without `lumens` the model has no light figures.
+    double lumens = 0.0;
+    double teleLumens = 0.0;
 
     friend bool operator==(const ModelRecord&, const ModelRecord&) = default;
 };

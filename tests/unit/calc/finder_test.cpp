@@ -102,5 +102,54 @@ TEST(ModelsThatFit, KeepsCatalogueOrderAndIndexes) {
     EXPECT_TRUE(modelsThatFit(catalogue, Aspect::R4x3, Mount::Bottom, 100, {1000, 2000}).empty());
 }
 
+struct LightFitCase {
+    const char* name;
+    double lumens;
+    double teleLumens;
+    double minimum;
+    double maxTeleDiagonal;  // the TELE limit: below 100 the TELE end does not count
+    bool fits;
+};
+
+void PrintTo(const LightFitCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class LightMinimum : public ::testing::TestWithParam<LightFitCase> {};
+
+// A 100-inch 4:3 screen is 80 by 60 inches, 33⅓ square feet: 1000 lumens give 30 fL.
+TEST_P(LightMinimum, ListsAModelWhenAnEndThatCountsReachesIt) {
+    const LightFitCase& c = GetParam();
+    ModelRecord m = roomModel();
+    m.lumens = c.lumens;
+    m.teleLumens = c.teleLumens;
+    m.limits.maxDiagonal43Tele = c.maxTeleDiagonal;
+    const auto fit = fitOf(traitsOf(m), 0, Aspect::R4x3, Mount::Bottom, 100, {0, 1000},
+                           FinderLight{{1.0, 100.0}, c.minimum});
+    ASSERT_EQ(fit.has_value(), c.fits);
+    if (!fit || c.lumens == 0) return;
+    EXPECT_NEAR(*fit->footLamberts[0], c.lumens * 0.03, 1e-9);
+    const double tele = c.teleLumens > 0 ? c.teleLumens : c.lumens;
+    EXPECT_NEAR(*fit->footLamberts[1], tele * 0.03, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LightMinimum,
+    ::testing::Values(LightFitCase{"no minimum, no lumens", 0, 0, 0, 200, true},
+                      LightFitCase{"a minimum, no lumens", 0, 0, 10, 200, false},
+                      LightFitCase{"WIDE reaches it", 1000, 500, 29.9, 200, true},
+                      LightFitCase{"neither end reaches it", 1000, 500, 30.1, 200, false},
+                      LightFitCase{"TELE reaches it", 1000, 2000, 45, 200, true},
+                      LightFitCase{"TELE would, but does not count", 1000, 2000, 45, 90, false}));
+
+TEST(LightMinimum, GainAndShareScaleTheLight) {
+    ModelRecord m = roomModel();
+    m.lumens = 1000;
+    const auto fit = fitOf(traitsOf(m), 0, Aspect::R4x3, Mount::Bottom, 100, {0, 1000},
+                           FinderLight{{1.5, 50.0}, 0});
+    ASSERT_TRUE(fit.has_value());
+    EXPECT_NEAR(*fit->footLamberts[0], 22.5, 1e-9);
+}
+
 }  // namespace
 }  // namespace projcalc

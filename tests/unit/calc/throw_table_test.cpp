@@ -75,5 +75,23 @@ TEST(ThrowTable, EachRowHoldsTheSidesAndBothEnds) {
     EXPECT_FALSE(rows[1].ends[0]->withinLimits);  // 400 is past the largest limit
 }
 
+TEST(ThrowTable, EachEndItHasCarriesItsLightOnThatScreen) {
+    ModelRecord m = sampleModel();
+    m.lumens = 3000;
+    m.teleLumens = 2400;
+    const LightSettings light{1.2, 80};
+    const auto rows = throwTable(traitsOf(m), Aspect::R4x3, Mount::Top, {100, 200}, light);
+    ASSERT_EQ(rows.size(), 2u);
+    for (const ThrowRow& row : rows) {
+        const double squareFeet = row.width / 12 * (row.height / 12);
+        EXPECT_DOUBLE_EQ(*row.footLamberts[0], 3000 * 0.8 * 1.2 / squareFeet);
+        EXPECT_DOUBLE_EQ(*row.footLamberts[1], 2400 * 0.8 * 1.2 / squareFeet);
+    }
+    m.teleSizeSlope = m.teleSizeIntercept = 0;  // no TELE end, no TELE light
+    EXPECT_FALSE(throwTable(traitsOf(m), Aspect::R4x3, Mount::Top, {100})[0].footLamberts[1]);
+    m.lumens = 0;
+    EXPECT_FALSE(throwTable(traitsOf(m), Aspect::R4x3, Mount::Top, {100})[0].footLamberts[0]);
+}
+
 }  // namespace
 }  // namespace projcalc

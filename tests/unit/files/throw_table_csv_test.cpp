@@ -56,7 +56,7 @@ TEST(ThrowTableCsv, ReadsBackAsTheTableInTheChosenUnit) {
         EXPECT_EQ(records[0][0], "Diagonal (" + std::string(unitSign(unit)) + ")");
         for (std::size_t r = 0; r < rows.size(); ++r) {
             const auto& fields = records[r + 1];
-            ASSERT_EQ(fields.size(), 11u);
+            ASSERT_EQ(fields.size(), 13u);
             const auto near = [&](const std::string& text, double inches) {
                 EXPECT_NEAR(readLeadingNumber(text).value, fromInches(inches, unit), 0.005) << text;
             };
@@ -84,6 +84,23 @@ TEST(ThrowTableCsv, AMissingEndLeavesItsFieldsEmptyAndDecimalsArePoints) {
     EXPECT_EQ(records[1][4], "");
     EXPECT_EQ(records[1][10], "");
     EXPECT_EQ(csv.find('\n') - 1, csv.find('\r'));  // CR LF line ends
+}
+
+TEST(ThrowTableCsv, EachEndHasAFootLambertColumnWithOneDecimal) {
+    ModelRecord m = sampleModel();
+    m.lumens = 1000;  // 100 inches of 4:3 are 33⅓ square feet: 30 fL
+    m.teleLumens = 555;
+    std::vector<ThrowRow> rows = throwTable(traitsOf(m), Aspect::R4x3, Mount::Top, {100});
+    auto records = readCsv(throwTableCsv(rows, Unit::Centimeters));
+    EXPECT_EQ(records[0][11], "WIDE fL");
+    EXPECT_EQ(records[0][12], "TELE fL");
+    EXPECT_EQ(records[1][11], "30.0");
+    EXPECT_EQ(records[1][12], "16.7");
+    m.lumens = 0;
+    rows = throwTable(traitsOf(m), Aspect::R4x3, Mount::Top, {100});
+    records = readCsv(throwTableCsv(rows, Unit::Centimeters));
+    EXPECT_EQ(records[1][11], "");
+    EXPECT_EQ(records[1][12], "");
 }
 
 TEST(CsvField, QuotesOnlyWhatMustBeQuoted) {
