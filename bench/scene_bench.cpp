@@ -1,6 +1,6 @@
-// The diagrams after a typed value: the whole commit chain (solve, show the results, build both
-// scenes) with both scenes painted offscreen by SceneViews, as the window does after every
-// commit. Runs on the shipped catalogue and texts.
+// The diagrams after a typed value: the whole commit (the transition with the front view's refit,
+// then present's Screen with both scenes) with both scenes painted offscreen by SceneViews, as
+// the window does after every commit. Runs on the shipped catalogue and texts.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <array>
 #include <string>
+#include <utility>
 
 #include "core/calculator.h"
 #include "core/memory_view.h"
@@ -22,20 +23,23 @@ class PaintingView : public MemoryView {
   public:
     PaintingView() {
         for (const DiagramId id : {DiagramId::Front, DiagramId::Side}) {
-            const Size size = id == DiagramId::Front ? frontSizes.picture : sideSizes.picture;
+            const Size size = id == DiagramId::Front ? sizes.front.picture : sizes.side.picture;
             Picture& picture = pictureOf(id);
             picture.view.resize(size.width, size.height);
             picture.image = QImage(size.width, size.height, QImage::Format_ARGB32_Premultiplied);
         }
     }
 
-    void showScene(DiagramId diagram, const Scene& scene) override {
-        MemoryView::showScene(diagram, scene);
+    void show(const Screen& shown) override {
+        MemoryView::show(shown);
         if (!painting) return;
-        Picture& picture = pictureOf(diagram);
-        picture.view.setScene(scene);
-        QPainter painter(&picture.image);
-        picture.view.paintScene(painter);
+        for (const auto& [diagram, scene] :
+             {std::pair{DiagramId::Front, &shown.front}, std::pair{DiagramId::Side, &shown.side}}) {
+            Picture& picture = pictureOf(diagram);
+            picture.view.setScene(*scene);
+            QPainter painter(&picture.image);
+            picture.view.paintScene(painter);
+        }
     }
 
     bool painting = true;
@@ -62,12 +66,9 @@ void runCommits(benchmark::State& bench, bool painting) {
     }
     const std::array<std::string, 2> diagonals = {"100", "120"};
     std::size_t round = 0;
-    for (auto _ : bench) {
-        calculator.onValueFocus(Quantity::Diagonal);
-        view.boxText(Quantity::Diagonal) = diagonals[round++ % 2];
-        calculator.commitValue(Quantity::Diagonal);
-    }
-    if (view.frontScene.items.empty() || view.sideScene.items.empty()) {
+    for (auto _ : bench)
+        (void)calculator.commit(Quantity::Diagonal, diagonals[round++ % 2]);
+    if (view.screen.front.items.empty() || view.screen.side.items.empty()) {
         bench.SkipWithError("a diagram was not drawn");
     }
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/asking.h"
 #include "core/calculator.h"
 #include "core/memory_view.h"
 #include "util/memory_file_system.h"
@@ -41,24 +42,25 @@ void checkShown(const projcalc::MemoryView& view, const projcalc::Calculation& c
                      c.currentLimits().largest}) {
         if (!finite(v)) std::abort();
     }
-    for (const std::string& text : view.valueTexts) {
+    for (const std::string& text : view.screen.boxes) {
         if (text.find("inf") != std::string::npos || text.find("nan") != std::string::npos) {
             std::abort();
         }
     }
-    for (const std::string& text : view.offsetTexts) {
+    for (const std::string& text : view.screen.offsets) {
         if (text.find("inf") != std::string::npos || text.find("nan") != std::string::npos) {
             std::abort();
         }
     }
-    if (view.planning) {
-        for (const auto* range : {&view.planning->throwRange, &view.planning->imageRange}) {
+    if (view.screen.planning.planning) {
+        for (const auto* range : {&view.screen.planning.planning->throwRange,
+                                  &view.screen.planning.planning->imageRange}) {
             for (const auto& end : *range) {
                 if (end && (!finite(end->solution.distance) || !finite(end->solution.diagonal)))
                     std::abort();
             }
         }
-        for (double seat : view.planning->seating) {
+        for (double seat : view.screen.planning.planning->seating) {
             if (!finite(seat)) std::abort();
         }
     }
@@ -109,45 +111,43 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const int arg = reader.next();
         switch (op) {
             case 0:
-                calculator.onModelPicked(arg % static_cast<int>(view.modelRows.size() + 1));
+                calculator.pickModel(arg % static_cast<int>(view.screen.models.size() + 1));
                 break;
             case 1:
                 if (enabled(view, OptionGroup::Aspect, arg % 4))
-                    calculator.onAspectClicked(static_cast<Aspect>(arg % 4));
+                    calculator.choose(static_cast<Aspect>(arg % 4));
                 break;
             case 2:
                 if (enabled(view, OptionGroup::Zoom, arg % 2))
-                    calculator.onZoomClicked(static_cast<Zoom>(arg % 2));
+                    calculator.choose(static_cast<Zoom>(arg % 2));
                 break;
             case 3:
-                calculator.onUnitsClicked(static_cast<Unit>(arg % 3));
+                calculator.choose(static_cast<Unit>(arg % 3));
                 break;
             case 4:
-                calculator.onPositionClicked(static_cast<Mount>(arg % 2));
+                calculator.choose(static_cast<Mount>(arg % 2));
                 break;
             case 5: {
                 const auto box = static_cast<Quantity>(arg % 4);
-                calculator.onValueFocus(box);
-                view.boxText(box) = reader.text(static_cast<std::size_t>(reader.next() % 24));
-                calculator.onValueKey(box, projcalc::kEnterKey);
-                calculator.onValueFocusLost(box);
+                (void)calculator.commit(box,
+                                        reader.text(static_cast<std::size_t>(reader.next() % 24)));
                 break;
             }
             case 6:
-                calculator.onValueFocus(static_cast<Quantity>(arg % 4));
-                calculator.onValueFocusLost(static_cast<Quantity>(arg % 4));
+                (void)calculator.commit(static_cast<Quantity>(arg % 4),
+                                        view.boxText(static_cast<Quantity>(arg % 4)));
                 break;
             case 7:  // Open a calculation file of the next bytes
                 files.files["/work/plan.cf"] = reader.text(static_cast<std::size_t>(arg) * 8);
                 view.dialogAnswers.assign(1, "/work/plan.cf");
-                (void)calculator.openCalculationFile();
+                (void)askAndOpen(calculator, view);
                 break;
             case 8:  // Save, then open what was saved: it must read back
                 view.dialogAnswers.assign(1, "/work/saved.cf");
-                if (calculator.saveCalculationFileAs()) {
+                if (askAndSaveAs(calculator, view)) {
                     const std::size_t errors = view.errors.size();
                     view.dialogAnswers.assign(1, "/work/saved.cf");
-                    (void)calculator.openCalculationFile();
+                    (void)askAndOpen(calculator, view);
                     for (std::size_t i = errors; i < view.errors.size(); ++i) {
                         const int number = view.errors[i].number;
                         if (number == 13 || number == 62) std::abort();
@@ -160,7 +160,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             default:  // Install a catalogue of the next bytes
                 files.files["/work/new.ini"] = reader.text(static_cast<std::size_t>(arg) * 8);
                 view.dialogAnswers.assign(1, "/work/new.ini");
-                calculator.replaceCatalogue();
+                askAndReplaceCatalogue(calculator, view);
                 break;
         }
         checkShown(view, calculator.calculation());

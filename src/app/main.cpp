@@ -295,7 +295,7 @@ int main(int argc, char** argv) {
     if (projcalc::app::FirstPaintExit::requested())
         exitAfterPaint = std::make_unique<projcalc::app::FirstPaintExit>(&window);
     window.show();
-    if (!file.empty()) (void)window.calculator().openCalculationFile(file.string());
+    if (!file.empty()) (void)window.openFile(file.string());
     requests->start();
     // Later starts reach this copy through a socket beside the lock. It is made a moment after
     // the window has appeared, so that loading the channel module never delays the window; a

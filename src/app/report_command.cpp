@@ -57,7 +57,7 @@ int writeReportOfFile(const ReportCommand& command) {
     const bool started = calculator.startUp(command.dataFolder, rules);
     sayWhatWasShown(view);
     if (!started) return 1;
-    const bool opened = calculator.openCalculationFile(command.file.string());
+    const bool opened = calculator.open(command.file.string());
     sayWhatWasShown(view);
     if (!opened) return 1;
 

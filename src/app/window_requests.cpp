@@ -47,7 +47,7 @@ void WindowRequests::process() {
         const std::filesystem::path file = std::move(pending_.front());
         pending_.pop_front();
         bringToFront();
-        if (!file.empty()) (void)window_.calculator().openCalculationFile(file.string());
+        if (!file.empty()) (void)window_.openFile(file.string());
     }
 }
 

@@ -9,30 +9,23 @@
 #include <utility>
 
 #include "calc/units.h"
+#include "core/asking.h"
 #include "util/numbers.h"
 
 namespace projcalc::cli {
 namespace {
 
-// An option button as the command line names it: the word typed for it (compared without case
-// and blanks) and its fixed name in the report.
-struct OptionChoice {
-    std::string_view argument;
-    std::string_view name;
-};
-
-constexpr std::array<OptionChoice, 4> kAspectChoices = {
-    {{"4:3", "4 : 3"}, {"5:4", "5 : 4"}, {"16:9", "16 : 9"}, {"16:10", "16 : 10"}}};
-constexpr std::array<OptionChoice, 2> kZoomChoices = {{{"wide", "WIDE"}, {"tele", "TELE"}}};
-constexpr std::array<OptionChoice, 3> kUnitChoices = {
-    {{"inches", "inches"}, {"feet", "Feet"}, {"centimeters", "centimeters"}}};
-constexpr std::array<OptionChoice, 2> kPositionChoices = {
-    {{"top", "Top of Screen"}, {"bottom", "Bottom of Screen"}}};
+// The words the command line takes for the option buttons, by index, compared without case and
+// blanks; the report names the options by their fixed names (optionName).
+constexpr std::array<std::string_view, 4> kAspectChoices = {"4:3", "5:4", "16:9", "16:10"};
+constexpr std::array<std::string_view, 2> kZoomChoices = {"wide", "tele"};
+constexpr std::array<std::string_view, 3> kUnitChoices = {"inches", "feet", "centimeters"};
+constexpr std::array<std::string_view, 2> kPositionChoices = {"top", "bottom"};
 
 // The value boxes by index: 0 distance, 1 diagonal, 2 width, 3 height.
 constexpr std::array<std::string_view, 4> kBoxNames = {"distance", "diagonal", "width", "height"};
 
-std::span<const OptionChoice> choicesOf(OptionGroup group) noexcept {
+std::span<const std::string_view> choicesOf(OptionGroup group) noexcept {
     switch (group) {
         case OptionGroup::Aspect:
             return kAspectChoices;
@@ -75,8 +68,8 @@ int optionIndex(OptionGroup group, std::string_view argument) {
     const std::string wanted = normalised(argument);
     std::vector<std::string_view> accepted;
     for (std::size_t i = 0; i < choices.size(); ++i) {
-        if (choices[i].argument == wanted) return static_cast<int>(i);
-        accepted.push_back(choices[i].argument);
+        if (choices[i] == wanted) return static_cast<int>(i);
+        accepted.push_back(choices[i]);
     }
     throw UsageError("expected one of " + joined(accepted, ", "));
 }
@@ -89,18 +82,17 @@ Quantity boxIndex(std::string_view argument) {
 }
 
 std::string selectedModelName(const MemoryView& view) {
-    const int row = view.selectedModelRow;
-    if (row < 0 || static_cast<std::size_t>(row) >= view.modelRows.size()) return "(none)";
-    return inQuotes(view.modelRows[static_cast<std::size_t>(row)].name);
+    const std::optional<std::string> name = view.screen.selectedModel();
+    return name ? inQuotes(*name) : "(none)";
 }
 
 // ---- model list ------------------------------------------------------------------------------
 
 void pickModelByName(ActionContext& context, const std::string& name) {
-    const auto& rows = context.view.modelRows;
+    const auto& rows = context.view.screen.models;
     for (std::size_t row = 0; row < rows.size(); ++row) {
-        if (rows[row].name == name) {
-            context.calculator.onModelPicked(static_cast<int>(row));
+        if (rows[row] == name) {
+            context.calculator.pickModel(static_cast<int>(row));
             return;
         }
     }
@@ -124,12 +116,12 @@ void checkRowNumber(std::string_view argument) {
 
 void pickModelRow(ActionContext& context, const std::string& argument) {
     const std::size_t row = rowNumber(argument);
-    const std::size_t rows = context.view.modelRows.size();
+    const std::size_t rows = context.view.screen.models.size();
     if (row >= rows) {
         throw UsageError("the model list has " + std::to_string(rows) + " rows, numbered 0 to " +
                          std::to_string(rows - 1));
     }
-    context.calculator.onModelPicked(static_cast<int>(row));
+    context.calculator.pickModel(static_cast<int>(row));
 }
 
 // ---- option buttons --------------------------------------------------------------------------
@@ -143,7 +135,7 @@ void checkOption(std::string_view argument) {
 template <OptionGroup Group>
 void clickOption(ActionContext& context, const std::string& argument) {
     const int index = optionIndex(Group, argument);
-    const auto& buttons = context.view.group(Group);
+    const std::vector<OptionButton> buttons = context.view.group(Group);
     if (static_cast<std::size_t>(index) >= buttons.size() ||
         !buttons[static_cast<std::size_t>(index)].enabled) {
         throw UsageError("the option " + inQuotes(optionName(Group, index)) +
@@ -152,29 +144,28 @@ void clickOption(ActionContext& context, const std::string& argument) {
     Calculator& calculator = context.calculator;
     switch (Group) {
         case OptionGroup::Aspect:
-            calculator.onAspectClicked(static_cast<Aspect>(index));
+            calculator.choose(static_cast<Aspect>(index));
             break;
         case OptionGroup::Zoom:
-            calculator.onZoomClicked(static_cast<Zoom>(index));
+            calculator.choose(static_cast<Zoom>(index));
             break;
         case OptionGroup::Units:
-            calculator.onUnitsClicked(static_cast<Unit>(index));
+            calculator.choose(static_cast<Unit>(index));
             break;
         case OptionGroup::Position:
-            calculator.onPositionClicked(static_cast<Mount>(index));
+            calculator.choose(static_cast<Mount>(index));
             break;
     }
 }
 
 // ---- value boxes -----------------------------------------------------------------------------
 
-// Typing into a value box: focus it, replace its text, press Enter, move the focus out.
+// Typing into a value box: focus it, replace its text, press Enter, move the focus out. Leaving
+// the box after Enter commits the text it then shows, which changes nothing.
 template <Quantity Box>
 void typeValue(ActionContext& context, const std::string& text) {
-    context.calculator.onValueFocus(Box);
-    context.view.boxText(Box) = text;
-    context.calculator.onValueKey(Box, kEnterKey);
-    context.calculator.onValueFocusLost(Box);
+    if (!context.calculator.commit(Box, text)) return;
+    (void)context.calculator.commit(Box, context.view.boxText(Box));
 }
 
 void checkBoxName(std::string_view argument) {
@@ -183,8 +174,7 @@ void checkBoxName(std::string_view argument) {
 
 void leaveBox(ActionContext& context, const std::string& argument) {
     const Quantity box = boxIndex(argument);
-    context.calculator.onValueFocus(box);
-    context.calculator.onValueFocusLost(box);
+    (void)context.calculator.commit(box, context.view.boxText(box));
 }
 
 // ---- files
@@ -192,13 +182,13 @@ void leaveBox(ActionContext& context, const std::string& argument) {
 
 // The file dialog the command shows is answered with FILE made absolute; an empty FILE cancels.
 // An answer no dialog asked for is dropped, so it cannot answer a later dialog.
-template <bool (*Command)(Calculator&)>
+template <bool (*Command)(Calculator&, View&)>
 void answerDialog(ActionContext& context, const std::string& file) {
     std::error_code ec;
     const std::filesystem::path absolute =
         file.empty() ? std::filesystem::path() : std::filesystem::absolute(file, ec);
     context.view.dialogAnswers.assign(1, absolute.string());
-    (void)Command(context.calculator);
+    (void)Command(context.calculator, context.view);
     context.view.dialogAnswers.clear();
 }
 
@@ -276,20 +266,6 @@ void throwTableRows(ActionContext& context, const std::string& argument) {
         toInches(steps.from, unit), toInches(steps.to, unit), toInches(steps.step, unit)));
 }
 
-bool openCommand(Calculator& c) {
-    return c.openCalculationFile();
-}
-bool saveCommand(Calculator& c) {
-    return c.saveCalculationFile();
-}
-bool saveAsCommand(Calculator& c) {
-    return c.saveCalculationFileAs();
-}
-bool catalogueCommand(Calculator& c) {
-    c.replaceCatalogue();
-    return true;
-}
-
 // ---- edit ------------------------------------------------------------------------------------
 
 // Edit > Undo and Redo; with nothing to do, their menu items cannot be chosen.
@@ -302,12 +278,6 @@ void redoStep(ActionContext& context, const std::string& /*argument*/) {
 }
 
 }  // namespace
-
-std::string_view optionName(OptionGroup group, int index) noexcept {
-    const auto choices = choicesOf(group);
-    if (index < 0 || static_cast<std::size_t>(index) >= choices.size()) return {};
-    return choices[static_cast<std::size_t>(index)].name;
-}
 
 const std::vector<ActionEntry>& actionTable() {
     static const std::vector<ActionEntry> table = {
@@ -334,15 +304,15 @@ const std::vector<ActionEntry>& actionTable() {
         {"leave", "distance|diagonal|width|height",
          "click into that box and leave it without typing", checkBoxName, leaveBox},
         {"open", "FILE", "Open Calculate, answering the dialog with FILE (empty: Cancel)", nullptr,
-         answerDialog<openCommand>},
+         answerDialog<askAndOpen>},
         {"save", "FILE",
          "Save Calculate; FILE answers the dialog, shown only when no saved file is current",
-         nullptr, answerDialog<saveCommand>},
+         nullptr, answerDialog<askAndSave>},
         {"save-as", "FILE", "Save As Calculate, answering the dialog with FILE (empty: Cancel)",
-         nullptr, answerDialog<saveAsCommand>},
+         nullptr, answerDialog<askAndSaveAs>},
         {"catalogue", "FILE",
          "Select model info file..., answering the dialog with FILE (empty: Cancel)", nullptr,
-         answerDialog<catalogueCommand>},
+         answerDialog<askAndReplaceCatalogue>},
         {"fit", "NEAR..FAR",
          "list the models that throw the current diagonal and aspect from between NEAR and FAR "
          "(in the selected unit): adds \"fit\"",

@@ -48,10 +48,6 @@ struct ActionEntry {
     void (*run)(ActionContext& context, const std::string& argument);
 };
 
-// The fixed name of an option button, whatever the language file calls it: "4 : 3", "WIDE",
-// "Feet", "Bottom of Screen", ... Empty for an index outside the group.
-[[nodiscard]] std::string_view optionName(OptionGroup group, int index) noexcept;
-
 // Every action, in the order --help lists them.
 [[nodiscard]] const std::vector<ActionEntry>& actionTable();
 

@@ -49,36 +49,36 @@ Json itemJson(const SceneItem& item) {
 }
 
 // The fixed name of the checked option of a group, or null when none is checked.
-Json checkedOptionJson(const MemoryView& view, OptionGroup group) {
-    const int index = view.checkedOption(group);
+Json checkedOptionJson(const OptionsScreen& options, OptionGroup group) {
+    const int index = options.checkedIndex(group);
     if (index < 0) return nullptr;
     return std::string(optionName(group, index));
 }
 
-Json enabledJson(const MemoryView& view, OptionGroup group) {
+template <std::size_t N>
+Json enabledJson(const std::array<OptionButton, N>& buttons) {
     Json flags = Json::array();
-    for (const MemoryView::OptionState& option : view.group(group))
+    for (const OptionButton& option : buttons)
         flags.push_back(option.enabled);
     return flags;
 }
 
-Json optionsJson(const MemoryView& view) {
+Json optionsJson(const OptionsScreen& options) {
     Json json = Json::object();
-    json["aspect"] = checkedOptionJson(view, OptionGroup::Aspect);
-    json["zoom"] = checkedOptionJson(view, OptionGroup::Zoom);
-    json["units"] = checkedOptionJson(view, OptionGroup::Units);
-    json["position"] = checkedOptionJson(view, OptionGroup::Position);
-    json["aspectEnabled"] = enabledJson(view, OptionGroup::Aspect);
-    json["zoomEnabled"] = enabledJson(view, OptionGroup::Zoom);
+    json["aspect"] = checkedOptionJson(options, OptionGroup::Aspect);
+    json["zoom"] = checkedOptionJson(options, OptionGroup::Zoom);
+    json["units"] = checkedOptionJson(options, OptionGroup::Units);
+    json["position"] = checkedOptionJson(options, OptionGroup::Position);
+    json["aspectEnabled"] = enabledJson(options.aspects);
+    json["zoomEnabled"] = enabledJson(options.zooms);
     return json;
 }
 
-Json modelJson(const MemoryView& view) {
+Json modelJson(const Screen& screen) {
     Json json = Json::object();
-    const int row = view.selectedModelRow;
-    json["row"] = row;
-    if (row >= 0 && static_cast<std::size_t>(row) < view.modelRows.size()) {
-        json["name"] = view.modelRows[static_cast<std::size_t>(row)].name;
+    json["row"] = screen.selectedRow;
+    if (const std::optional<std::string> name = screen.selectedModel()) {
+        json["name"] = *name;
     } else {
         json["name"] = nullptr;
     }
@@ -140,13 +140,13 @@ Json endJson(const std::optional<EndResult>& end, bool withOffsets) {
     return json;
 }
 
-Json fitJson(const FitAnswer& fit, const MemoryView& view) {
+Json fitJson(const FitAnswer& fit, const Screen& screen) {
     Json models = Json::array();
     for (const FittingModel& model : fit.models) {
         const auto row = static_cast<std::size_t>(model.model);
         Json entry = Json::object();
         entry["row"] = model.model;
-        entry["name"] = row < view.modelRows.size() ? view.modelRows[row].name : std::string();
+        entry["name"] = row < screen.models.size() ? screen.models[row] : std::string();
         entry["wide"] = endJson(model.ends[0], false);
         entry["tele"] = endJson(model.ends[1], false);
         entry["standFrom"] = model.standFrom;
@@ -195,34 +195,29 @@ Json sceneJson(const Scene& scene) {
 
 Json buildReport(const Calculator& calculator, const MemoryView& view,
                  const ReportOptions& options) {
-    const Calculation& calculation = calculator.calculation();
+    const Screen& screen = view.screen;
     Json json = Json::object();
     if (options.step) json["step"] = *options.step;
-    json["title"] = view.title;
-    json["currentFile"] = calculator.currentFile();
-    json["changed"] = view.editState.changed;
-    json["model"] = modelJson(view);
-    Json modelList = Json::array();
-    for (const MemoryView::ModelRow& row : view.modelRows)
-        modelList.push_back(row.name);
-    json["modelList"] = std::move(modelList);
-    json["options"] = optionsJson(view);
-    json["boxes"] = arrayOf(view.valueTexts);
-    json["offsets"] = arrayOf(view.offsetTexts);
-    json["offsetVisible"] =
-        Json::array({true, calculation.traits.offsets(calculation.options.zoom) == 2});
-    json["enterVisible"] = arrayOf(view.enterVisible);
-    json["state"] = stateJson(calculation);
-    json["planning"] = planningJson(view.planning);
+    json["title"] = screen.title;
+    json["currentFile"] = screen.file;
+    json["changed"] = screen.changed;
+    json["model"] = modelJson(screen);
+    json["modelList"] = arrayOf(screen.models);
+    json["options"] = optionsJson(screen.options);
+    json["boxes"] = arrayOf(screen.boxes);
+    json["offsets"] = arrayOf(screen.offsets);
+    json["offsetVisible"] = arrayOf(screen.offsetVisible);
+    json["enterVisible"] = arrayOf(options.enterVisible);
+    json["state"] = stateJson(calculator.calculation());
+    json["planning"] = planningJson(screen.planning.planning);
     json["messages"] = messagesJson(view, options.since.messages);
     json["errors"] = errorsJson(view, options.since.errors);
     json["dataFolder"] = options.dataFolder.string();
     if (options.scenes) {
-        json["scenes"] = {{"front", sceneJson(view.frontScene)},
-                          {"side", sceneJson(view.sideScene)}};
+        json["scenes"] = {{"front", sceneJson(screen.front)}, {"side", sceneJson(screen.side)}};
     }
     if (options.answers != nullptr && options.answers->fit)
-        json["fit"] = fitJson(*options.answers->fit, view);
+        json["fit"] = fitJson(*options.answers->fit, screen);
     if (options.answers != nullptr && options.answers->table)
         json["table"] = tableJson(*options.answers->table);
     return json;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <filesystem>
 #include <nlohmann/json.hpp>
@@ -33,12 +34,14 @@ struct ReportOptions {
     std::optional<std::string> step;      // the traced step ("start-up" or the action as typed)
     std::filesystem::path dataFolder;     // reported as "dataFolder"
     const CliAnswers* answers = nullptr;  // "fit" and "table", when actions asked for them
+    // Which Enter buttons show: the command line leaves every box after typing into it, so none.
+    std::array<bool, 4> enterVisible{};
 };
 
-// Everything the window would show after a step: title, whether there are changes, model list
-// and selection, options, value and offset boxes, Enter buttons, the calculator state, the
-// planning read-outs, messages
-// and errors, and with `scenes` both drawings.
+// The Screen the view last showed, written out: title, whether there are changes, model list
+// and selection, options, value and offset boxes, the planning read-outs, the messages and
+// errors since `options.since` and with `scenes` both drawings; and what only the command line
+// reports, the Enter buttons and the calculator's numbers ("state").
 [[nodiscard]] Json buildReport(const Calculator& calculator, const MemoryView& view,
                                const ReportOptions& options);
 

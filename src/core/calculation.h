@@ -21,6 +21,9 @@ struct Calculation {
     // `results.diagonal`, which the pick sets to the model's largest diagonal beforehand.
     Solution results;
     bool resultsValid = false;  // some solve has kept results since start-up or a blank
+    // The boxes and drawings were emptied because the selected model's results cannot be worked
+    // out; before anything has been worked out they still show their design texts.
+    bool resultsCleared = false;
 
     // The projection distance the front view's reference segment stands for: the model's
     // reference for the aspect, enlarged by drawings that did not fit.

@@ -13,8 +13,6 @@
 namespace projcalc {
 namespace {
 
-const FileFilter kCalculationFilter{"CalculateFile (*.cf)", "*.cf"};
-
 // The aspect of a stored pair of aspect parts; any pair but 4:3, 16:9 and 16:10 is 5:4.
 Aspect aspectOf(double height, double width) {
     if (height == 3 && width == 4) return Aspect::R4x3;
@@ -58,69 +56,22 @@ std::optional<AppError> checkAspectOffered(const ModelRecord& model, Aspect aspe
 
 }  // namespace
 
-void Calculator::setTitle(std::string title) {
-    title_ = std::move(title);
-    view_.setTitle(title_);
-}
-
-void Calculator::takeShownTexts() {
-    for (const Quantity box : kAllQuantities)
-        committedTexts_[static_cast<std::size_t>(indexOf(box))] = view_.valueText(box);
-}
-
-void Calculator::setTitleForFile(const std::string& path) {
-    setTitle(texts_.captionText + " [" + stripExtension(fileNameOf(path)) + "]");
-}
-
-Calculator::Snapshot Calculator::takeSnapshot() const {
-    return Snapshot{calc_, catalogue_.size(), committedTexts_, title_, ready_};
-}
-
-void Calculator::restoreSnapshot(const Snapshot& snapshot) {
-    calc_ = snapshot.calculation;
-    catalogue_.resize(snapshot.catalogueSize);
-    committedTexts_ = snapshot.committedTexts;
-
-    showModelList();
-    view_.selectModelRow(calc_.model);
-    view_.showOptions(optionStates());
-    setTitle(snapshot.title);
-    ready_ = snapshot.ready;
-    if (calc_.resultsValid) {
-        (void)refreshAndDraw();
-    } else {
-        clearResults();
-    }
-}
-
-// Open, from the menu or for a file handed over by a later start, first enters what is being typed
-// and asks before unsaved changes would be lost.
-bool Calculator::openCalculationFile() {
-    if (!commitPendingEdit() || !offerToSaveChanges()) return false;
-    const std::string path = view_.askOpenFileName(kCalculationFilter, currentFolder());
-    if (path.empty()) return false;
-    return openFile(path);
-}
-
-bool Calculator::openCalculationFile(const std::string& path) {
-    if (!commitPendingEdit() || !offerToSaveChanges()) return false;
-    return openFile(path);
-}
-
-bool Calculator::openFile(const std::string& path) {
+// Open, from the menu or for a file handed over by a later start; the caller has entered what is
+// being typed and asked before unsaved changes would be lost.
+bool Calculator::open(const std::string& path) {
     std::string bytes;
     if (auto error = fileSystem_.readFile(path, bytes)) {
-        view_.showError(*error);
+        report(*error);
         return false;
     }
     auto parsed = parseCalculationFile(bytes, path);
     if (auto* error = std::get_if<AppError>(&parsed)) {
-        view_.showError(*error);
+        report(*error);
         return false;
     }
     const CalculationFile& file = std::get<CalculationFile>(parsed);
     if (auto error = checkSelections(file, path)) {
-        view_.showError(*error);
+        report(*error);
         return false;
     }
     return restoreCalculation(file, path);
@@ -136,78 +87,74 @@ bool Calculator::restoreCalculation(const CalculationFile& file, const std::stri
     // A model the file brings along gets the checks of a catalogue model.
     if (found == catalogue_.end()) {
         if (const auto problem = checkModelValues(file.model)) {
-            view_.showError(makeError(ErrorCode::InvalidArgument,
-                                      displayPath(path) + ": the model \"" + file.model.modelName +
-                                          "\" cannot be worked with, value " +
-                                          std::to_string(problem->column) + ": " +
-                                          problem->reason));
+            report(makeError(ErrorCode::InvalidArgument,
+                             displayPath(path) + ": the model \"" + file.model.modelName +
+                                 "\" cannot be worked with, value " +
+                                 std::to_string(problem->column) + ": " + problem->reason));
             return false;
         }
     }
     if (auto error = checkAspectOffered(model, aspect, path)) {
-        view_.showError(*error);
+        report(*error);
+        return false;
+    }
+    if (found == catalogue_.end() && catalogue_.size() >= kMaxModels) {
+        report(makeError(ErrorCode::TableFull, "cannot open " + path +
+                                                   ": the model list is full (" +
+                                                   std::to_string(kMaxModels) + " models)"));
         return false;
     }
 
-    const Snapshot before = takeSnapshot();
-    ready_ = false;
-    int target = static_cast<int>(found - catalogue_.begin());
-    if (found == catalogue_.end()) {
-        if (catalogue_.size() >= kMaxModels) {
-            view_.showError(makeError(ErrorCode::TableFull,
-                                      "cannot open " + path + ": the model list is full (" +
-                                          std::to_string(kMaxModels) + " models)"));
-            restoreSnapshot(before);
-            return false;
-        }
-        catalogue_.push_back(traitsOf(file.model));
-        showModelList();
-        target = static_cast<int>(catalogue_.size()) - 1;
-    }
-    pickModel(target);
-
-    // The stored choices, checked from code: they only take effect below.
-    (void)zoomChanged(static_cast<Zoom>(file.zoomEnd));
-    (void)positionChanged(static_cast<Mount>(file.projectorPosition));
-    (void)unitsChanged(static_cast<Unit>(file.unitIndex));
-    (void)aspectChanged(aspect);
-
+    const int row = static_cast<int>(found - catalogue_.begin());
+    const ModelTraits traits = found != catalogue_.end() ? *found : traitsOf(file.model);
+    Calculation c = withModel(calc_, row, traits);
+    // The stored choices.
+    c.options.zoom = static_cast<Zoom>(file.zoomEnd);
+    c.options.mount = static_cast<Mount>(file.projectorPosition);
+    c.unit = static_cast<Unit>(file.unitIndex);
+    c.options.aspect = aspect;
+    c.frontScale = c.traits.frontReferenceFor(aspect);
     // The stored diagonal may lie outside the model's limits when the catalogue has changed
     // since the save: then the nearest limit is solved and shown, with the limit message.
-    calc_.results.diagonal = file.screenDiagonal;
-    if (!recalculate(storedDiagonal(), OnLimit::Clamp)) {
-        restoreSnapshot(before);
+    c.results.diagonal = file.screenDiagonal;
+    Transition step = solveStoredDiagonal(c, OnLimit::Clamp, context());
+    if (step.refused()) {
+        show(std::move(step.notices));
         return false;
     }
-    ready_ = true;
-    takeShownTexts();
+    if (found == catalogue_.end()) {
+        std::vector<ModelTraits> catalogue = catalogue_;
+        catalogue.push_back(traits);
+        setCatalogue(std::move(catalogue));
+    }
+    calc_ = std::move(*step.next);
     calc_.file = path;
-    setTitleForFile(path);
-    clearHistory();
-    markSaved();
-    showEditState();
+    history_.clear();
+    history_.markSaved(calc_);
+    show(std::move(step.notices));
     return true;
 }
 
-bool Calculator::saveCalculationFile() {
-    return saveCalculationFile(false);
+bool Calculator::saveNeedsName() const {
+    return calc_.file.empty() || !fileSystem_.fileExists(calc_.file);
 }
 
-bool Calculator::saveCalculationFileAs() {
-    return saveCalculationFile(true);
+bool Calculator::save() {
+    if (saveNeedsName()) return false;
+    return saveTo(calc_.file);
 }
 
-bool Calculator::saveCalculationFile(bool saveAs) {
-    if (!commitPendingEdit()) return false;
-    std::string target = saveAs ? std::string() : calc_.file;
-    const bool chosen = target.empty() || !fileSystem_.fileExists(target);
-    if (chosen) {
-        target = view_.askSaveFileName(kCalculationFilter, currentFolder(), "cf");
-        if (target.empty()) {
-            if (!saveAs) calc_.file.clear();  // a cancelled Save forgets the file that is gone
-            return false;
-        }
-    }
+bool Calculator::saveAs(const std::string& path) {
+    return saveTo(path);
+}
+
+void Calculator::forgetMissingFile() {
+    if (!saveNeedsName()) return;
+    calc_.file.clear();
+    show();
+}
+
+bool Calculator::saveTo(const std::string& target) {
     auto text = writeCalculationFile(calculationFileOf(calc_), target);
     std::optional<AppError> error;
     if (auto* failure = std::get_if<AppError>(&text)) {
@@ -216,16 +163,13 @@ bool Calculator::saveCalculationFile(bool saveAs) {
         error = fileSystem_.writeFileAtomic(target, std::get<std::string>(text));
     }
     if (error) {
-        view_.showError(*error);
+        report(*error);
         return false;
     }
     // The name shows only once the file really holds the calculation.
-    if (chosen) {
-        calc_.file = target;
-        setTitleForFile(target);
-    }
-    markSaved();
-    showEditState();
+    calc_.file = target;
+    history_.markSaved(calc_);
+    show();
     return true;
 }
 

@@ -9,20 +9,11 @@
 #include "util/text.h"
 
 namespace projcalc {
-namespace {
-
-const FileFilter kCatalogueFilter{"ModelFile (*.ini)", "*.ini"};
-
-}  // namespace
-
-void Calculator::replaceCatalogue() {
-    if (!commitPendingEdit()) return;
-    const std::string chosen = view_.askOpenFileName(kCatalogueFilter, currentFolder());
-    if (chosen.empty()) return;
+bool Calculator::replaceCatalogue(const std::string& chosen) {
     std::string bytes;
     if (auto readError = fileSystem_.readFile(chosen, bytes)) {
-        view_.showError(*readError);
-        return;
+        report(*readError);
+        return false;
     }
 
     // The candidate is read and checked in memory, so every message names the chosen file, and
@@ -30,12 +21,12 @@ void Calculator::replaceCatalogue() {
     std::vector<ModelRecord> models;
     std::vector<LeftOutLine> leftOut;
     if (auto loadError = parseModelCatalogue(bytes, chosen, models, leftOut)) {
-        view_.showError(*loadError);
-        return;
+        report(*loadError);
+        return false;
     }
     if (models.empty()) {
-        view_.showMessage(replaceAll(texts_.invalidModelFileMessage, "%1", chosen));
-        return;
+        show({Notice::message(replaceAll(texts_.invalidModelFileMessage, "%1", chosen))});
+        return false;
     }
 
     // Installed beside the catalogue in force; where that folder cannot be written (an
@@ -52,13 +43,32 @@ void Calculator::replaceCatalogue() {
         }
     }
     if (error) {
-        view_.showError(*error);
-        return;
+        report(*error);
+        return false;
     }
     dataFolder_ = folder;
     catalogueName_ = "ModelInfo.ini";
-    installCatalogue(std::move(models));
-    reportLeftOutLines(chosen, leftOut);
+
+    std::vector<ModelTraits> catalogue;
+    catalogue.reserve(models.size());
+    for (const ModelRecord& model : models)
+        catalogue.push_back(traitsOf(model));
+    setCatalogue(std::move(catalogue));
+    Calculation c = withModel(calc_, 0, catalogue_.front());
+    std::vector<Notice> notices;
+    Transition step = solveStoredDiagonal(c, OnLimit::Reject, context());
+    if (step.next) {
+        c = std::move(*step.next);
+    } else {
+        c.resultsValid = false;
+        c.resultsCleared = true;
+    }
+    notices = std::move(step.notices);
+    if (auto notice = leftOutNotice(chosen, leftOut)) notices.push_back(std::move(*notice));
+    calc_ = std::move(c);
+    history_.clear();
+    show(std::move(notices));
+    return true;
 }
 
 std::optional<AppError> Calculator::installCatalogueFile(const std::string& folder,
@@ -80,21 +90,6 @@ std::optional<AppError> Calculator::installCatalogueFile(const std::string& fold
         error = fileSystem_.copyFile(dataFile("Language.ini"), folder + "Language.ini");
     if (!error) error = fileSystem_.writeFileAtomic(folder + "ModelInfo.ini", bytes);
     return error;
-}
-
-void Calculator::installCatalogue(std::vector<ModelRecord> models) {
-    ready_ = false;
-    catalogue_.clear();
-    for (const ModelRecord& model : models)
-        catalogue_.push_back(traitsOf(model));
-    calc_.model = -1;
-    showModelList();
-    pickModel(0);
-    if (!recalculate(storedDiagonal(), OnLimit::Reject)) clearResults();
-    ready_ = true;
-    takeShownTexts();
-    clearHistory();
-    showEditState();
 }
 
 }  // namespace projcalc

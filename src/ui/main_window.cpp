@@ -3,10 +3,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -16,6 +18,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/asking.h"
+#include "ui/qt_text.h"
 #include "ui/value_box.h"
 
 namespace projcalc::ui {
@@ -50,6 +54,7 @@ bool MainWindow::startUp(const std::filesystem::path& dataFolder,
     StartUpRules rules;
     rules.fallBackToOldCatalogue = true;
     rules.languageFile = startingLanguage(dataFolder);
+    showEnterButton(-1);
     const bool started = calculator_.startUp(dataFolder, rules);
     fillLanguageMenu();
     return started;
@@ -70,29 +75,53 @@ void MainWindow::setQuestionHook(QuestionHook hook) {
 void MainWindow::connectUserEvents() {
     for (const Quantity box : kAllQuantities) {
         const auto i = static_cast<std::size_t>(indexOf(box));
-        connect(valueBoxes_[i], &ValueBox::keyDown, this,
-                [this, box](int keyCode) { calculator_.onValueKey(box, keyCode); });
+        const int index = indexOf(box);
+        connect(valueBoxes_[i], &ValueBox::keyTyped, this,
+                [this, index] { showEnterButton(index); });
+        connect(valueBoxes_[i], &ValueBox::escaped, this, [this] { showEnterButton(-1); });
+        connect(valueBoxes_[i], &ValueBox::enterPressed, this,
+                [this, index] { (void)commitBox(index); });
         connect(enterButtons_[i], &QPushButton::clicked, this,
-                [this, box] { calculator_.onEnterClicked(box); });
+                [this, index] { (void)commitBox(index); });
     }
-    const auto onClick = [this]<typename Choice>(OptionGroup group,
-                                                 void (Calculator::*handler)(Choice)) {
-        connect(optionGroup(group), &QButtonGroup::idClicked, this, [this, handler](int index) {
+    const auto onClick = [this]<typename Choice>(OptionGroup group) {
+        connect(optionGroup(group), &QButtonGroup::idClicked, this, [this](int index) {
             if (const std::optional<Choice> choice = choiceAt<Choice>(index))
-                (calculator_.*handler)(*choice);
+                calculator_.choose(*choice);
         });
     };
-    onClick(OptionGroup::Aspect, &Calculator::onAspectClicked);
-    onClick(OptionGroup::Zoom, &Calculator::onZoomClicked);
-    onClick(OptionGroup::Units, &Calculator::onUnitsClicked);
-    onClick(OptionGroup::Position, &Calculator::onPositionClicked);
+    onClick.template operator()<Aspect>(OptionGroup::Aspect);
+    onClick.template operator()<Zoom>(OptionGroup::Zoom);
+    onClick.template operator()<Unit>(OptionGroup::Units);
+    onClick.template operator()<Mount>(OptionGroup::Position);
     for (QButtonGroup* group : optionGroups_) {
         for (QAbstractButton* option : group->buttons())
             option->installEventFilter(this);
     }
-    connect(modelList_, &QComboBox::activated, this,
-            [this](int row) { calculator_.onModelPicked(row); });
+    connect(modelList_, &QComboBox::activated, this, [this](int row) {
+        // A refused value keeps the model its text belongs to.
+        if (!commitPendingEdit()) {
+            selectModelRow(calculator_.selectedRow());
+            return;
+        }
+        calculator_.pickModel(row);
+    });
     connect(qApp, &QApplication::focusChanged, this, &MainWindow::onFocusChanged);
+}
+
+bool MainWindow::commitBox(int box) {
+    ValueBox* edit = valueBoxes_[static_cast<std::size_t>(box)];
+    showEnterButton(-1);
+    const bool kept = calculator_.commit(static_cast<Quantity>(box), fromQt(edit->text()));
+    // After a refusal the next keys replace the whole text instead of adding to it.
+    if (!kept) edit->selectWholeText();
+    return kept;
+}
+
+bool MainWindow::commitPendingEdit() {
+    ValueBox* box = editedBox();
+    if (box == nullptr || !box->holdsTyping()) return true;
+    return commitBox(editingBox_);
 }
 
 void MainWindow::onFocusChanged(QWidget* /*old*/, QWidget* now) {
@@ -108,7 +137,7 @@ void MainWindow::onFocusChanged(QWidget* /*old*/, QWidget* now) {
     const QScopedValueRollback guard(handlingFocus_, true);
     if (editingBox_ >= 0) {
         const int left = std::exchange(editingBox_, -1);
-        if (!calculator_.onValueFocusLost(static_cast<Quantity>(left))) {
+        if (!commitBox(left)) {
             // A refused value: the box keeps the focus, its previous text selected.
             editingBox_ = left;
             ValueBox* box = valueBoxes_[static_cast<std::size_t>(left)];
@@ -119,7 +148,8 @@ void MainWindow::onFocusChanged(QWidget* /*old*/, QWidget* now) {
     }
     if (target >= 0) {
         editingBox_ = target;
-        calculator_.onValueFocus(static_cast<Quantity>(target));
+        showEnterButton(target);
+        valueBoxes_[static_cast<std::size_t>(target)]->beginEdit();
     }
 }
 
@@ -167,23 +197,27 @@ void MainWindow::showEvent(QShowEvent* event) {
     refreshArtwork();
 }
 
-// Menu commands of calculation files and catalogue replacement; the controller does the work and
-// asks for file names through the View. Printing and About are in main_window_print.cpp.
+// Menu commands of calculation files and catalogue replacement: what is being typed is entered
+// first, then core/asking.h asks the questions through this view and gives the calculator the
+// answers. Printing and About are in main_window_print.cpp.
+bool MainWindow::openFile(const std::string& path) {
+    return commitPendingEdit() && openAfterAsking(calculator_, *this, path);
+}
 void MainWindow::onOpen() {
-    (void)calculator_.openCalculationFile();
+    if (commitPendingEdit()) (void)askAndOpen(calculator_, *this);
 }
 void MainWindow::onSave() {
-    (void)calculator_.saveCalculationFile();
+    if (commitPendingEdit()) (void)askAndSave(calculator_, *this);
 }
 void MainWindow::onSaveAs() {
-    (void)calculator_.saveCalculationFileAs();
+    if (commitPendingEdit()) (void)askAndSaveAs(calculator_, *this);
 }
 void MainWindow::onSelectModelInfo() {
-    calculator_.replaceCatalogue();
+    if (commitPendingEdit()) (void)askAndReplaceCatalogue(calculator_, *this);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (calculator_.commitPendingEdit() && calculator_.offerToSaveChanges()) {
+    if (commitPendingEdit() && offerToSaveChanges(calculator_, *this)) {
         rememberWindowPlacement();
         QMainWindow::closeEvent(event);
     } else {
@@ -208,7 +242,9 @@ void MainWindow::onRedo() {
 }
 
 void MainWindow::onCopyResults() {
-    calculator_.copyResults();
+    // Like a print, the summary holds what was typed.
+    if (!commitPendingEdit()) return;
+    QGuiApplication::clipboard()->setText(toQt(calculator_.resultsSummary()));
 }
 
 }  // namespace projcalc::ui

@@ -60,31 +60,21 @@ class MainWindow : public QMainWindow, public View {
 
     [[nodiscard]] Calculator& calculator() noexcept { return calculator_; }
 
-    // View
-    void setValueText(Quantity box, const std::string& text) override;
-    [[nodiscard]] std::string valueText(Quantity box) const override;
-    void showEnterButton(std::optional<Quantity> box) override;
-    void selectValueText(Quantity box) override;
-    void showReadout(const Readout& readout) override;
-    void showPlanning(const std::optional<Planning>& planning, Unit unit) override;
-    void showOptions(const OptionStates& states) override;
-    void showModelList(const std::vector<std::string>& names) override;
-    void selectModelRow(int row) override;
-    void setTitle(const std::string& title) override;
-    void applyInterfaceTexts(const InterfaceTexts& texts) override;
-    void showMessage(const std::string& text) override;
-    void showError(const AppError& error) override;
-    [[nodiscard]] FrontMetrics frontMetrics() const override;
-    [[nodiscard]] SideMetrics sideMetrics() const override;
-    void showScene(DiagramId diagram, const Scene& scene) override;
+    // Opens a file handed over by a later start or named on the command line: enters what is
+    // being typed, asks before unsaved changes would be lost, then opens it.
+    bool openFile(const std::string& path);
+
+    // View. QWidget::show() stays what it is.
+    using QMainWindow::show;
+    void show(const Screen& screen) override;
+    void useTexts(const InterfaceTexts& texts) override;
+    [[nodiscard]] DiagramMetrics metrics() const override;
     [[nodiscard]] std::string askOpenFileName(const FileFilter& filter,
                                               const std::string& initialFolder) override;
     [[nodiscard]] std::string askSaveFileName(const FileFilter& filter,
                                               const std::string& initialFolder,
                                               const std::string& defaultExtension) override;
-    void showEditState(const EditState& state) override;
     [[nodiscard]] SaveChoice askSaveChanges(const SaveQuestion& question) override;
-    void copyText(const std::string& text) override;
 
   private slots:
     void onFindModels();
@@ -168,7 +158,6 @@ class MainWindow : public QMainWindow, public View {
     // range sign, the units beside the values, and why a greyed option is greyed.
     void applyTooltips();
     void showUnit(Unit unit);
-    void explainGreyedOptions();
 
     // What the window remembers between runs (main_window_settings.cpp): its size, position and
     // maximised state, and the folder each kind of file was last opened from or saved in.
@@ -177,6 +166,32 @@ class MainWindow : public QMainWindow, public View {
     [[nodiscard]] QString startFolder(const std::string& pattern, const QString& otherwise) const;
     void rememberFolder(const std::string& pattern, const QString& chosenPath);
 
+    // Showing a Screen (main_window_view.cpp): each part is compared with what the window shows
+    // and only what differs is changed, with the widgets' signals blocked; then the messages and
+    // errors of the step, in order.
+    void showTitle(const std::string& title);
+    void showEditState(bool changed, bool canUndo, bool canRedo);
+    void showOptions(const OptionsScreen& options);
+    void showModelList(const std::vector<std::string>& names);
+    void selectModelRow(int row);
+    void showBoxes(const Screen& screen);
+    void showScene(DiagramId diagram, const Scene& scene);
+    void showPlanning(const PlanningScreen& planning);
+    void showMessage(const std::string& text);
+    void showError(const AppError& error);
+    [[nodiscard]] FrontMetrics frontMetrics() const;
+    [[nodiscard]] SideMetrics sideMetrics() const;
+
+    // The typing in the value boxes stays in the window until it is committed. The Enter button
+    // of one box shows while it is edited (-1: none).
+    void showEnterButton(int box);
+    // Commits what a box holds: the box being left, Enter in it or its Enter button. A refused
+    // value puts the box's previous text back and selects it.
+    bool commitBox(int box);
+    // Commits the value box being edited as if the focus had left it, before a command that must
+    // see what the user typed (Save, Print, Open, Quit, a model pick, ...). False when the value
+    // was refused: the command must not run.
+    bool commitPendingEdit();
     // Commits a value box when the focus moves to another control of this window; a message
     // box, a popup or another window taking the focus leaves the edit alone.
     void onFocusChanged(QWidget* old, QWidget* now);
@@ -213,6 +228,8 @@ class MainWindow : public QMainWindow, public View {
     QLabel* logo_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
+    Screen shown_;  // what the window shows, but for the notices
+    bool shownOnce_ = false;
     // The title as the controller gives it; the window adds the "[*]" of the changed mark.
     QString title_ = QStringLiteral("Projection Distance Calculator");
     bool changed_ = false;

@@ -28,7 +28,7 @@ void MainWindow::buildCatalogueCommands() {
 }
 
 void MainWindow::onFindModels() {
-    if (!calculator_.commitPendingEdit()) return;
+    if (!commitPendingEdit()) return;
     ModelFinderDialog dialog(calculator_, this);
     if (dialog.exec() != QDialog::Accepted) return;
     if (const auto choice = dialog.choice())
@@ -36,7 +36,7 @@ void MainWindow::onFindModels() {
 }
 
 void MainWindow::onExportThrowTable() {
-    if (!calculator_.commitPendingEdit()) return;
+    if (!commitPendingEdit()) return;
     ThrowTableDialog dialog(calculator_, this);
     if (dialog.exec() != QDialog::Accepted || !dialog.step()) return;
     const bool pdf = dialog.format() == ThrowTableDialog::Format::Pdf;

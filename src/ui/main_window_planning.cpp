@@ -62,8 +62,8 @@ void MainWindow::applyPlanningCaptions(const PlanningCaptions& captions) {
     planningPanel_->setCaptions(captions);
 }
 
-void MainWindow::showPlanning(const std::optional<Planning>& planning, Unit unit) {
-    planningPanel_->showTexts(planningTexts(planning, unit));
+void MainWindow::showPlanning(const PlanningScreen& planning) {
+    planningPanel_->showTexts(planningTexts(planning.planning, planning.unit));
 }
 
 }  // namespace projcalc::ui

@@ -22,7 +22,7 @@ void MainWindow::setExitHook(ExitHook hook) {
 // drawings included, the menu bar left out) or the report print on the printer chosen in it.
 void MainWindow::onPrint() {
     // What is being typed is entered first, so that the page shows it with its results.
-    if (!calculator_.commitPendingEdit()) return;
+    if (!commitPendingEdit()) return;
     PrintDialog dialog(
         calculator_.texts(), printerProvider_(),
         [this](const QString& printer, PrintContent content) {
@@ -33,7 +33,7 @@ void MainWindow::onPrint() {
 }
 
 void MainWindow::onExportPdf() {
-    if (!calculator_.commitPendingEdit()) return;
+    if (!commitPendingEdit()) return;
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Save;
     request.nameFilter = QStringLiteral("PDF (*.pdf)");

@@ -74,7 +74,7 @@ std::optional<ReportContent> MainWindow::askReport() {
 
 void MainWindow::onExportReport() {
     // What is being typed is entered first, so that the report shows it with its results.
-    if (!calculator_.commitPendingEdit()) return;
+    if (!commitPendingEdit()) return;
     const std::optional<ReportContent> report = askReport();
     if (!report) return;
     FileDialogRequest request;

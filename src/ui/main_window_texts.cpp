@@ -13,15 +13,6 @@
 #include "ui/value_box.h"
 
 namespace projcalc::ui {
-namespace {
-
-// An option's text as a tooltip names it: "16 : 9".
-QString plainTextOf(const QAbstractButton* option) {
-    return QString(option->text()).remove(QLatin1Char('&')).replace(QLatin1Char('\n'), ' ');
-}
-
-}  // namespace
-
 void MainWindow::applyTooltips() {
     const InterfaceTexts& texts = calculator_.texts();
     const auto tip = [&texts](const std::string& key) { return toQtLines(texts.text(key)); };
@@ -45,7 +36,6 @@ void MainWindow::applyTooltips() {
         button->setAccessibleName(enterTip);
     }
     offsetBoxes_[1]->setAccessibleName(tip("accSecondOffset"));
-    explainGreyedOptions();
 }
 
 void MainWindow::showUnit(Unit unit) {
@@ -54,22 +44,6 @@ void MainWindow::showUnit(Unit unit) {
     for (QLabel* label : valueUnits_)
         label->setText(text);
     offsetUnit_->setText(text);
-}
-
-void MainWindow::explainGreyedOptions() {
-    const InterfaceTexts& texts = calculator_.texts();
-    const QString offered = toQtLines(texts.text("tipAspect"));
-    const QString notOffered = toQtLines(texts.text("tipAspectNotOffered"));
-    for (QAbstractButton* option : optionGroup(OptionGroup::Aspect)->buttons())
-        option->setToolTip((option->isEnabled() ? offered : notOffered).arg(plainTextOf(option)));
-    const QString fixedLens = toQtLines(texts.text("tipFixedLens"));
-    QButtonGroup* zooms = optionGroup(OptionGroup::Zoom);
-    for (QAbstractButton* option : zooms->buttons()) {
-        option->setToolTip(
-            option->isEnabled()
-                ? toQtLines(texts.text("tipWIDE_" + std::to_string(zooms->id(option))))
-                : fixedLens);
-    }
 }
 
 }  // namespace projcalc::ui

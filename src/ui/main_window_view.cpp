@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "i18n/language.h"
 #include "i18n/optional_texts.h"
@@ -39,32 +40,42 @@ QString withoutLineBreaks(QString text) {
 
 }  // namespace
 
-void MainWindow::setValueText(Quantity box, const std::string& text) {
-    ValueBox* edit = valueBoxes_[static_cast<std::size_t>(indexOf(box))];
-    const QSignalBlocker blocker(edit);
-    edit->setText(toQt(text));
-}
-
-std::string MainWindow::valueText(Quantity box) const {
-    return fromQt(valueBoxes_[static_cast<std::size_t>(indexOf(box))]->text());
-}
-
-void MainWindow::showEnterButton(std::optional<Quantity> box) {
-    for (std::size_t i = 0; i < enterButtons_.size(); ++i)
-        enterButtons_[i]->setVisible(box && static_cast<int>(i) == indexOf(*box));
-}
-
-void MainWindow::selectValueText(Quantity box) {
-    valueBoxes_[static_cast<std::size_t>(indexOf(box))]->selectWholeText();
-}
-
-void MainWindow::showReadout(const Readout& readout) {
-    for (const Quantity box : kAllQuantities)
-        setValueText(box, readout.boxes[static_cast<std::size_t>(indexOf(box))]);
-    for (std::size_t i = 0; i < offsetBoxes_.size(); ++i) {
-        const QSignalBlocker blocker(offsetBoxes_[i]);
-        offsetBoxes_[i]->setText(toQt(readout.offsets[i]));
+void MainWindow::show(const Screen& screen) {
+    const bool first = !std::exchange(shownOnce_, true);
+    showTitle(screen.title);
+    showEditState(screen.changed, screen.canUndo, screen.canRedo);
+    if (first || screen.models != shown_.models) showModelList(screen.models);
+    selectModelRow(screen.selectedRow);
+    if (first || !(screen.options == shown_.options)) showOptions(screen.options);
+    showBoxes(screen);
+    if (first || !(screen.planning == shown_.planning)) showPlanning(screen.planning);
+    if (first || !(screen.front == shown_.front)) showScene(DiagramId::Front, screen.front);
+    if (first || !(screen.side == shown_.side)) showScene(DiagramId::Side, screen.side);
+    shown_ = screen;
+    shown_.notices.clear();
+    for (const Notice& notice : screen.notices) {
+        if (notice.kind == Notice::Kind::Message) {
+            showMessage(notice.text);
+        } else {
+            showError(notice.error);
+        }
     }
+}
+
+void MainWindow::showBoxes(const Screen& screen) {
+    for (std::size_t i = 0; i < valueBoxes_.size(); ++i)
+        valueBoxes_[i]->showValue(toQt(screen.boxes[i]));
+    for (std::size_t i = 0; i < offsetBoxes_.size(); ++i) {
+        const QString text = toQt(screen.offsets[i]);
+        if (offsetBoxes_[i]->text() == text) continue;
+        const QSignalBlocker blocker(offsetBoxes_[i]);
+        offsetBoxes_[i]->setText(text);
+    }
+}
+
+void MainWindow::showEnterButton(int box) {
+    for (std::size_t i = 0; i < enterButtons_.size(); ++i)
+        enterButtons_[i]->setVisible(static_cast<int>(i) == box);
 }
 
 void MainWindow::checkOption(OptionGroup group, int index) {
@@ -79,22 +90,24 @@ void MainWindow::checkOption(OptionGroup group, int index) {
     buttons->setExclusive(true);
 }
 
-void MainWindow::showOptions(const OptionStates& states) {
-    checkOption(OptionGroup::Aspect, indexOf(states.checked.aspect));
-    checkOption(OptionGroup::Zoom, indexOf(states.checked.zoom));
-    checkOption(OptionGroup::Units, indexOf(states.unit));
-    checkOption(OptionGroup::Position, indexOf(states.checked.mount));
-    showUnit(states.unit);
-    for (const Aspect aspect : kAllAspects) {
-        if (QAbstractButton* button = optionGroup(OptionGroup::Aspect)->button(indexOf(aspect)))
-            button->setEnabled(states.aspectEnabled[static_cast<std::size_t>(indexOf(aspect))]);
+void MainWindow::showOptions(const OptionsScreen& options) {
+    checkOption(OptionGroup::Aspect, indexOf(options.checked.aspect));
+    checkOption(OptionGroup::Zoom, indexOf(options.checked.zoom));
+    checkOption(OptionGroup::Units, indexOf(options.unit));
+    checkOption(OptionGroup::Position, indexOf(options.checked.mount));
+    showUnit(options.unit);
+    // The aspects and zoom ends a model lacks are greyed, their tooltips saying why.
+    for (const auto& [group, buttons] :
+         {std::pair{OptionGroup::Aspect, options.group(OptionGroup::Aspect)},
+          std::pair{OptionGroup::Zoom, options.group(OptionGroup::Zoom)}}) {
+        for (std::size_t i = 0; i < buttons.size(); ++i) {
+            if (QAbstractButton* button = optionGroup(group)->button(static_cast<int>(i))) {
+                button->setEnabled(buttons[i].enabled);
+                button->setToolTip(toQtLines(buttons[i].tooltip));
+            }
+        }
     }
-    for (const Zoom zoom : kAllZooms) {
-        if (QAbstractButton* button = optionGroup(OptionGroup::Zoom)->button(indexOf(zoom)))
-            button->setEnabled(states.zoomEnabled[static_cast<std::size_t>(indexOf(zoom))]);
-    }
-    explainGreyedOptions();
-    showAspectPreview(states.checked.aspect);
+    showAspectPreview(options.checked.aspect);
 }
 
 void MainWindow::showAspectPreview(Aspect aspect) {
@@ -116,21 +129,26 @@ void MainWindow::showModelList(const std::vector<std::string>& names) {
 }
 
 void MainWindow::selectModelRow(int row) {
+    const int shown = row >= 0 && row < modelList_->count() ? row : -1;
+    if (modelList_->currentIndex() == shown) return;
     const QSignalBlocker blocker(modelList_);
-    modelList_->setCurrentIndex(row >= 0 && row < modelList_->count() ? row : -1);
+    modelList_->setCurrentIndex(shown);
 }
 
-void MainWindow::setTitle(const std::string& title) {
+void MainWindow::showTitle(const std::string& title) {
+    // Before the language file's caption is known the window keeps the title it has.
+    if (title.empty()) return;
     title_ = toQt(title);
     // The "[*]" is there only while the mark shows, so that the title reads plainly otherwise.
-    setWindowTitle(changed_ ? title_ + QStringLiteral("[*]") : title_);
+    const QString shown = changed_ ? title_ + QStringLiteral("[*]") : title_;
+    if (windowTitle() != shown) setWindowTitle(shown);
 }
 
-void MainWindow::showEditState(const EditState& state) {
-    undoAction_->setEnabled(state.canUndo);
-    redoAction_->setEnabled(state.canRedo);
-    if (state.changed == changed_) return;
-    changed_ = state.changed;
+void MainWindow::showEditState(bool changed, bool canUndo, bool canRedo) {
+    undoAction_->setEnabled(canUndo);
+    redoAction_->setEnabled(canRedo);
+    if (changed == changed_) return;
+    changed_ = changed;
     if (changed_) {
         setWindowTitle(title_ + QStringLiteral("[*]"));
         setWindowModified(true);
@@ -145,11 +163,7 @@ SaveChoice MainWindow::askSaveChanges(const SaveQuestion& question) {
                                 toQtLines(question.discard), toQtLines(question.cancel)});
 }
 
-void MainWindow::copyText(const std::string& text) {
-    QGuiApplication::clipboard()->setText(toQt(text));
-}
-
-void MainWindow::applyInterfaceTexts(const InterfaceTexts& texts) {
+void MainWindow::useTexts(const InterfaceTexts& texts) {
     for (const ControlCaption& item : texts.menuCaptions) {
         const QString name = toQt(item.objectName);
         if (auto* menu = findChild<QMenu*>(name)) {
@@ -261,6 +275,10 @@ FrontMetrics MainWindow::frontMetrics() const {
             atLeast(m.unit[i], widestUnit(*frontView_, *valueUnits_[i], calculator_.texts()));
     }
     return m;
+}
+
+DiagramMetrics MainWindow::metrics() const {
+    return {frontMetrics(), sideMetrics()};
 }
 
 SideMetrics MainWindow::sideMetrics() const {

@@ -3,12 +3,24 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
-
-#include "core/calculator.h"
+#include <QSignalBlocker>
 
 namespace projcalc::ui {
 
 ValueBox::ValueBox(QWidget* parent) : QLineEdit(parent) {}
+
+void ValueBox::showValue(const QString& shown) {
+    committed_ = shown;
+    // The typing that led to the value is no longer the box's to take back.
+    if (text() == shown && !isUndoAvailable() && !isRedoAvailable()) return;
+    const QSignalBlocker blocker(this);
+    setText(shown);
+}
+
+void ValueBox::beginEdit() {
+    committed_ = text();
+    selectWholeText();
+}
 
 void ValueBox::selectWholeText() {
     selectAll();
@@ -48,10 +60,19 @@ void ValueBox::focusOutEvent(QFocusEvent* event) {
 void ValueBox::keyPressEvent(QKeyEvent* event) {
     clickFocus_ = false;
     reselectAfterClick_ = false;
-    const int code = keyCodeOf(event->key());
-    emit keyDown(code);
-    if (code == kEnterKey) {
+    const int key = event->key();
+    if (key == Qt::Key_Escape) {
+        const QSignalBlocker blocker(this);
+        setText(committed_);
+        selectWholeText();
+        emit escaped();
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    emit keyTyped();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         event->accept();
+        emit enterPressed();
         return;
     }
     QLineEdit::keyPressEvent(event);
@@ -69,39 +90,6 @@ void ValueBox::mouseReleaseEvent(QMouseEvent* event) {
         reselectAfterClick_ = false;
         selectAll();
     }
-}
-
-int keyCodeOf(int qtKey) noexcept {
-    switch (qtKey) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return kEnterKey;
-        case Qt::Key_Backspace:
-            return 8;
-        case Qt::Key_Escape:
-            return 27;
-        case Qt::Key_Delete:
-            return 46;
-        case Qt::Key_End:
-            return 35;
-        case Qt::Key_Home:
-            return 36;
-        case Qt::Key_Left:
-            return 37;
-        case Qt::Key_Up:
-            return 38;
-        case Qt::Key_Right:
-            return 39;
-        case Qt::Key_Down:
-            return 40;
-        default:
-            break;
-    }
-    if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) ||
-        qtKey == Qt::Key_Space) {
-        return qtKey;
-    }
-    return 0;
 }
 
 }  // namespace projcalc::ui

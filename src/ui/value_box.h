@@ -4,11 +4,13 @@
 
 namespace projcalc::ui {
 
-// A value box of the main window (txtValue_0 to txtValue_3). It reports every key press with
-// the key's code (13 for Enter and Return, which it keeps from the line edit) and can select its
-// whole text for a focus that came with a mouse click, whose press would otherwise put the
-// caret under the mouse and drop the selection. Its undo and redo keys act on its own typing
-// while there is typing to take back; otherwise they reach the window's Edit menu.
+// A value box of the main window (txtValue_0 to txtValue_3). The typing stays here until it is
+// committed: the box keeps the text it showed when it took the focus (or when its value was last
+// shown), which Escape puts back, and it tells the window when a key edits it and when Enter is
+// pressed. It can select its whole text for a focus that came with a mouse click, whose press
+// would otherwise put the caret under the mouse and drop the selection. Its undo and redo keys
+// act on its own typing while there is typing to take back; otherwise they reach the window's
+// Edit menu.
 class ValueBox : public QLineEdit {
     Q_OBJECT
 
@@ -19,9 +21,23 @@ class ValueBox : public QLineEdit {
     // again when that click ends.
     void selectWholeText();
 
+    // Shows a text the calculator gives (without raising the box's signals); it is then the text
+    // Escape puts back, and the typing before it can no longer be undone in the box.
+    void showValue(const QString& text);
+    // The user starts to edit the box: its text is the one Escape puts back, and it is selected.
+    void beginEdit();
+    // The text Escape puts back.
+    [[nodiscard]] const QString& committedText() const noexcept { return committed_; }
+    // Whether the box holds typing that has not been committed.
+    [[nodiscard]] bool holdsTyping() const { return text() != committed_; }
+
   signals:
-    // A key went down in the box, before the box acts on it.
-    void keyDown(int keyCode);
+    // A key that is not Escape went down in the box, before the box acts on it.
+    void keyTyped();
+    // Enter or Return was pressed.
+    void enterPressed();
+    // Escape put the committed text back.
+    void escaped();
 
   protected:
     bool event(QEvent* event) override;
@@ -32,12 +48,9 @@ class ValueBox : public QLineEdit {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    QString committed_;
     bool clickFocus_ = false;  // the focus came with a mouse press not yet released
     bool reselectAfterClick_ = false;
 };
-
-// The key code a value box reports: 13 for Enter and Return, 8 Backspace, 27 Escape, 46 Delete,
-// 35 to 40 End, Home and the arrows, the upper-case letter or digit for those keys, 0 otherwise.
-[[nodiscard]] int keyCodeOf(int qtKey) noexcept;
 
 }  // namespace projcalc::ui

@@ -8,6 +8,8 @@
 #include <QtTest>
 #include <filesystem>
 
+#include "core/calculator.h"
+#include "core/memory_view.h"
 #include "gui_fixture.h"
 
 using namespace projcalc;
@@ -18,15 +20,17 @@ namespace {
 constexpr int kTimeoutMs = 10000;
 const QString kCaption = QStringLiteral("Projection Distance Calculator");
 
-// Saves the window's calculation as `name` in the data folder and returns its path.
-QString saveAs(WindowHarness& h, const DataFolder& data, const QString& name) {
+// Saves the calculation a fresh start on the data folder shows as `name` there, and returns its
+// path; the window keeps its own, untitled calculation.
+QString saveAs(const DataFolder& data, const QString& name) {
     const QString file = data.qpath() + QLatin1Char('/') + name;
-    h.window().setFileDialogHook([file](QWidget*, const ui::FileDialogRequest&) { return file; });
-    (void)h.window().calculator().saveCalculationFileAs();
+    MemoryView view;
+    Calculator calculator(view);
+    if (!calculator.startUp(data.path()) || !calculator.saveAs(file.toStdString())) return {};
     return file;
 }
 
-// A window on its own data folder, with a saved plan.cf and a fresh title.
+// A window on its own data folder, with a saved plan.cf it has not opened.
 struct RunningWindow {
     DataFolder data;
     WindowHarness h;
@@ -34,9 +38,8 @@ struct RunningWindow {
 
     bool start() {
         if (!h.start(data)) return false;
-        plan = saveAs(h, data, QStringLiteral("plan.cf"));
-        h.window().setWindowTitle(kCaption);
-        return !plan.isEmpty();
+        plan = saveAs(data, QStringLiteral("plan.cf"));
+        return !plan.isEmpty() && h.window().windowTitle() == kCaption;
     }
 };
 
@@ -149,7 +152,7 @@ class WindowRequestsTest : public QObject {
 
         requests->add(w.plan);
         QCOMPARE(w.h.questions().size(), std::size_t{1});
-        QCOMPARE(w.h.questions()[0].text, QStringLiteral("Save changes to plan.cf?"));
+        QCOMPARE(w.h.questions()[0].text, QStringLiteral("Save changes to Untitled?"));
         QCOMPARE(w.h.valueBox(1)->text(), QStringLiteral("120"));
         QVERIFY(w.h.window().isWindowModified());
 

@@ -87,12 +87,9 @@ TEST_F(CliTest, ReportNumbersReadBackAsTheControllersDoubles) {
     MemoryView view;
     Calculator calculator(view);
     ASSERT_TRUE(calculator.startUp(dataFolder()));
-    calculator.onValueFocus(Quantity::Diagonal);
-    view.boxText(Quantity::Diagonal) = "120.2";
-    calculator.onValueKey(Quantity::Diagonal, kEnterKey);
-    calculator.onValueFocusLost(Quantity::Diagonal);
-    calculator.onAspectClicked(Aspect::R16x9);
-    calculator.onZoomClicked(Zoom::Tele);
+    ASSERT_TRUE(calculator.commit(Quantity::Diagonal, "120.2"));
+    calculator.choose(Aspect::R16x9);
+    calculator.choose(Zoom::Tele);
 
     const Calculation& c = calculator.calculation();
     const std::vector<std::pair<const char*, double>> expected = {
@@ -108,12 +105,12 @@ TEST_F(CliTest, ReportNumbersReadBackAsTheControllersDoubles) {
     for (const auto& [key, value] : expected) {
         EXPECT_EQ(r["state"][key].get<double>(), value) << key;
     }
-    EXPECT_EQ(r["boxes"], json(view.valueTexts));
-    EXPECT_EQ(r["offsets"], json(view.offsetTexts));
+    EXPECT_EQ(r["boxes"], json(view.screen.boxes));
+    EXPECT_EQ(r["offsets"], json(view.screen.offsets));
 
     // The planning read-outs too.
-    ASSERT_TRUE(view.planning.has_value());
-    const Planning& planning = *view.planning;
+    ASSERT_TRUE(view.screen.planning.planning.has_value());
+    const Planning& planning = *view.screen.planning.planning;
     const json& p = r["planning"];
     for (const Zoom zoom : kAllZooms) {
         const std::string end = zoom == Zoom::Wide ? "wide" : "tele";

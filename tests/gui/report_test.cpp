@@ -206,7 +206,7 @@ class ReportTest : public QObject {
         const QString saved = data.qpath() + QStringLiteral("/Hall C.cf");
         QVERIFY(QFile::remove(path));
         h.window().setFileDialogHook([&](QWidget*, const ui::FileDialogRequest&) { return saved; });
-        QVERIFY(h.window().calculator().saveCalculationFileAs());
+        QVERIFY(h.window().calculator().saveAs(saved.toStdString()));
         QVERIFY(exportReport(h, path, {QStringLiteral("Hall C"), QStringLiteral("Bo")}, &offered));
         QCOMPARE(offered.title, QStringLiteral("Hall C"));
         QCOMPARE(offered.preparedBy, QStringLiteral("Ann Lee"));

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/asking.h"
 #include "core/calculator.h"
 #include "core/memory_view.h"
 #include "test_support.h"
@@ -70,13 +71,9 @@ class ControllerFixture : public ::testing::Test {
 
     [[nodiscard]] const Calculation& calculation() const { return calculator->calculation(); }
 
-    // Types a text into a value box the way a user does: focus, replace the text, Enter, leave.
-    void type(Quantity box, const std::string& text) {
-        calculator->onValueFocus(box);
-        view.boxText(box) = text;
-        calculator->onValueKey(box, kEnterKey);
-        calculator->onValueFocusLost(box);
-    }
+    // Types a text into a value box and commits it the way Enter or leaving the box does;
+    // false when the value was refused.
+    bool type(Quantity box, const std::string& text) { return calculator->commit(box, text); }
 };
 
 }  // namespace projcalc

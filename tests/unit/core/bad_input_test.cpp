@@ -13,14 +13,14 @@ namespace projcalc {
 namespace {
 
 bool showsNonFinite(const MemoryView& view) {
-    for (const auto* texts : {&view.valueTexts}) {
+    for (const auto* texts : {&view.screen.boxes}) {
         for (const std::string& t : *texts) {
             if (t.find("inf") != std::string::npos || t.find("nan") != std::string::npos) {
                 return true;
             }
         }
     }
-    for (const std::string& t : view.offsetTexts) {
+    for (const std::string& t : view.screen.offsets) {
         if (t.find("inf") != std::string::npos || t.find("nan") != std::string::npos) return true;
     }
     return false;
@@ -76,12 +76,12 @@ TEST_P(BadCatalogueTest, GivesAClearMessageOrASoundResult) {
     // The user can still work: every option and a typed value.
     for (const Aspect aspect : kAllAspects) {
         if (view.group(OptionGroup::Aspect)[static_cast<std::size_t>(indexOf(aspect))].enabled) {
-            calculator->onAspectClicked(aspect);
+            calculator->choose(aspect);
         }
     }
-    if (view.group(OptionGroup::Zoom)[1].enabled) calculator->onZoomClicked(Zoom::Tele);
-    calculator->onUnitsClicked(Unit::Centimeters);
-    calculator->onPositionClicked(Mount::Top);
+    if (view.group(OptionGroup::Zoom)[1].enabled) calculator->choose(Zoom::Tele);
+    calculator->choose(Unit::Centimeters);
+    calculator->choose(Mount::Top);
     type(Quantity::Diagonal, "100");
     type(Quantity::Distance, "1e300");
     EXPECT_FALSE(showsNonFinite(view));
@@ -137,8 +137,8 @@ TEST_F(ControllerFixture, AByteOrderMarkIsSkipped) {
     dir.write("Language.ini", "\xEF\xBB\xBF" + languageFileText());
     calculator = std::make_unique<Calculator>(view);
     ASSERT_TRUE(calculator->startUp(dir.path()));
-    EXPECT_EQ(view.modelRows.at(0).name, "Plain 100");
-    EXPECT_EQ(view.title, "Projection Distance Calculator");
+    EXPECT_EQ(view.screen.models.at(0), "Plain 100");
+    EXPECT_EQ(view.screen.title, "Projection Distance Calculator");
 }
 
 struct BadLanguage {
@@ -177,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ControllerFixture, OverLongTextsAreCutAndStrangeFontSizesIgnored) {
     ASSERT_TRUE(start({kModelPlain}, "[Language]\nCaption=" + std::string(5000, 'x') +
                                          "\nFontSize=-12\n" + languageFileText()));
-    EXPECT_EQ(view.title.size(), 1023u);
+    EXPECT_EQ(view.screen.title.size(), 1023u);
     EXPECT_EQ(view.texts.fontSize, 0);
 }
 
@@ -203,7 +203,7 @@ TEST_P(TypedValueTest, IsTakenOrRejectedCleanly) {
         EXPECT_EQ(view.errors[0].number, GetParam().errorNumber);
     }
     EXPECT_EQ(view.messages.size(), GetParam().messages);
-    EXPECT_EQ(view.valueTexts[1], GetParam().shownDiagonal);
+    EXPECT_EQ(view.screen.boxes[1], GetParam().shownDiagonal);
     EXPECT_FALSE(showsNonFinite(view));
     EXPECT_TRUE(stateIsFinite(calculator->calculation()));
 }
@@ -230,14 +230,14 @@ class BadCalculationFileInputTest : public ControllerFixture {
     void SetUp() override {
         ASSERT_TRUE(start({kModelPlain, kModelTeleOnly}));
         view.dialogAnswers.push_back((dir.path() / "good.cf").string());
-        ASSERT_TRUE(calculator->saveCalculationFileAs());
+        ASSERT_TRUE(askAndSaveAs(*calculator, view));
         saved = dir.read("good.cf");
         type(Quantity::Diagonal, "150");
     }
     bool open(const std::string& contents) {
         dir.write("bad.cf", contents);
         view.dialogAnswers.push_back((dir.path() / "bad.cf").string());
-        return calculator->openCalculationFile();
+        return askAndOpen(*calculator, view);
     }
 };
 
@@ -252,7 +252,7 @@ TEST_F(BadCalculationFileInputTest, AFileCutAnywhereIsReportedAndLosesNothing) {
         EXPECT_FALSE(open(cut)) << keep;
         ASSERT_EQ(view.errors.size(), 1u) << keep;
         EXPECT_EQ(view.errors[0].number, 62) << keep;
-        EXPECT_EQ(view.valueTexts[1], "150") << keep;
+        EXPECT_EQ(view.screen.boxes[1], "150") << keep;
         EXPECT_EQ(calculator->currentFile(), (dir.path() / "good.cf").string());
     }
     // Cut inside the last value's line: a shorter number is still a number.
@@ -264,13 +264,13 @@ TEST_F(BadCalculationFileInputTest, AHugeModelNameJoinsTheListAsAnyOther) {
     std::string text = saved;
     text.replace(1, std::string("Plain 100").size(), name);
     EXPECT_TRUE(open(text));
-    EXPECT_EQ(view.modelRows.back().name.size(), name.size());
+    EXPECT_EQ(view.screen.models.back().size(), name.size());
     EXPECT_FALSE(showsNonFinite(view));
 }
 
 TEST_F(BadCalculationFileInputTest, ExtraValuesAreIgnored) {
     EXPECT_TRUE(open(saved + "\"more\",1,2,#TRUE#\r\n" + saved));
-    EXPECT_EQ(view.valueTexts[1], "300");
+    EXPECT_EQ(view.screen.boxes[1], "300");
     EXPECT_TRUE(view.errors.empty());
 }
 
@@ -278,7 +278,7 @@ TEST_F(BadCalculationFileInputTest, BinaryGarbageIsATypeMismatch) {
     EXPECT_FALSE(open(std::string("\x00\xff\x01,\x02\"", 6)));
     ASSERT_EQ(view.errors.size(), 1u);
     EXPECT_EQ(view.errors[0].number, 13);
-    EXPECT_EQ(view.valueTexts[1], "150");
+    EXPECT_EQ(view.screen.boxes[1], "150");
 }
 
 }  // namespace

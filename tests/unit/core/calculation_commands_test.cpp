@@ -16,11 +16,11 @@ class CalculationCommandsTest : public ControllerFixture {
 
     bool saveAs(const std::string& name) {
         view.dialogAnswers.push_back(name.empty() ? "" : path(name));
-        return calculator->saveCalculationFileAs();
+        return askAndSaveAs(*calculator, view);
     }
     bool open(const std::string& name) {
         view.dialogAnswers.push_back(name.empty() ? "" : path(name));
-        return calculator->openCalculationFile();
+        return askAndOpen(*calculator, view);
     }
     // A fresh calculator on the same data folder.
     void restart() {
@@ -32,16 +32,16 @@ class CalculationCommandsTest : public ControllerFixture {
 
 TEST_F(CalculationCommandsTest, SavingAndOpeningRestoresEverySelection) {
     ASSERT_TRUE(start({kModelPlain, kModelTeleOnly, kModelWideOnly16x9}));
-    calculator->onModelPicked(0);
-    calculator->onZoomClicked(Zoom::Tele);
-    calculator->onPositionClicked(Mount::Top);
-    calculator->onAspectClicked(Aspect::R5x4);
-    calculator->onUnitsClicked(Unit::Centimeters);
+    calculator->pickModel(0);
+    calculator->choose(Zoom::Tele);
+    calculator->choose(Mount::Top);
+    calculator->choose(Aspect::R5x4);
+    calculator->choose(Unit::Centimeters);
     type(Quantity::Diagonal, "500");  // centimetres
-    const Boxes shown = view.valueTexts;
+    const Boxes shown = view.screen.boxes;
     const Calculation before = calculation();
     ASSERT_TRUE(saveAs("hall.plan.cf"));
-    EXPECT_EQ(view.title, "Projection Distance Calculator [hall.plan]");
+    EXPECT_EQ(view.screen.title, "Projection Distance Calculator [hall.plan]");
     EXPECT_EQ(calculator->currentFile(), path("hall.plan.cf"));
     ASSERT_EQ(view.dialogFilters.size(), 1u);
     EXPECT_EQ(view.dialogFilters[0].description, "CalculateFile (*.cf)");
@@ -56,33 +56,32 @@ TEST_F(CalculationCommandsTest, SavingAndOpeningRestoresEverySelection) {
 
     restart();
     ASSERT_TRUE(open("hall.plan.cf"));
-    EXPECT_EQ(view.selectedModelRow, 0);
+    EXPECT_EQ(view.screen.selectedRow, 0);
     EXPECT_EQ(view.checkedOption(OptionGroup::Zoom), indexOf(Zoom::Tele));
     EXPECT_EQ(view.checkedOption(OptionGroup::Position), 0);
     EXPECT_EQ(view.checkedOption(OptionGroup::Units), indexOf(Unit::Centimeters));
     EXPECT_EQ(view.checkedOption(OptionGroup::Aspect), 1);
-    EXPECT_EQ(view.valueTexts, shown);
+    EXPECT_EQ(view.screen.boxes, shown);
     EXPECT_DOUBLE_EQ(calculation().results.diagonal, before.results.diagonal);
     EXPECT_DOUBLE_EQ(calculation().results.distance, before.results.distance);
     EXPECT_DOUBLE_EQ(calculation().results.offsetA, before.results.offsetA);
-    EXPECT_EQ(view.title, "Projection Distance Calculator [hall.plan]");
-    EXPECT_TRUE(calculator->calculatorReady());
+    EXPECT_EQ(view.screen.title, "Projection Distance Calculator [hall.plan]");
     EXPECT_TRUE(view.messages.empty());
 }
 
 TEST_F(CalculationCommandsTest, SaveAsksOnceThenWritesToTheSameFile) {
     ASSERT_TRUE(start({kModelPlain}));
     view.dialogAnswers.push_back(path("room.cf"));
-    ASSERT_TRUE(calculator->saveCalculationFile());  // never saved: behaves as Save As
+    ASSERT_TRUE(askAndSave(*calculator, view));  // never saved: behaves as Save As
     EXPECT_EQ(view.dialogFilters.size(), 1u);
     type(Quantity::Diagonal, "150");
-    ASSERT_TRUE(calculator->saveCalculationFile());
+    ASSERT_TRUE(askAndSave(*calculator, view));
     EXPECT_EQ(view.dialogFilters.size(), 1u);  // no dialog the second time
     const std::string written = dir.read("room.cf");
     EXPECT_EQ(splitLines(written)[69], "150");
 
     std::filesystem::remove(dir.path() / "room.cf");
-    EXPECT_FALSE(calculator->saveCalculationFile());  // the file is gone: ask, and cancel
+    EXPECT_FALSE(askAndSave(*calculator, view));  // the file is gone: ask, and cancel
     EXPECT_EQ(view.dialogFilters.size(), 2u);
     EXPECT_EQ(calculator->currentFile(), "");
 }
@@ -91,30 +90,30 @@ TEST_F(CalculationCommandsTest, CancellingChangesNothing) {
     ASSERT_TRUE(start({kModelPlain}));
     EXPECT_FALSE(saveAs(""));
     EXPECT_FALSE(open(""));
-    EXPECT_EQ(view.title, "Projection Distance Calculator");
+    EXPECT_EQ(view.screen.title, "Projection Distance Calculator");
     EXPECT_EQ(calculator->currentFile(), "");
     EXPECT_TRUE(view.errors.empty());
 }
 
 TEST_F(CalculationCommandsTest, AModelTheCatalogueLacksJoinsTheListUntilTheNextLoad) {
     ASSERT_TRUE(start({kModelPlain, kModelTeleOnly}));
-    calculator->onModelPicked(1);
+    calculator->pickModel(1);
     ASSERT_TRUE(saveAs("tele.cf"));
     dir.write("ModelInfo.ini", std::string(kCatalogueHeader) + kModelPlain + "\n");
     restart();
-    ASSERT_EQ(view.modelRows.size(), 1u);
+    ASSERT_EQ(view.screen.models.size(), 1u);
     ASSERT_TRUE(open("tele.cf"));
-    ASSERT_EQ(view.modelRows.size(), 2u);
-    EXPECT_EQ(view.modelRows[1].name, "Tele Only");
-    EXPECT_EQ(view.selectedModelRow, 1);
+    ASSERT_EQ(view.screen.models.size(), 2u);
+    EXPECT_EQ(view.screen.models[1], "Tele Only");
+    EXPECT_EQ(view.screen.selectedRow, 1);
     EXPECT_EQ(view.checkedOption(OptionGroup::Zoom), indexOf(Zoom::Tele));
-    EXPECT_EQ(view.valueTexts[1], "240");
+    EXPECT_EQ(view.screen.boxes[1], "240");
     EXPECT_EQ(dir.read("ModelInfo.ini"), std::string(kCatalogueHeader) + kModelPlain + "\n");
 }
 
 TEST_F(CalculationCommandsTest, AModelTheFileBringsGetsTheCataloguesChecks) {
     ASSERT_TRUE(start({kModelPlain, kModelTeleOnly}));
-    calculator->onModelPicked(1);
+    calculator->pickModel(1);
     ASSERT_TRUE(saveAs("tele.cf"));
     // Line 4 holds the smallest 4:3 diagonal at TELE: above the largest, the model is unusable.
     std::string saved = dir.read("tele.cf");
@@ -124,15 +123,15 @@ TEST_F(CalculationCommandsTest, AModelTheFileBringsGetsTheCataloguesChecks) {
     dir.write("tele.cf", saved);
     dir.write("ModelInfo.ini", std::string(kCatalogueHeader) + kModelPlain + "\n");
     restart();
-    const Boxes shown = view.valueTexts;
+    const Boxes shown = view.screen.boxes;
     EXPECT_FALSE(open("tele.cf"));
     ASSERT_EQ(view.errors.size(), 1u);
     EXPECT_NE(view.errors[0].description.find("tele.cf: the model \"Tele Only\""),
               std::string::npos)
         << view.errors[0].description;
     EXPECT_NE(view.errors[0].description.find("value 3"), std::string::npos);
-    EXPECT_EQ(view.modelRows.size(), 1u);
-    EXPECT_EQ(view.valueTexts, shown);
+    EXPECT_EQ(view.screen.models.size(), 1u);
+    EXPECT_EQ(view.screen.boxes, shown);
 }
 
 TEST_F(CalculationCommandsTest, TheFirstModelOfAGivenNameIsChosen) {
@@ -143,8 +142,8 @@ TEST_F(CalculationCommandsTest, TheFirstModelOfAGivenNameIsChosen) {
                                    kModelPlain + "\n");
     restart();
     ASSERT_TRUE(open("plain.cf"));
-    EXPECT_EQ(view.selectedModelRow, 1);
-    EXPECT_EQ(view.modelRows.size(), 3u);
+    EXPECT_EQ(view.screen.selectedRow, 1);
+    EXPECT_EQ(view.screen.models.size(), 3u);
 }
 
 TEST_F(CalculationCommandsTest, AStoredDiagonalBeyondTheModelsLimitIsClamped) {
@@ -157,7 +156,7 @@ TEST_F(CalculationCommandsTest, AStoredDiagonalBeyondTheModelsLimitIsClamped) {
     ASSERT_TRUE(open("big.cf"));
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0], "Too large: at most 200 inches");
-    EXPECT_EQ(view.valueTexts[1], "200");
+    EXPECT_EQ(view.screen.boxes[1], "200");
     EXPECT_DOUBLE_EQ(calculation().results.diagonal, 200);
 }
 
@@ -165,37 +164,35 @@ TEST_F(CalculationCommandsTest, LeavingTheFocusedBoxAfterOpenKeepsTheOpenedValue
     // Open comes from a menu, so a value box may still have the focus; leaving it afterwards
     // must not solve again from the rounded distance the box now shows.
     ASSERT_TRUE(start({kModelPlain}));
-    calculator->onZoomClicked(Zoom::Tele);
+    calculator->choose(Zoom::Tele);
     type(Quantity::Diagonal, "201");  // 251.25 inches away at TELE, shown as 251
     ASSERT_TRUE(saveAs("tele.cf"));
     type(Quantity::Diagonal, "100");
-    calculator->onValueFocus(Quantity::Distance);
     ASSERT_TRUE(open("tele.cf"));
-    calculator->onValueFocusLost(Quantity::Distance);
+    (void)type(Quantity::Distance, view.boxText(Quantity::Distance));
     EXPECT_DOUBLE_EQ(calculation().results.diagonal, 201);
     EXPECT_DOUBLE_EQ(calculation().results.distance, 251.25);
 }
 
 TEST_F(CalculationCommandsTest, AnAspectTheModelNoLongerOffersIsRefused) {
     ASSERT_TRUE(start({kModelPlain, kModelTeleOnly}));
-    calculator->onAspectClicked(Aspect::R16x10);
+    calculator->choose(Aspect::R16x10);
     ASSERT_TRUE(saveAs("wide.cf"));
     // The catalogue now offers 4:3 only for that model.
     dir.write("ModelInfo.ini", std::string(kCatalogueHeader) + kModelTeleOnly + "\n" +
                                    replaceAll(kModelPlain, ",0,15,", ",0,1,") + "\n");
     restart();
-    const Boxes shown = view.valueTexts;
+    const Boxes shown = view.screen.boxes;
     EXPECT_FALSE(open("wide.cf"));
     ASSERT_EQ(view.errors.size(), 1u);
     EXPECT_EQ(view.errors[0].number, 5);
     EXPECT_NE(view.errors[0].description.find("wide.cf, lines 65 and 66"), std::string::npos)
         << view.errors[0].description;
     EXPECT_NE(view.errors[0].description.find("16 : 10"), std::string::npos);
-    EXPECT_EQ(view.selectedModelRow, 0);
+    EXPECT_EQ(view.screen.selectedRow, 0);
     EXPECT_EQ(view.checkedOption(OptionGroup::Aspect), 0);
-    EXPECT_EQ(view.valueTexts, shown);
+    EXPECT_EQ(view.screen.boxes, shown);
     EXPECT_EQ(calculator->currentFile(), "");
-    EXPECT_TRUE(calculator->calculatorReady());
 }
 
 struct BadFile {
@@ -227,20 +224,19 @@ TEST_P(BadCalculationFileTest, IsReportedAndChangesNothing) {
     dir.write("zoom.cf", badZoom);
     std::filesystem::create_directory(dir.path() / "folder.cf");
 
-    calculator->onModelPicked(1);
-    const Boxes shown = view.valueTexts;
+    calculator->pickModel(1);
+    const Boxes shown = view.screen.boxes;
     ASSERT_TRUE(saveAs("before.cf"));
-    const std::string title = view.title;
+    const std::string title = view.screen.title;
     EXPECT_FALSE(open(GetParam().name));
     ASSERT_EQ(view.errors.size(), 1u);
     EXPECT_EQ(view.errors[0].number, GetParam().number);
     EXPECT_NE(view.errors[0].description.find(GetParam().mentions), std::string::npos)
         << view.errors[0].description;
-    EXPECT_EQ(view.valueTexts, shown);
-    EXPECT_EQ(view.selectedModelRow, 1);
-    EXPECT_EQ(view.title, title);
+    EXPECT_EQ(view.screen.boxes, shown);
+    EXPECT_EQ(view.screen.selectedRow, 1);
+    EXPECT_EQ(view.screen.title, title);
     EXPECT_EQ(calculator->currentFile(), path("before.cf"));
-    EXPECT_TRUE(calculator->calculatorReady());
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, BadCalculationFileTest,
@@ -266,23 +262,22 @@ TEST_F(CalculationCommandsTest, AnUnreadableFileIsReported) {
 TEST_F(CalculationCommandsTest, AFailingOpenPutsThePreviousCalculationBack) {
     // The saved model has no WIDE line in the catalogue any more: the recompute faults.
     ASSERT_TRUE(start({kModelPlain, kModelTeleOnly}));
-    calculator->onModelPicked(1);
+    calculator->pickModel(1);
     ASSERT_TRUE(saveAs("tele.cf"));
     std::string text = dir.read("tele.cf");
     text = replaceAll(text, "\r\n1\r\n1\r\n1.3333", "\r\n0\r\n1\r\n1.3333");  // zoom WIDE
     ASSERT_NE(text, dir.read("tele.cf"));
     dir.write("wide.cf", text);
-    calculator->onModelPicked(0);
+    calculator->pickModel(0);
     type(Quantity::Diagonal, "150");
-    const Boxes shown = view.valueTexts;
+    const Boxes shown = view.screen.boxes;
     EXPECT_FALSE(open("wide.cf"));
     ASSERT_EQ(view.errors.size(), 1u);
     EXPECT_EQ(view.errors[0].number, 11);
-    EXPECT_EQ(view.selectedModelRow, 0);
-    EXPECT_EQ(view.valueTexts, shown);
+    EXPECT_EQ(view.screen.selectedRow, 0);
+    EXPECT_EQ(view.screen.boxes, shown);
     EXPECT_EQ(view.checkedOption(OptionGroup::Zoom), indexOf(Zoom::Wide));
     EXPECT_TRUE(view.group(OptionGroup::Zoom)[1].enabled);
-    EXPECT_TRUE(calculator->calculatorReady());
     EXPECT_DOUBLE_EQ(calculation().results.diagonal, 150);
 }
 
@@ -297,13 +292,13 @@ TEST_F(CalculationCommandsTest, AFailedSaveKeepsThePreviousFileAndName) {
         return op == FailingFileSystem::Operation::Write;
     };
     type(Quantity::Diagonal, "150");
-    EXPECT_FALSE(calculator->saveCalculationFile());
+    EXPECT_FALSE(askAndSave(*calculator, view));
     ASSERT_EQ(view.errors.size(), 1u);
     EXPECT_EQ(view.errors[0].number, 61);
     EXPECT_EQ(dir.read("plan.cf"), before);
     EXPECT_FALSE(saveAs("other.cf"));
     EXPECT_EQ(calculator->currentFile(), path("plan.cf"));
-    EXPECT_EQ(view.title, "Projection Distance Calculator [plan]");
+    EXPECT_EQ(view.screen.title, "Projection Distance Calculator [plan]");
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "other.cf"));
 }
 

@@ -29,11 +29,11 @@ class CalculationRoundTripTest : public ControllerFixture {
     std::string path(const std::string& name) const { return (dir.path() / name).string(); }
     bool saveAs(const std::string& name) {
         view.dialogAnswers.push_back(path(name));
-        return calculator->saveCalculationFileAs();
+        return askAndSaveAs(*calculator, view);
     }
     bool open(const std::string& name) {
         view.dialogAnswers.push_back(path(name));
-        return calculator->openCalculationFile();
+        return askAndOpen(*calculator, view);
     }
     void restart() {
         view = MemoryView();
@@ -44,9 +44,9 @@ class CalculationRoundTripTest : public ControllerFixture {
 
 TEST_F(CalculationRoundTripTest, ASavedFileHoldsTheModelRecordThenTheState) {
     ASSERT_TRUE(start({kModelWithRatios}));
-    calculator->onZoomClicked(Zoom::Tele);
-    calculator->onPositionClicked(Mount::Top);
-    calculator->onUnitsClicked(Unit::Feet);
+    calculator->choose(Zoom::Tele);
+    calculator->choose(Mount::Top);
+    calculator->choose(Unit::Feet);
     type(Quantity::Diagonal, "10");  // 120 inches: 96 by 72, 150 inches away on the TELE line
     ASSERT_TRUE(saveAs("layout.cf"));
 
@@ -84,10 +84,10 @@ TEST_F(CalculationRoundTripTest, AWindows1252NameOfAMissingModelOpensAndSavesAsU
     // An older file: the name of a model this catalogue lacks, in the single-byte code page.
     dir.write("old.cf", replaceAll(dir.read("plain.cf"), "\"Plain 100\"", "\"Caf\xE9 100\""));
     ASSERT_TRUE(open("old.cf"));
-    ASSERT_EQ(view.modelRows.size(), 2u);
-    EXPECT_EQ(view.modelRows[1].name, "Caf\xC3\xA9 100");
-    EXPECT_EQ(view.selectedModelRow, 1);
-    ASSERT_TRUE(calculator->saveCalculationFile());
+    ASSERT_EQ(view.screen.models.size(), 2u);
+    EXPECT_EQ(view.screen.models[1], "Caf\xC3\xA9 100");
+    EXPECT_EQ(view.screen.selectedRow, 1);
+    ASSERT_TRUE(askAndSave(*calculator, view));
     EXPECT_EQ(splitLines(dir.read("old.cf"))[0], "\"Caf\xC3\xA9 100\"");
 }
 
@@ -118,9 +118,9 @@ TEST(CalculationFileDialogs, StartInTheCurrentFolderAndSaveWithTheExtensionCf) {
     RecordingView view;
     Calculator calculator(view);
     ASSERT_TRUE(calculator.startUp(data.path()));
-    EXPECT_FALSE(calculator.saveCalculationFileAs());
-    EXPECT_FALSE(calculator.openCalculationFile());
-    calculator.replaceCatalogue();
+    EXPECT_FALSE(askAndSaveAs(calculator, view));
+    EXPECT_FALSE(askAndOpen(calculator, view));
+    askAndReplaceCatalogue(calculator, view);
     const std::string here = std::filesystem::current_path().string();
     EXPECT_EQ(view.saveFolder, here);
     EXPECT_EQ(view.saveExtension, "cf");
@@ -138,11 +138,11 @@ class OptionRoundTripTest : public CalculationRoundTripTest,
 TEST_P(OptionRoundTripTest, SurvivesSaveAndOpen) {
     const auto [aspect, zoom, unit, position] = GetParam();
     ASSERT_TRUE(start({kModelTeleOnly, kModelPlain}));
-    calculator->onModelPicked(1);
-    calculator->onAspectClicked(aspect);
-    calculator->onZoomClicked(zoom);
-    calculator->onUnitsClicked(unit);
-    calculator->onPositionClicked(position);
+    calculator->pickModel(1);
+    calculator->choose(aspect);
+    calculator->choose(zoom);
+    calculator->choose(unit);
+    calculator->choose(position);
     view.messages.clear();  // a zoom click may have met a limit on the way
     // About 150 inches, inside every limit of the model.
     type(Quantity::Diagonal, unit == Unit::Inches ? "150" : unit == Unit::Feet ? "12" : "400");
@@ -157,11 +157,10 @@ TEST_P(OptionRoundTripTest, SurvivesSaveAndOpen) {
          {OptionGroup::Aspect, OptionGroup::Zoom, OptionGroup::Units, OptionGroup::Position}) {
         EXPECT_EQ(view.checkedOption(group), shown.checkedOption(group));
     }
-    EXPECT_EQ(view.selectedModelRow, 1);
+    EXPECT_EQ(view.screen.selectedRow, 1);
     EXPECT_EQ(calculation().results.diagonal, diagonal);
-    EXPECT_EQ(view.valueTexts, shown.valueTexts);
-    EXPECT_EQ(view.offsetTexts, shown.offsetTexts);
-    EXPECT_EQ(view.aspectPreviewCaption, shown.aspectPreviewCaption);
+    EXPECT_EQ(view.screen.boxes, shown.screen.boxes);
+    EXPECT_EQ(view.screen.offsets, shown.screen.offsets);
     EXPECT_TRUE(view.messages.empty());
     EXPECT_TRUE(view.errors.empty());
 }

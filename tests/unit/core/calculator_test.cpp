@@ -19,18 +19,16 @@ TEST_F(CalculatorTest, StartsWithTheDefaultOptionsAndTheFirstModelAtItsLargestIm
     EXPECT_EQ(view.checkedOption(OptionGroup::Zoom), indexOf(Zoom::Wide));
     EXPECT_EQ(view.checkedOption(OptionGroup::Position), 1);
     EXPECT_EQ(view.checkedOption(OptionGroup::Aspect), 0);
-    EXPECT_EQ(view.selectedModelRow, 0);
-    ASSERT_EQ(view.modelRows.size(), 2u);
-    EXPECT_EQ(view.modelRows[1].name, "Tele Only");
-    EXPECT_EQ(view.title, "Projection Distance Calculator");
-    EXPECT_EQ(view.valueTexts, (Boxes{"300", "300", "240", "180"}));
-    EXPECT_EQ(view.offsetTexts[0], "90.0");
-    EXPECT_EQ(view.enterVisible, (std::array<bool, 4>{false, false, false, false}));
-    EXPECT_EQ(view.aspectPreviewCaption, "4 : 3");
-    EXPECT_TRUE(calculator->calculatorReady());
+    EXPECT_EQ(view.screen.selectedRow, 0);
+    ASSERT_EQ(view.screen.models.size(), 2u);
+    EXPECT_EQ(view.screen.models[1], "Tele Only");
+    EXPECT_EQ(view.screen.title, "Projection Distance Calculator");
+    EXPECT_EQ(view.screen.boxes, (Boxes{"300", "300", "240", "180"}));
+    EXPECT_EQ(view.screen.offsets[0], "90.0");
     EXPECT_EQ(calculator->currentFile(), "");
-    EXPECT_EQ(view.frontDrawings, 1);
-    EXPECT_EQ(view.sideDrawings, 1);
+    EXPECT_EQ(view.screensShown, 1);
+    EXPECT_FALSE(view.screen.front.items.empty());
+    EXPECT_FALSE(view.screen.side.items.empty());
     EXPECT_TRUE(view.messages.empty());
     EXPECT_TRUE(view.errors.empty());
     EXPECT_EQ(calculator->dataFolder(), dir.path().string() + "/");
@@ -62,7 +60,7 @@ TEST_P(LanguageFailureTest, EndsStartUpWithTheLanguageMessage) {
     // The old first line, then the file and what is wrong with it.
     EXPECT_EQ(view.messages[0].rfind("LANGUAGE.INI ERRER !!!! \r\n", 0), 0u);
     EXPECT_NE(view.messages[0].find("Language.ini"), std::string::npos) << view.messages[0];
-    EXPECT_TRUE(view.modelRows.empty());  // nothing after the texts ran
+    EXPECT_TRUE(view.screen.models.empty());  // nothing after the texts ran
 }
 
 std::string withoutKey(const std::string& key) {
@@ -121,30 +119,29 @@ TEST_F(CalculatorTest, ABrokenFirstModelIsReportedAndStartUpGoesOn) {
     EXPECT_EQ(view.errors[0].number, 11);
     EXPECT_NE(view.errors[0].description.find("\"Broken\" has no size line at WIDE"),
               std::string::npos);
-    EXPECT_EQ(view.valueTexts, (Boxes{"Distance", "SSize", "Width", "Height"}));
-    EXPECT_TRUE(calculator->calculatorReady());
+    EXPECT_EQ(view.screen.boxes, (Boxes{"Distance", "SSize", "Width", "Height"}));
 
-    calculator->onModelPicked(1);  // a good model still works
-    EXPECT_EQ(view.valueTexts[1], "300");
+    calculator->pickModel(1);  // a good model still works
+    EXPECT_EQ(view.screen.boxes[1], "300");
 }
 
 // ---- model selection ------------------------------------------------------------------------
 
 TEST_F(CalculatorTest, AModelOfferingOnlySixteenNineSelectsIt) {
     ASSERT_TRUE(start({kModelPlain, kModelWideOnly16x9}));
-    calculator->onModelPicked(1);
+    calculator->pickModel(1);
     EXPECT_EQ(view.checkedOption(OptionGroup::Aspect), 2);
     for (int k = 0; k < 4; ++k) {
         EXPECT_EQ(view.group(OptionGroup::Aspect)[static_cast<std::size_t>(k)].enabled, k == 2);
     }
-    EXPECT_EQ(view.valueTexts[1], "220");  // the 16:9 WIDE largest diagonal
+    EXPECT_EQ(view.screen.boxes[1], "220");  // the 16:9 WIDE largest diagonal
     EXPECT_EQ(calculation().traits.offsetCount, (std::array<int, 2>{1, 1}));
 }
 
 TEST_F(CalculatorTest, AModelWithoutAspectsKeepsThePreviousAspect) {
     ASSERT_TRUE(start({kModelPlain, "No Aspect,40,300,30,250,1,0,0.8,0,0.5,0.6,0,0.5,0,0"}));
-    calculator->onAspectClicked(Aspect::R16x10);
-    calculator->onModelPicked(1);
+    calculator->choose(Aspect::R16x10);
+    calculator->pickModel(1);
     EXPECT_EQ(view.checkedOption(OptionGroup::Aspect), 3);
     EXPECT_EQ(indexOf(calculation().options.aspect), 3);
     for (const auto& option : view.group(OptionGroup::Aspect))
@@ -155,24 +152,24 @@ TEST_F(CalculatorTest, AModelWithoutAspectsKeepsThePreviousAspect) {
 TEST_F(CalculatorTest, ZoomChoicesFollowTheModelsSizeLines) {
     ASSERT_TRUE(
         start({kModelPlain, kModelTeleOnly, "No Lines,40,300,30,250,0,0,0,0,0.5,0.6,0,0,0,15"}));
-    calculator->onModelPicked(1);
+    calculator->pickModel(1);
     EXPECT_EQ(view.checkedOption(OptionGroup::Zoom), indexOf(Zoom::Tele));
     EXPECT_FALSE(view.group(OptionGroup::Zoom)[0].enabled);
     EXPECT_FALSE(view.group(OptionGroup::Zoom)[1].enabled);
-    EXPECT_EQ(view.valueTexts[1], "240");
+    EXPECT_EQ(view.screen.boxes[1], "240");
     // The 16:9 reference distances use the TELE line of a model without a WIDE one.
     EXPECT_GT(calculation().traits.frontReferenceFor(Aspect::R16x9), 0);
     EXPECT_TRUE(std::isfinite(calculation().traits.frontReferenceFor(Aspect::R16x9)));
     EXPECT_TRUE(view.errors.empty());
 
-    calculator->onModelPicked(2);
+    calculator->pickModel(2);
     EXPECT_EQ(view.checkedOption(OptionGroup::Zoom), indexOf(Zoom::Wide));
     EXPECT_FALSE(view.group(OptionGroup::Zoom)[0].enabled);
     EXPECT_EQ(calculation().traits.frontReferenceFor(Aspect::R4x3), 0);
     ASSERT_EQ(view.errors.size(), 1u);  // every solve on it reports the missing size line
     EXPECT_EQ(view.errors[0].number, 11);
 
-    calculator->onModelPicked(0);
+    calculator->pickModel(0);
     EXPECT_TRUE(view.group(OptionGroup::Zoom)[0].enabled);
     EXPECT_TRUE(view.group(OptionGroup::Zoom)[1].enabled);
     EXPECT_EQ(view.checkedOption(OptionGroup::Zoom), indexOf(Zoom::Wide));
@@ -181,42 +178,35 @@ TEST_F(CalculatorTest, ZoomChoicesFollowTheModelsSizeLines) {
 TEST_F(CalculatorTest, PickingAModelNeverShowsALimitMessage) {
     // The first model stands at 16:10 TELE 245; the second's 16:10 TELE limit is only 200.
     ASSERT_TRUE(start({kModelPlain, kModelTeleOnly, kModelWideOnly16x9}));
-    calculator->onAspectClicked(Aspect::R16x10);
-    calculator->onZoomClicked(Zoom::Tele);
+    calculator->choose(Aspect::R16x10);
+    calculator->choose(Zoom::Tele);
     view.messages.clear();
-    calculator->onModelPicked(2);
-    calculator->onModelPicked(1);
-    calculator->onModelPicked(0);
+    calculator->pickModel(2);
+    calculator->pickModel(1);
+    calculator->pickModel(0);
     EXPECT_TRUE(view.messages.empty());
 }
 
 TEST_F(CalculatorTest, PickingTheSelectedModelAgainRunsNothing) {
     ASSERT_TRUE(start({kModelPlain, kModelTeleOnly}));
     type(Quantity::Diagonal, "150");
-    const int drawings = view.frontDrawings;
-    calculator->onModelPicked(0);
-    EXPECT_EQ(view.frontDrawings, drawings);
-    EXPECT_EQ(view.valueTexts[1], "150");
+    const int shown = view.screensShown;
+    calculator->pickModel(0);
+    EXPECT_EQ(view.screensShown, shown);
+    EXPECT_EQ(view.screen.boxes[1], "150");
 }
 
 // ---- value entry ----------------------------------------------------------------------------
 
 TEST_F(CalculatorTest, ATypedValueIsRoundedUpBeforeTheLimitsAreTested) {
     ASSERT_TRUE(start({kModelPlain}));
-    calculator->onValueFocus(Quantity::Diagonal);
-    EXPECT_EQ(view.enterVisible, (std::array<bool, 4>{false, true, false, false}));
-    EXPECT_EQ(view.selectedValueBox, 1);
-    view.valueTexts[1] = "120.3";
-    calculator->onValueKey(Quantity::Diagonal, 'x');
-    EXPECT_EQ(view.enterVisible[1], true);
-    calculator->onValueKey(Quantity::Diagonal, kEnterKey);
-    EXPECT_EQ(view.valueTexts, (Boxes{"121", "121", "97", "73"}));
+    EXPECT_TRUE(type(Quantity::Diagonal, "120.3"));
+    EXPECT_EQ(view.screen.boxes, (Boxes{"121", "121", "97", "73"}));
     EXPECT_DOUBLE_EQ(calculation().results.diagonal, 121);
-    EXPECT_EQ(view.enterVisible, (std::array<bool, 4>{false, false, false, false}));
-    const int drawings = view.frontDrawings;
-    calculator->onValueFocusLost(
-        Quantity::Diagonal);  // the text is unchanged now: nothing is solved again
-    EXPECT_EQ(view.frontDrawings, drawings + 1);
+    const Calculation after = calculation();
+    // The text is unchanged now: nothing is solved again, the same Screen is shown.
+    EXPECT_TRUE(type(Quantity::Diagonal, "121"));
+    EXPECT_EQ(calculation(), after);
     EXPECT_TRUE(view.messages.empty());
 }
 
@@ -224,10 +214,10 @@ TEST_F(CalculatorTest, ARejectedValueBringsBackThePreviousTextAndChangesNothing)
     ASSERT_TRUE(start({kModelPlain}));
     type(Quantity::Diagonal, "150");
     const Calculation before = calculation();
-    type(Quantity::Diagonal, "500");
+    EXPECT_FALSE(type(Quantity::Diagonal, "500"));
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0], "Too large: at most 300 inches");
-    EXPECT_EQ(view.valueTexts[1], "150");
+    EXPECT_EQ(view.screen.boxes[1], "150");
     EXPECT_EQ(calculation().results.diagonal, before.results.diagonal);
     EXPECT_EQ(calculation().results.offsetA, before.results.offsetA);
 
@@ -235,30 +225,26 @@ TEST_F(CalculatorTest, ARejectedValueBringsBackThePreviousTextAndChangesNothing)
     ASSERT_EQ(view.messages.size(), 2u);
     EXPECT_EQ(view.messages[1],
               "Projection Distance: \u201cabc\u201d is not a number. Use a point for decimals.");
-    EXPECT_EQ(view.valueTexts[0], "150");
+    EXPECT_EQ(view.screen.boxes[0], "150");
 }
 
 TEST_F(CalculatorTest, EachBoxSolvesFromItsOwnQuantity) {
     ASSERT_TRUE(start({kModelPlain}));
     type(Quantity::Width, "160");  // width
-    EXPECT_EQ(view.valueTexts, (Boxes{"200", "200", "160", "120"}));
+    EXPECT_EQ(view.screen.boxes, (Boxes{"200", "200", "160", "120"}));
     type(Quantity::Height, "90");  // height
-    EXPECT_EQ(view.valueTexts, (Boxes{"150", "150", "120", "90"}));
+    EXPECT_EQ(view.screen.boxes, (Boxes{"150", "150", "120", "90"}));
     type(Quantity::Distance, "100");  // distance
-    EXPECT_EQ(view.valueTexts, (Boxes{"100", "100", "80", "60"}));
+    EXPECT_EQ(view.screen.boxes, (Boxes{"100", "100", "80", "60"}));
 }
 
-TEST_F(CalculatorTest, LeavingAnUnchangedBoxStillRefreshesAndRedraws) {
+TEST_F(CalculatorTest, LeavingAnUnchangedBoxShowsTheSameScreenAgain) {
     ASSERT_TRUE(start({kModelPlain}));
-    calculator->onValueFocus(Quantity::Width);
-    view.valueTexts[0] = "edited elsewhere";
-    const int front = view.frontDrawings;
-    const int side = view.sideDrawings;
-    calculator->onValueFocusLost(Quantity::Width);
-    EXPECT_EQ(view.valueTexts[0], "300");
-    EXPECT_EQ(view.frontDrawings, front + 1);
-    EXPECT_EQ(view.sideDrawings, side + 1);
-    EXPECT_EQ(view.enterVisible, (std::array<bool, 4>{false, false, false, false}));
+    const Screen before = view.screen;
+    const int shown = view.screensShown;
+    EXPECT_TRUE(type(Quantity::Width, "240"));
+    EXPECT_EQ(view.screensShown, shown + 1);
+    EXPECT_EQ(view.screen, before);
 }
 
 TEST_F(CalculatorTest, ValuesTooLargeForADoubleAreReportedNotShown) {
@@ -266,13 +252,13 @@ TEST_F(CalculatorTest, ValuesTooLargeForADoubleAreReportedNotShown) {
     type(Quantity::Diagonal, "1e400");
     ASSERT_EQ(view.errors.size(), 1u);
     EXPECT_EQ(view.errors[0].number, 6);
-    EXPECT_EQ(view.valueTexts[1], "300");
+    EXPECT_EQ(view.screen.boxes[1], "300");
 
-    calculator->onUnitsClicked(Unit::Feet);
+    calculator->choose(Unit::Feet);
     type(Quantity::Distance, "-1e308");  // fits a double in feet, not in inches
     ASSERT_EQ(view.errors.size(), 2u);
     EXPECT_EQ(view.errors[1].number, 6);
-    for (const std::string& text : view.valueTexts) {
+    for (const std::string& text : view.screen.boxes) {
         EXPECT_EQ(text.find_first_not_of("0123456789"), std::string::npos) << text;
     }
 }
@@ -282,53 +268,49 @@ TEST_F(CalculatorTest, ValuesTooLargeForADoubleAreReportedNotShown) {
 TEST_F(CalculatorTest, AUnitChangeOnlyReformatsTheBoxes) {
     ASSERT_TRUE(start({kModelPlain}));
     const Calculation before = calculation();
-    const int front = view.frontDrawings;
-    const int side = view.sideDrawings;
-    calculator->onUnitsClicked(Unit::Centimeters);
-    EXPECT_EQ(view.valueTexts, (Boxes{"762", "762", "610", "457"}));
-    EXPECT_EQ(view.offsetTexts[0], "229");
-    calculator->onUnitsClicked(Unit::Feet);
-    EXPECT_EQ(view.valueTexts, (Boxes{"25", "25", "20", "15"}));
-    EXPECT_EQ(view.frontDrawings, front);
-    EXPECT_EQ(view.sideDrawings, side);
+    const Screen shown = view.screen;
+    calculator->choose(Unit::Centimeters);
+    EXPECT_EQ(view.screen.boxes, (Boxes{"762", "762", "610", "457"}));
+    EXPECT_EQ(view.screen.offsets[0], "229");
+    calculator->choose(Unit::Feet);
+    EXPECT_EQ(view.screen.boxes, (Boxes{"25", "25", "20", "15"}));
+    EXPECT_EQ(view.screen.front, shown.front);
+    EXPECT_EQ(view.screen.side, shown.side);
     EXPECT_EQ(calculation().results.diagonal, before.results.diagonal);
     EXPECT_EQ(calculation().results.distance, before.results.distance);
 }
 
-TEST_F(CalculatorTest, APositionChangeRedrawsTheSideViewOnly) {
+TEST_F(CalculatorTest, APositionChangeChangesTheSideViewOnly) {
     ASSERT_TRUE(start({kModelPlain}));
-    const int front = view.frontDrawings;
-    const int side = view.sideDrawings;
-    calculator->onPositionClicked(Mount::Top);
+    const Screen shown = view.screen;
+    calculator->choose(Mount::Top);
     EXPECT_EQ(indexOf(calculation().options.mount), 0);
-    EXPECT_EQ(view.frontDrawings, front);
-    EXPECT_EQ(view.sideDrawings, side + 1);
+    EXPECT_EQ(view.screen.front, shown.front);
+    EXPECT_NE(view.screen.side, shown.side);
 }
 
 TEST_F(CalculatorTest, ClickingTheCheckedOptionChangesNothing) {
     ASSERT_TRUE(start({kModelPlain}));
-    const int front = view.frontDrawings;
-    const int side = view.sideDrawings;
-    calculator->onAspectClicked(Aspect::R4x3);
-    calculator->onZoomClicked(Zoom::Wide);
-    calculator->onUnitsClicked(Unit::Inches);
-    calculator->onPositionClicked(Mount::Bottom);
-    EXPECT_EQ(view.frontDrawings, front);
-    EXPECT_EQ(view.sideDrawings, side);
+    const int shown = view.screensShown;
+    calculator->choose(Aspect::R4x3);
+    calculator->choose(Zoom::Wide);
+    calculator->choose(Unit::Inches);
+    calculator->choose(Mount::Bottom);
+    EXPECT_EQ(view.screensShown, shown);
 }
 
 TEST_F(CalculatorTest, AZoomChangeClampsTheDiagonalToTheNewLimitOnce) {
     ASSERT_TRUE(start({kModelPlain}));
-    const int front = view.frontDrawings;
-    calculator->onZoomClicked(Zoom::Tele);
+    const Scene front = view.screen.front;
+    calculator->choose(Zoom::Tele);
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0], "Too large: at most 250 inches");
-    EXPECT_EQ(view.valueTexts[1], "250");
+    EXPECT_EQ(view.screen.boxes[1], "250");
     EXPECT_DOUBLE_EQ(calculation().results.diagonal, 250);
     EXPECT_DOUBLE_EQ(calculation().currentLimits().largest, 250);
-    EXPECT_EQ(view.frontDrawings, front + 1);
+    EXPECT_NE(view.screen.front, front);
 
-    calculator->onZoomClicked(Zoom::Wide);  // 250 is within the WIDE limits: no message
+    calculator->choose(Zoom::Wide);  // 250 is within the WIDE limits: no message
     EXPECT_EQ(view.messages.size(), 1u);
     EXPECT_DOUBLE_EQ(calculation().results.diagonal, 250);
 }
@@ -337,14 +319,13 @@ TEST_F(CalculatorTest, AnAspectChangeKeepsTheDistanceAndTheSizeFollows) {
     ASSERT_TRUE(start({kModelPlain}));
     type(Quantity::Diagonal, "150");
     const double distance = calculation().results.distance;
-    calculator->onAspectClicked(Aspect::R16x9);
+    calculator->choose(Aspect::R16x9);
     EXPECT_DOUBLE_EQ(calculation().results.distance, distance);
     EXPECT_NEAR(calculation().results.diagonal, 150 * 0.9178779878760819, 1e-9);
-    EXPECT_EQ(view.aspectPreviewCaption, "16 : 9");
-    EXPECT_DOUBLE_EQ(view.aspectPreviewRatio, 16.0 / 9.0);
+    EXPECT_EQ(view.checkedOption(OptionGroup::Aspect), indexOf(Aspect::R16x9));
     EXPECT_TRUE(view.messages.empty());
 
-    calculator->onAspectClicked(Aspect::R5x4);  // 5:4 keeps the 4:3 image height
+    calculator->choose(Aspect::R5x4);  // 5:4 keeps the 4:3 image height
     EXPECT_DOUBLE_EQ(calculation().results.distance, distance);
     EXPECT_NEAR(calculation().results.height, 90, 1e-9);
 }
@@ -354,20 +335,20 @@ TEST_F(CalculatorTest, AnAspectChangeBeyondTheLimitIsClampedToIt) {
     ASSERT_TRUE(
         start({"Clamp,40,300,30,250,1,0,0.8,0,0.5,0.6,0.1,0.12,0,15,0,0,40,250,30,240,"
                "40,290,30,245"}));
-    calculator->onAspectClicked(Aspect::R16x9);
+    calculator->choose(Aspect::R16x9);
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0], "Too large: at most 250 inches");
     EXPECT_DOUBLE_EQ(calculation().results.diagonal, 250);
     EXPECT_NEAR(calculation().results.distance, 250 / 0.9178779878760819, 1e-9);
-    EXPECT_EQ(view.valueTexts[1], "250");
+    EXPECT_EQ(view.screen.boxes[1], "250");
 }
 
 TEST_F(CalculatorTest, AZoomEndThatCannotBeWorkedOutIsNotKept) {
     // A TELE size line so flat that every distance there is too large for a double.
     ASSERT_TRUE(start({"Half,40,300,30,250,1,0,2.3e-308,0,0.5,0.6,0,0,0,1"}));
     const Calculation before = calculation();
-    const auto offsets = view.offsetTexts;
-    calculator->onZoomClicked(Zoom::Tele);
+    const auto offsets = view.screen.offsets;
+    calculator->choose(Zoom::Tele);
     ASSERT_EQ(view.errors.size(), 1u);
     EXPECT_EQ(view.errors[0].number, 6);
     // WIDE comes back, with its limits, so that what is checked matches what is shown.
@@ -376,28 +357,26 @@ TEST_F(CalculatorTest, AZoomEndThatCannotBeWorkedOutIsNotKept) {
     EXPECT_EQ(calculation().currentLimits().largest, 300);
     EXPECT_EQ(calculation().results.diagonal, before.results.diagonal);
     EXPECT_EQ(calculation().results.distance, before.results.distance);
-    calculator->onValueFocus(Quantity::Distance);
-    calculator->onValueFocusLost(Quantity::Distance);
-    EXPECT_EQ(view.valueTexts[0], "300");
-    EXPECT_EQ(view.offsetTexts, offsets);
+    EXPECT_TRUE(type(Quantity::Distance, "300"));
+    EXPECT_EQ(view.screen.boxes[0], "300");
+    EXPECT_EQ(view.screen.offsets, offsets);
     EXPECT_EQ(view.errors.size(), 1u);
 }
 
 TEST_F(CalculatorTest, AModelWithoutResultsShowsNoneOfThePreviousModels) {
     ASSERT_TRUE(start({kModelPlain, "No Lines,40,300,30,250,0,0,0,0,0.5,0.6,0,0,0,15"}));
-    calculator->onModelPicked(1);
+    calculator->pickModel(1);
     ASSERT_EQ(view.errors.size(), 1u);
-    EXPECT_EQ(view.valueTexts, (Boxes{"", "", "", ""}));
-    EXPECT_EQ(view.offsetTexts, (std::array<std::string, 2>{"", ""}));
-    EXPECT_TRUE(view.frontScene.items.empty());
-    calculator->onValueFocus(Quantity::Width);
-    calculator->onValueFocusLost(Quantity::Width);  // an unchanged box refreshes nothing stale
-    calculator->onUnitsClicked(Unit::Feet);
-    EXPECT_EQ(view.valueTexts, (Boxes{"", "", "", ""}));
+    EXPECT_EQ(view.screen.boxes, (Boxes{"", "", "", ""}));
+    EXPECT_EQ(view.screen.offsets, (std::array<std::string, 2>{"", ""}));
+    EXPECT_TRUE(view.screen.front.items.empty());
+    (void)type(Quantity::Width, "");  // an unchanged box refreshes nothing stale
+    calculator->choose(Unit::Feet);
+    EXPECT_EQ(view.screen.boxes, (Boxes{"", "", "", ""}));
     EXPECT_EQ(view.errors.size(), 1u);
 
-    calculator->onModelPicked(0);
-    EXPECT_EQ(view.valueTexts[1], "25");  // feet stay selected
+    calculator->pickModel(0);
+    EXPECT_EQ(view.screen.boxes[1], "25");  // feet stay selected
 }
 
 }  // namespace

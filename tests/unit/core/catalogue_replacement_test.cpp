@@ -23,11 +23,11 @@ class CatalogueReplacementTest : public ControllerFixture {
     }
     void choose(const std::string& path) {
         view.dialogAnswers.push_back(path);
-        calculator->replaceCatalogue();
+        askAndReplaceCatalogue(*calculator, view);
     }
     // The user's calculation before the replacement, to compare with afterwards.
     void workOnSecondModel() {
-        calculator->onModelPicked(1);
+        calculator->pickModel(1);
         type(Quantity::Diagonal, "120");
     }
     // Starts again on a data folder that can be read but not written; the user's folder, where
@@ -49,11 +49,10 @@ class CatalogueReplacementTest : public ControllerFixture {
 TEST_F(CatalogueReplacementTest, CancellingChangesNothing) {
     const std::string before = dir.read("ModelInfo.ini");
     choose("");
-    EXPECT_TRUE(calculator->calculatorReady());
     EXPECT_EQ(view.dialogFilters.back().description, "ModelFile (*.ini)");
     EXPECT_EQ(view.dialogFilters.back().pattern, "*.ini");
     EXPECT_EQ(dir.read("ModelInfo.ini"), before);
-    EXPECT_EQ(view.modelRows.size(), 2u);
+    EXPECT_EQ(view.screen.models.size(), 2u);
 }
 
 TEST_F(CatalogueReplacementTest, AValidFileBecomesTheCatalogueAndTheOldOneIsKept) {
@@ -64,12 +63,11 @@ TEST_F(CatalogueReplacementTest, AValidFileBecomesTheCatalogueAndTheOldOneIsKept
     EXPECT_EQ(dir.read("ModelInfo.ini"), std::string(kCatalogueHeader) + kModelWideOnly16x9 + "\n");
     EXPECT_EQ(dir.read("OLD.ini"), before);
     EXPECT_FALSE(fs::exists(dir.path() / "~tmp.ini"));
-    ASSERT_EQ(view.modelRows.size(), 1u);
-    EXPECT_EQ(view.modelRows[0].name, "Wide 169");
-    EXPECT_EQ(view.selectedModelRow, 0);
+    ASSERT_EQ(view.screen.models.size(), 1u);
+    EXPECT_EQ(view.screen.models[0], "Wide 169");
+    EXPECT_EQ(view.screen.selectedRow, 0);
     EXPECT_EQ(view.checkedOption(OptionGroup::Aspect), 2);
-    EXPECT_EQ(view.valueTexts[1], "220");
-    EXPECT_TRUE(calculator->calculatorReady());
+    EXPECT_EQ(view.screen.boxes[1], "220");
 
     // The next start reads the new catalogue; a second replacement replaces OLD.ini.
     choose(candidate("third.ini", std::string(kModelPlain) + "\n"));
@@ -81,13 +79,13 @@ TEST_F(CatalogueReplacementTest, ChoosingTheCatalogueInForceWorks) {
     choose((dir.path() / "ModelInfo.ini").string());
     EXPECT_EQ(dir.read("ModelInfo.ini"), before);
     EXPECT_EQ(dir.read("OLD.ini"), before);
-    EXPECT_EQ(view.modelRows.size(), 2u);
+    EXPECT_EQ(view.screen.models.size(), 2u);
     EXPECT_TRUE(view.errors.empty());
 }
 
 TEST_F(CatalogueReplacementTest, AFileWithoutModelsIsRefusedAndTheCalculationStays) {
     workOnSecondModel();
-    const Boxes shown = view.valueTexts;
+    const Boxes shown = view.screen.boxes;
     const std::string before = dir.read("ModelInfo.ini");
     const std::string chosen = candidate("empty.ini", "");
     choose(chosen);
@@ -96,15 +94,14 @@ TEST_F(CatalogueReplacementTest, AFileWithoutModelsIsRefusedAndTheCalculationSta
     EXPECT_EQ(dir.read("ModelInfo.ini"), before);
     EXPECT_FALSE(fs::exists(dir.path() / "OLD.ini"));
     EXPECT_FALSE(fs::exists(dir.path() / "~tmp.ini"));
-    EXPECT_EQ(view.modelRows.size(), 2u);
-    EXPECT_EQ(view.selectedModelRow, 1);
-    EXPECT_EQ(view.valueTexts, shown);
-    EXPECT_TRUE(calculator->calculatorReady());
+    EXPECT_EQ(view.screen.models.size(), 2u);
+    EXPECT_EQ(view.screen.selectedRow, 1);
+    EXPECT_EQ(view.screen.boxes, shown);
 }
 
 TEST_F(CatalogueReplacementTest, AnUnreadableCatalogueIsReportedAndTheProgramGoesOn) {
     workOnSecondModel();
-    const Boxes shown = view.valueTexts;
+    const Boxes shown = view.screen.boxes;
     for (const std::string& chosen :
          {candidate("short.ini", "Broken,1,2,3\n"),
           elsewhere
@@ -117,10 +114,9 @@ TEST_F(CatalogueReplacementTest, AnUnreadableCatalogueIsReportedAndTheProgramGoe
         choose(chosen);
         ASSERT_EQ(view.errors.size(), 1u) << chosen;
         EXPECT_NE(view.errors[0].description.find(".ini"), std::string::npos);
-        EXPECT_EQ(view.valueTexts, shown);
-        EXPECT_EQ(view.modelRows.size(), 2u);
+        EXPECT_EQ(view.screen.boxes, shown);
+        EXPECT_EQ(view.screen.models.size(), 2u);
         EXPECT_FALSE(fs::exists(dir.path() / "~tmp.ini"));
-        EXPECT_TRUE(calculator->calculatorReady());
     }
 }
 
@@ -144,7 +140,7 @@ TEST_P(FailingReplacementTest, IsReportedAndPutsEverythingBack) {
     ASSERT_TRUE(start({kModelPlain, kModelTeleOnly}));
     dir.write("OLD.ini", "an older catalogue");
     workOnSecondModel();
-    const Boxes shown = view.valueTexts;
+    const Boxes shown = view.screen.boxes;
     const std::string before = dir.read("ModelInfo.ini");
     const InjectedFailure injected = GetParam();
     failing.fails = [&injected](FailingFileSystem::Operation op, const fs::path& p) {
@@ -157,11 +153,10 @@ TEST_P(FailingReplacementTest, IsReportedAndPutsEverythingBack) {
         << view.errors[0].description;
     EXPECT_EQ(dir.read("ModelInfo.ini"), before);
     EXPECT_FALSE(fs::exists(dir.path() / "~tmp.ini"));
-    EXPECT_EQ(view.modelRows.size(), 2u);
-    EXPECT_EQ(view.selectedModelRow, 1);
-    EXPECT_EQ(view.valueTexts, shown);
+    EXPECT_EQ(view.screen.models.size(), 2u);
+    EXPECT_EQ(view.screen.selectedRow, 1);
+    EXPECT_EQ(view.screen.boxes, shown);
     EXPECT_EQ(calculator->dataFolder(), dir.path().string() + "/");
-    EXPECT_TRUE(calculator->calculatorReady());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -173,10 +168,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(CatalogueReplacementTest, LeavingTheFocusedBoxAfterwardsKeepsTheNewModelsValues) {
     // The command comes from a menu, so a value box may still have the focus.
-    calculator->onValueFocus(Quantity::Distance);
     choose(candidate("new.ini", std::string(kModelWideOnly16x9) + "\n"));
     const Calculation after = calculation();
-    calculator->onValueFocusLost(Quantity::Distance);
+    (void)type(Quantity::Distance, view.boxText(Quantity::Distance));
     EXPECT_EQ(calculation().results.diagonal, after.results.diagonal);
     EXPECT_EQ(calculation().results.distance, after.results.distance);
 }
@@ -193,7 +187,7 @@ TEST_F(CatalogueReplacementTest, AReadOnlyDataFolderMovesToTheUsersFolder) {
               std::string(kCatalogueHeader) + kModelWideOnly16x9 + "\n");
     EXPECT_EQ(calculator->dataFolder(), user.string() + "/");
     EXPECT_EQ(calculator->readVersionText(), "1.00");  // the language file moved along
-    EXPECT_EQ(view.modelRows.at(0).name, "Wide 169");
+    EXPECT_EQ(view.screen.models.at(0), "Wide 169");
 }
 
 TEST_F(CatalogueReplacementTest, ARefusedCandidateLeavesNoCatalogueInTheUsersFolder) {
@@ -216,7 +210,7 @@ TEST_F(CatalogueReplacementTest, ARefusedCandidateLeavesNoCatalogueInTheUsersFol
     EXPECT_FALSE(fs::exists(user / "ModelInfo.ini"));
     EXPECT_FALSE(fs::exists(user / "~tmp.ini"));
     EXPECT_EQ(calculator->dataFolder(), data.string() + "/");
-    EXPECT_EQ(view.modelRows.size(), 2u);
+    EXPECT_EQ(view.screen.models.size(), 2u);
 }
 
 TEST_F(CatalogueReplacementTest, WhenTheUsersFolderFailsTooNothingChanges) {
@@ -228,13 +222,12 @@ TEST_F(CatalogueReplacementTest, WhenTheUsersFolderFailsTooNothingChanges) {
     };
     calculator->setUserDataFolder(elsewhere.path() / "share" / "projcalc");
     workOnSecondModel();
-    const Boxes shown = view.valueTexts;
+    const Boxes shown = view.screen.boxes;
     choose(candidate("new.ini", std::string(kModelWideOnly16x9) + "\n"));
     ASSERT_EQ(view.errors.size(), 1u);
     EXPECT_EQ(calculator->dataFolder(), dir.path().string() + "/");
-    EXPECT_EQ(view.modelRows.size(), 2u);
-    EXPECT_EQ(view.valueTexts, shown);
-    EXPECT_TRUE(calculator->calculatorReady());
+    EXPECT_EQ(view.screen.models.size(), 2u);
+    EXPECT_EQ(view.screen.boxes, shown);
 }
 
 }  // namespace
@@ -259,7 +252,7 @@ TEST_F(CatalogueReplacementTest, MessagesNameTheChosenFileAndLine) {
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_NE(view.messages[0].find("partly.ini"), std::string::npos) << view.messages[0];
     EXPECT_NE(view.messages[0].find("line 3, field 1"), std::string::npos) << view.messages[0];
-    EXPECT_EQ(view.modelRows.size(), 1u);
+    EXPECT_EQ(view.screen.models.size(), 1u);
     for (const auto& entry : fs::directory_iterator(dir.path()))
         EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos);
 }
@@ -296,14 +289,14 @@ TEST_P(BrokenCatalogueAtStart, StartsOnTheOldCatalogueOnlyWhereAllowed) {
     ASSERT_EQ(view.messages.size(), 1u);  // says which catalogue it uses and why
     EXPECT_NE(view.messages[0].find("OLD.ini"), std::string::npos);
     EXPECT_NE(view.messages[0].find("line 2"), std::string::npos);
-    EXPECT_EQ(view.modelRows.at(0).name, "Tele Only");
+    EXPECT_EQ(view.screen.models.at(0), "Tele Only");
 
     // Installing a catalogue then keeps the good OLD.ini, not the broken file.
     TempDir elsewhere;
     view.dialogAnswers.push_back(
         elsewhere.write("new.ini", std::string(kCatalogueHeader) + kModelPlain + "\n").string());
-    calculator->replaceCatalogue();
-    EXPECT_EQ(view.modelRows.at(0).name, "Plain 100");
+    askAndReplaceCatalogue(*calculator, view);
+    EXPECT_EQ(view.screen.models.at(0), "Plain 100");
     EXPECT_EQ(dir.read("OLD.ini"), std::string(kCatalogueHeader) + kModelTeleOnly + "\n");
 }
 

@@ -18,21 +18,18 @@ TEST(DrawingRulesTest, EveryCaseOfTheShippedCatalogueKeepsTheRules) {
     ASSERT_GT(cases.size(), 100u);
     int faulty = 0;
     for (const WalkCase& c : cases) {
-        calculator.onModelPicked(c.row);
-        calculator.onAspectClicked(c.aspect);
-        calculator.onZoomClicked(c.zoom);
-        calculator.onUnitsClicked(c.unit);
+        calculator.pickModel(c.row);
+        calculator.choose(c.aspect);
+        calculator.choose(c.zoom);
+        calculator.choose(c.unit);
         for (const Mount mount : {Mount::Top, Mount::Bottom}) {
-            calculator.onPositionClicked(mount);
+            calculator.choose(mount);
             view.messages.clear();  // a clicked option may leave the diagonal outside its limits
-            calculator.onValueFocus(Quantity::Diagonal);
-            view.boxText(Quantity::Diagonal) = c.diagonal;
-            calculator.onValueKey(Quantity::Diagonal, kEnterKey);
-            calculator.onValueFocusLost(Quantity::Diagonal);
+            (void)calculator.commit(Quantity::Diagonal, c.diagonal);
             ASSERT_TRUE(view.messages.empty()) << c.name << ": " << view.messages.front();
-            ASSERT_EQ(view.valueTexts[1], c.diagonal) << c.name;
-            std::vector<std::string> faults = sceneFaults(view.frontScene);
-            const std::vector<std::string> side = sceneFaults(view.sideScene);
+            ASSERT_EQ(view.screen.boxes[1], c.diagonal) << c.name;
+            std::vector<std::string> faults = sceneFaults(view.screen.front);
+            const std::vector<std::string> side = sceneFaults(view.screen.side);
             faults.insert(faults.end(), side.begin(), side.end());
             for (const std::string& fault : faults)
                 ADD_FAILURE() << c.name << (mount == Mount::Top ? ", top" : ", bottom") << ": "

@@ -85,14 +85,14 @@ TEST_F(LanguageFiles, AnotherLanguageTakesEffectAtOnceAndABrokenOneChangesNothin
     german = replaceAll(german, "msg2=Too large", "msg2=Zu gro\xc3\x9f");
     writeLanguage("de", german);
     ASSERT_TRUE(calculator->useLanguageFile(dir.path() / "languages/de/Language.ini"));
-    EXPECT_EQ(view.title, "Projektion");
+    EXPECT_EQ(view.screen.title, "Projektion");
     type(Quantity::Diagonal, "9998");
     ASSERT_EQ(view.messages.size(), 2u);
     EXPECT_EQ(view.messages[1].rfind("Zu gro\xc3\x9f", 0), 0u);
 
     writeLanguage("xx", "[Language]\nCaption=Half a file\n");
     EXPECT_FALSE(calculator->useLanguageFile(dir.path() / "languages/xx/Language.ini"));
-    EXPECT_EQ(view.title, "Projektion");
+    EXPECT_EQ(view.screen.title, "Projektion");
     EXPECT_EQ(calculator->languageFile(), dir.path() / "languages/de/Language.ini");
     EXPECT_EQ(view.messages.back().rfind("LANGUAGE.INI ERRER !!!! ", 0), 0u);
 }

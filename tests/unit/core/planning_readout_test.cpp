@@ -39,16 +39,13 @@ TEST_P(PlanningFollowsTest, ShowsThePlanningOfTheResultsAfterTheAction) {
     ASSERT_TRUE(start({kModelPlain, kModelTeleOnly, kModelWideOnly16x9}));
     GetParam().action(*calculator, view, dir.path());
     ASSERT_TRUE(calculation().resultsValid);
-    ASSERT_TRUE(view.planning.has_value());
-    EXPECT_EQ(view.planning, expected());
-    EXPECT_EQ(view.planningUnit, calculation().unit);
+    ASSERT_TRUE(view.screen.planning.planning.has_value());
+    EXPECT_EQ(view.screen.planning.planning, expected());
+    EXPECT_EQ(view.screen.planning.unit, calculation().unit);
 }
 
-void typed(Calculator& c, MemoryView& v, Quantity box, const std::string& text) {
-    c.onValueFocus(box);
-    v.boxText(box) = text;
-    c.onValueKey(box, kEnterKey);
-    c.onValueFocusLost(box);
+void typed(Calculator& c, MemoryView& /*view*/, Quantity box, const std::string& text) {
+    (void)c.commit(box, text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -64,25 +61,24 @@ INSTANTIATE_TEST_SUITE_P(
                    }},
         ActionCase{"DistanceCommit", [](Calculator& c, MemoryView& v,
                                         const auto&) { typed(c, v, Quantity::Distance, "150"); }},
-        ActionCase{"AspectClick", [](Calculator& c, MemoryView&,
-                                     const auto&) { c.onAspectClicked(Aspect::R16x10); }},
+        ActionCase{"AspectClick",
+                   [](Calculator& c, MemoryView&, const auto&) { c.choose(Aspect::R16x10); }},
         ActionCase{"ZoomClick",
-                   [](Calculator& c, MemoryView&, const auto&) { c.onZoomClicked(Zoom::Tele); }},
+                   [](Calculator& c, MemoryView&, const auto&) { c.choose(Zoom::Tele); }},
         ActionCase{"UnitClick",
-                   [](Calculator& c, MemoryView&, const auto&) { c.onUnitsClicked(Unit::Feet); }},
-        ActionCase{"PositionClick", [](Calculator& c, MemoryView&,
-                                       const auto&) { c.onPositionClicked(Mount::Top); }},
-        ActionCase{"ModelPick",
-                   [](Calculator& c, MemoryView&, const auto&) { c.onModelPicked(1); }},
+                   [](Calculator& c, MemoryView&, const auto&) { c.choose(Unit::Feet); }},
+        ActionCase{"PositionClick",
+                   [](Calculator& c, MemoryView&, const auto&) { c.choose(Mount::Top); }},
+        ActionCase{"ModelPick", [](Calculator& c, MemoryView&, const auto&) { c.pickModel(1); }},
         ActionCase{"OpenAfterSave",
                    [](Calculator& c, MemoryView& v, const std::filesystem::path& dir) {
-                       c.onZoomClicked(Zoom::Tele);
+                       c.choose(Zoom::Tele);
                        v.dialogAnswers.push_back((dir / "room.cf").string());
-                       ASSERT_TRUE(c.saveCalculationFileAs());
-                       c.onModelPicked(2);
+                       ASSERT_TRUE(askAndSaveAs(c, v));
+                       c.pickModel(2);
                        v.dialogAnswers.push_back((dir / "room.cf").string());
-                       ASSERT_TRUE(c.openCalculationFile());
-                       EXPECT_EQ(v.planning->throwAt(Zoom::Tele)->solution.distance,
+                       ASSERT_TRUE(askAndOpen(c, v));
+                       EXPECT_EQ(v.screen.planning.planning->throwAt(Zoom::Tele)->solution.distance,
                                  c.calculation().results.distance);
                    }},
         ActionCase{"CatalogueReplacement",
@@ -93,32 +89,32 @@ INSTANTIATE_TEST_SUITE_P(
                                .write("new.ini",
                                       std::string(kCatalogueHeader) + kModelTeleOnly + "\n")
                                .string());
-                       c.replaceCatalogue();
-                       EXPECT_EQ(v.modelRows.size(), 1u);
+                       askAndReplaceCatalogue(c, v);
+                       EXPECT_EQ(v.screen.models.size(), 1u);
                        (void)dir;
                    }}),
     CaseName());
 
 TEST_F(PlanningReadoutTest, AModelWithoutResultsShowsNoPlanning) {
     ASSERT_TRUE(start({kModelPlain, "No Lines,40,300,30,250,0,0,0,0,0.5,0.6,0,0,0,15"}));
-    ASSERT_TRUE(view.planning.has_value());
-    calculator->onModelPicked(1);
+    ASSERT_TRUE(view.screen.planning.planning.has_value());
+    calculator->pickModel(1);
     EXPECT_FALSE(calculation().resultsValid);
-    EXPECT_FALSE(view.planning.has_value());
-    calculator->onUnitsClicked(Unit::Feet);  // still nothing to plan with
-    EXPECT_FALSE(view.planning.has_value());
-    calculator->onModelPicked(0);
-    EXPECT_EQ(view.planning, expected());
+    EXPECT_FALSE(view.screen.planning.planning.has_value());
+    calculator->choose(Unit::Feet);  // still nothing to plan with
+    EXPECT_FALSE(view.screen.planning.planning.has_value());
+    calculator->pickModel(0);
+    EXPECT_EQ(view.screen.planning.planning, expected());
 }
 
 TEST_F(PlanningReadoutTest, TheFrontViewMarksTheThrowRange) {
     ASSERT_TRUE(start({kModelPlain, kModelWideOnly16x9}));
-    const std::vector<SceneItem> lines = itemsOf(view.frontScene, SceneItem::Kind::Line);
+    const std::vector<SceneItem> lines = itemsOf(view.screen.front, SceneItem::Kind::Line);
     ASSERT_EQ(lines.size(), 4u + 3u);  // the rays, then the range and its two marks
     EXPECT_EQ(lines[4].pen, PenId::ZoomRange);
     EXPECT_EQ(lines[4].points[0], lines[0].points[0]);  // WIDE: where the lens is drawn
-    calculator->onModelPicked(1);                       // a fixed lens: nothing to mark
-    EXPECT_EQ(itemsOf(view.frontScene, SceneItem::Kind::Line).size(), 4u);
+    calculator->pickModel(1);                           // a fixed lens: nothing to mark
+    EXPECT_EQ(itemsOf(view.screen.front, SceneItem::Kind::Line).size(), 4u);
 }
 
 }  // namespace

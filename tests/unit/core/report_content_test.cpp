@@ -64,7 +64,7 @@ TEST_F(ReportContentTest, ValuesAndOffsetsCarryTheSelectedUnitAndTheOtherSystems
     ASSERT_TRUE(start({kModelPlain}));
     for (const UnitCase& c : cases) {
         SCOPED_TRACE(indexOf(c.unit));
-        calculator->onUnitsClicked(c.unit);
+        calculator->choose(c.unit);
         const ReportContent content = report();
         const ReportSection* results = section(content, "Results");
         ASSERT_NE(results, nullptr);
@@ -84,9 +84,9 @@ TEST_F(ReportContentTest, ValuesAndOffsetsCarryTheSelectedUnitAndTheOtherSystems
                 const char last = text.control.back();
                 const auto i = static_cast<std::size_t>(last - '0');
                 if (text.control.starts_with("txtValue_")) {
-                    EXPECT_EQ(text.text, view.valueTexts[i]);
+                    EXPECT_EQ(text.text, view.screen.boxes[i]);
                 } else if (text.control.starts_with("txtOffset_")) {
-                    EXPECT_EQ(text.text, view.offsetTexts[i]);
+                    EXPECT_EQ(text.text, view.screen.offsets[i]);
                 } else {
                     EXPECT_EQ(text.kind, DrawingText::Kind::Caption);
                     EXPECT_TRUE(text.text.ends_with(c.boxCaptionUnit)) << text.text;
@@ -145,7 +145,7 @@ TEST_F(ReportContentTest, OneOffsetHasNoRangeSignAndTwoHaveOneOnTheSideDrawing) 
                              [](const SceneItem& item) { return item.imageName == "imgKara"; });
     };
     EXPECT_EQ(signs(), 1);
-    calculator->onModelPicked(1);
+    calculator->pickModel(1);
     EXPECT_EQ(signs(), 0);
     const ReportContent content = report();
     const ReportSection* results = section(content, "Results");

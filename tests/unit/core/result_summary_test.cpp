@@ -28,9 +28,9 @@ TEST_F(ResultSummaryTest, ListsTheChoicesValuesAndBothOffsetsWithTheWindowsLabel
 
 TEST_F(ResultSummaryTest, ShowsWhatTheBoxesShowInTheCheckedUnitWithOneOffset) {
     ASSERT_TRUE(start({kModelPlain, kModelWideOnly16x9}));
-    calculator->onModelPicked(1);
-    calculator->onUnitsClicked(Unit::Feet);
-    calculator->onPositionClicked(Mount::Top);
+    calculator->pickModel(1);
+    calculator->choose(Unit::Feet);
+    calculator->choose(Mount::Top);
     const std::vector<std::string> shown = lines();
     ASSERT_EQ(shown.size(), 9u);
     EXPECT_EQ(shown[0], "Model: Wide 169");
@@ -38,8 +38,8 @@ TEST_F(ResultSummaryTest, ShowsWhatTheBoxesShowInTheCheckedUnitWithOneOffset) {
     EXPECT_EQ(shown[3], "Position: Top of Screen");
     const char* labels[] = {"Projection Distance", "Screen Size Diagonal", "Width", "Height"};
     for (std::size_t i = 0; i < 4; ++i)
-        EXPECT_EQ(shown[4 + i], std::string(labels[i]) + ": " + view.valueTexts[i] + " Feet");
-    EXPECT_EQ(shown[8], "Offset: " + view.offsetTexts[0] + " Feet");
+        EXPECT_EQ(shown[4 + i], std::string(labels[i]) + ": " + view.screen.boxes[i] + " Feet");
+    EXPECT_EQ(shown[8], "Offset: " + view.screen.offsets[0] + " Feet");
 }
 
 TEST_F(ResultSummaryTest, LeavesOutTheValuesOfAModelWithoutResults) {

@@ -229,7 +229,7 @@ class FrontScaleTest : public ControllerFixture {
     // The scale the front view settles on when drawn from a reference distance.
     [[nodiscard]] double fittedFrom(double reference) const {
         const Calculation& c = calculator->calculation();
-        return frontScene(c.results, c.options, reference, view.frontMetrics()).scale;
+        return frontScene(c.results, c.options, reference, view.metrics().front).scale;
     }
     [[nodiscard]] double reference(Aspect aspect) const {
         return calculator->calculation().traits.frontReferenceFor(aspect);
@@ -246,25 +246,25 @@ TEST_F(FrontScaleTest, AShrunkFigureKeepsItsScaleUntilAspectZoomOrModelChanges) 
 
     // A smaller image would fit at the reference, but the shrunk scale stays.
     type(Quantity::Diagonal, "60");
-    EXPECT_EQ(view.valueTexts[1], "60");
+    EXPECT_EQ(view.screen.boxes[1], "60");
     EXPECT_DOUBLE_EQ(fittedFrom(reference(Aspect::R4x3)), reference(Aspect::R4x3));
     EXPECT_EQ(scale(), shrunk);
-    calculator->onUnitsClicked(Unit::Centimeters);
-    calculator->onPositionClicked(Mount::Top);
+    calculator->choose(Unit::Centimeters);
+    calculator->choose(Mount::Top);
     EXPECT_EQ(scale(), shrunk);
 
     // An aspect change starts again from that group's reference.
-    calculator->onAspectClicked(Aspect::R16x9);
+    calculator->choose(Aspect::R16x9);
     EXPECT_DOUBLE_EQ(scale(), fittedFrom(reference(Aspect::R16x9)));
-    calculator->onAspectClicked(Aspect::R4x3);
+    calculator->choose(Aspect::R4x3);
     EXPECT_DOUBLE_EQ(scale(), fittedFrom(reference(Aspect::R4x3)));
 
     // So does a zoom change, and a model change.
-    calculator->onZoomClicked(Zoom::Tele);
+    calculator->choose(Zoom::Tele);
     EXPECT_DOUBLE_EQ(scale(), fittedFrom(reference(Aspect::R4x3)));
-    calculator->onModelPicked(1);
+    calculator->pickModel(1);
     EXPECT_DOUBLE_EQ(scale(), fittedFrom(reference(Aspect::R4x3)));
-    EXPECT_EQ(itemsOf(view.frontScene, SceneItem::Kind::Polygon).size(), 1u);
+    EXPECT_EQ(itemsOf(view.screen.front, SceneItem::Kind::Polygon).size(), 1u);
 }
 
 }  // namespace

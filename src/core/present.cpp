@@ -1,0 +1,162 @@
+#include "core/present.h"
+
+#include <array>
+
+#include "calc/readout.h"
+#include "diagrams/front_view.h"
+#include "diagrams/side_view.h"
+#include "util/paths.h"
+#include "util/text.h"
+
+namespace projcalc {
+namespace {
+
+// The fixed names of the option buttons, by group and index.
+constexpr std::array<std::string_view, 4> kAspectNames = {"4 : 3", "5 : 4", "16 : 9", "16 : 10"};
+constexpr std::array<std::string_view, 2> kZoomNames = {"WIDE", "TELE"};
+constexpr std::array<std::string_view, 3> kUnitNames = {"inches", "Feet", "centimeters"};
+constexpr std::array<std::string_view, 2> kPositionNames = {"Top of Screen", "Bottom of Screen"};
+
+template <std::size_t N>
+std::string_view nameAt(const std::array<std::string_view, N>& names, int index) noexcept {
+    if (index < 0 || static_cast<std::size_t>(index) >= N) return {};
+    return names[static_cast<std::size_t>(index)];
+}
+
+template <std::size_t N>
+void checkOnly(std::array<OptionButton, N>& buttons, int index) {
+    for (std::size_t i = 0; i < N; ++i)
+        buttons[i].checked = static_cast<int>(i) == index;
+}
+
+Scene blankScene(Size picture) {
+    Scene scene;
+    scene.width = picture.width;
+    scene.height = picture.height;
+    return scene;
+}
+
+}  // namespace
+
+std::string_view optionName(OptionGroup group, int index) noexcept {
+    switch (group) {
+        case OptionGroup::Aspect:
+            return nameAt(kAspectNames, index);
+        case OptionGroup::Zoom:
+            return nameAt(kZoomNames, index);
+        case OptionGroup::Units:
+            return nameAt(kUnitNames, index);
+        case OptionGroup::Position:
+            return nameAt(kPositionNames, index);
+    }
+    return {};
+}
+
+std::vector<OptionButton> OptionsScreen::group(OptionGroup g) const {
+    switch (g) {
+        case OptionGroup::Aspect:
+            return {aspects.begin(), aspects.end()};
+        case OptionGroup::Zoom:
+            return {zooms.begin(), zooms.end()};
+        case OptionGroup::Units:
+            return {units.begin(), units.end()};
+        case OptionGroup::Position:
+            return {positions.begin(), positions.end()};
+    }
+    return {};
+}
+
+int OptionsScreen::checkedIndex(OptionGroup g) const {
+    const std::vector<OptionButton> buttons = group(g);
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        if (buttons[i].checked) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+std::optional<std::string> Screen::selectedModel() const {
+    if (selectedRow < 0 || static_cast<std::size_t>(selectedRow) >= models.size()) {
+        return std::nullopt;
+    }
+    return models[static_cast<std::size_t>(selectedRow)];
+}
+
+std::string titleFor(const InterfaceTexts& texts, const std::string& file) {
+    if (file.empty()) return texts.captionText;
+    return texts.captionText + " [" + stripExtension(fileNameOf(file)) + "]";
+}
+
+OptionsScreen optionsScreen(const Calculation& c, const InterfaceTexts& texts) {
+    OptionsScreen options;
+    options.checked = c.options;
+    options.unit = c.unit;
+    checkOnly(options.aspects, indexOf(c.options.aspect));
+    checkOnly(options.zooms, indexOf(c.options.zoom));
+    checkOnly(options.units, indexOf(c.unit));
+    checkOnly(options.positions, indexOf(c.options.mount));
+    // A model offers its aspects and, with a zoom lens, both ends; before a model is selected
+    // every option can be clicked.
+    const bool zoomSelectable = c.model < 0 || c.traits.zoomSelectable();
+    const std::string offered = texts.text("tipAspect");
+    const std::string notOffered = texts.text("tipAspectNotOffered");
+    for (const Aspect aspect : kAllAspects) {
+        OptionButton& button = options.aspects[static_cast<std::size_t>(indexOf(aspect))];
+        button.enabled = c.model < 0 || c.traits.offers(aspect);
+        button.tooltip = replaceAll(button.enabled ? offered : notOffered, "%1",
+                                    std::string(shapeOf(aspect).caption));
+    }
+    const std::string fixedLens = texts.text("tipFixedLens");
+    for (const Zoom zoom : kAllZooms) {
+        OptionButton& button = options.zooms[static_cast<std::size_t>(indexOf(zoom))];
+        button.enabled = zoomSelectable;
+        button.tooltip =
+            zoomSelectable ? texts.text("tipWIDE_" + std::to_string(indexOf(zoom))) : fixedLens;
+    }
+    return options;
+}
+
+Screen present(const PresentInput& input) {
+    const Calculation& c = input.calculation;
+    Screen screen;
+    screen.title = titleFor(input.texts, c.file);
+    screen.file = c.file;
+    screen.changed = input.changed;
+    screen.canUndo = input.canUndo;
+    screen.canRedo = input.canRedo;
+    screen.models = input.models;
+    screen.selectedRow =
+        c.model >= 0 && static_cast<std::size_t>(c.model) < input.models.size() ? c.model : -1;
+    screen.options = optionsScreen(c, input.texts);
+    screen.offsetVisible = {true, c.traits.offsets(c.options.zoom) == 2};
+    screen.planning.unit = c.unit;
+    screen.notices = input.notices;
+
+    if (!c.resultsValid) {
+        // Emptied because the selected model has no results; before anything has been worked
+        // out the boxes keep their design texts and the drawings are not drawn yet.
+        if (c.resultsCleared) {
+            screen.front = blankScene(input.metrics.front.picture);
+            screen.side = blankScene(input.metrics.side.picture);
+        } else {
+            for (std::size_t i = 0; i < screen.boxes.size(); ++i)
+                screen.boxes[i] = kDesignBoxTexts[i];
+            for (std::size_t i = 0; i < screen.offsets.size(); ++i)
+                screen.offsets[i] = kDesignOffsetTexts[i];
+        }
+        return screen;
+    }
+    // The commands keep only results whose read-out can be worked out.
+    const auto shown = readout(c.traits, c.options, c.unit, c.results);
+    if (const auto* boxes = std::get_if<Readout>(&shown)) {
+        screen.boxes = boxes->boxes;
+        screen.offsets = boxes->offsets;
+    }
+    screen.planning.planning = planningFor(c.traits, c.options, c.results);
+    screen.front = frontScene(c.results, c.options, c.frontScale, input.metrics.front,
+                              distancesOf(throwRangeFor(c.traits, c.options, c.results)))
+                       .scene;
+    screen.side = sideScene(c.traits, c.options, c.results, input.metrics.side);
+    return screen;
+}
+
+}  // namespace projcalc
