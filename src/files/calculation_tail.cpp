@@ -1,20 +1,34 @@
 #include "files/calculation_tail.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "calc/light.h"
-#include "models/plain_number.h"
+#include "util/numbers.h"
 #include "util/text.h"
 
 namespace projcalc {
 namespace {
 
 std::string plainText(double value) {
-    char buffer[400];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    return result.ec == std::errc() ? std::string(buffer, result.ptr) : std::string("0");
+    return formatShortest(value);
+}
+
+// A number as the writer writes it (an exponent allowed), blanks around it; nothing otherwise.
+std::optional<double> numberOf(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return std::nullopt;
+    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    const DecimalValue number = readDecimal(text);
+    if (number.status != DecimalStatus::Read) return std::nullopt;
+    return number.value;
+}
+
+std::optional<double> within(std::optional<double> value, double above, double upTo,
+                             bool fromIncluded) {
+    if (!value) return std::nullopt;
+    if (fromIncluded ? *value < above : !(*value > above)) return std::nullopt;
+    if (*value > upTo) return std::nullopt;
+    return value;
 }
 
 }  // namespace
@@ -43,14 +57,18 @@ ReadTail readCalculationTail(std::string_view rest) {
         if (equals == std::string_view::npos) continue;
         const std::string_view key = trimBlanks(line.substr(0, equals));
         const std::string_view value = line.substr(equals + 1);
+        const std::optional<double> number = numberOf(value);
+        constexpr double kAny = 1e300;
         if (key == "gain") {
-            if (const auto gain = readScreenGain(value)) read.tail.gain = *gain;
+            if (const auto gain = within(number, 0.0, kMaxScreenGain, false))
+                read.tail.gain = *gain;
         } else if (key == "lightPercent") {
-            if (const auto percent = readLightShare(value)) read.tail.lightPercent = *percent;
+            if (const auto percent = within(number, 1.0, 100.0, true))
+                read.tail.lightPercent = *percent;
         } else if (key == "lumens") {
-            if (const auto lumens = readPositivePlainNumber(value)) read.lumens = *lumens;
+            if (const auto lumens = within(number, 0.0, kAny, false)) read.lumens = *lumens;
         } else if (key == "teleLumens") {
-            if (const auto lumens = readPositivePlainNumber(value)) read.teleLumens = *lumens;
+            if (const auto lumens = within(number, 0.0, kAny, false)) read.teleLumens = *lumens;
         } else if (key == "scope") {
             if (const auto scope = readScopeRatio(value)) read.tail.scope = *scope;
         }

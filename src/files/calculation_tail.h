@@ -20,12 +20,13 @@ struct CalculationTail {
 
 // The tail's lines, each ended by CR LF: only the keys whose value differs from its default
 // (gain 1, share 100, no lumens, no scope), so a calculation without them has no tail at all.
-// Numbers are written shortest, without an exponent.
+// Numbers are written shortest, so that they read back as the same double.
 [[nodiscard]] std::string writeCalculationTail(const CalculationTail& tail, double lumens,
                                                double teleLumens);
 
 // The tail read from the text after the 76th value: unknown keys and lines without "=" are
-// ignored; a key that is missing, or whose value its reader does not accept, keeps its default.
+// ignored; a key that is missing, or whose value is not a number within its range (gain above 0
+// up to 10, share 1 to 100, lumens above 0) or not a scope ratio, keeps its default.
 // Keys are trimmed and compared as written.
 struct ReadTail {
     CalculationTail tail;

@@ -55,7 +55,7 @@ TEST(CalculationTail, WritesOnlyTheKeysThatDifferFromTheirDefaults) {
          {0.00001, 55.5, ScopeRatio::R239},
          3000,
          2400,
-         {"gain=0.00001", "lightPercent=55.5", "lumens=3000", "teleLumens=2400", "scope=2.39"}},
+         {"gain=1e-05", "lightPercent=55.5", "lumens=3000", "teleLumens=2400", "scope=2.39"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -87,6 +87,7 @@ TEST(CalculationTail, UnknownKeysAreIgnoredAndBadOrMissingValuesDefault) {
              Case{"  gain = 2 \nlightPercent=50\rscope=2.4\n", {2, 50, ScopeRatio::R240}, 0},
              Case{"gain=11\r\nlightPercent=0.5\r\nscope=2.37\r\nlumens=-3\r\n", {}, 0},
              Case{"gain=1e0\r\nlightPercent=abc\r\nlumens=3000\r\n", {}, 3000},
+             Case{"gain=0\r\nlightPercent=1\r\nlumens=3e3x\r\n", {1, 1, ScopeRatio::None}, 0},
              Case{"Gain=2\r\n", {}, 0},
          }) {
         SCOPED_TRACE(c.tail);
