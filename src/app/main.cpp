@@ -259,7 +259,14 @@ int main(int argc, char** argv) {
             projcalc::app::absolutePath(pathOf(paths.file, parser.positionalArguments().first()));
     }
     std::optional<std::filesystem::path> dataDir;
-    if (parser.isSet(dataDirOption)) dataDir = pathOf(paths.dataDir, parser.value(dataDirOption));
+    if (parser.isSet(dataDirOption)) {
+        dataDir = pathOf(paths.dataDir, parser.value(dataDirOption));
+        if (const auto problem = projcalc::dataFolderProblem(*dataDir)) {
+            std::fprintf(stderr, "projcalc: %s (--data-dir names the folder of ModelInfo.ini)\n",
+                         problem->c_str());
+            return kExitUsage;
+        }
+    }
     std::filesystem::path programFolder = projcalc::app::executableFolder();
     if (programFolder.empty()) {
         programFolder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();

@@ -7,13 +7,34 @@
 
 namespace projcalc {
 
+namespace {
+
+// A diagonal within a billionth of `to`, relative to its size, still counts.
+double lastDiagonal(double to) noexcept {
+    return to + 1e-9 * std::max(1.0, std::fabs(to));
+}
+
+}  // namespace
+
+double steppedDiagonalCount(double from, double to, double step) noexcept {
+    if (!std::isfinite(from) || !std::isfinite(to) || !std::isfinite(step) || !(step > 0) ||
+        from > to) {
+        return 0.0;
+    }
+    const double count = std::floor((lastDiagonal(to) - from) / step) + 1.0;
+    // The quotient may land a hair beside a whole number: the last diagonal decides.
+    if (from + (count - 1.0) * step > lastDiagonal(to)) return count - 1.0;
+    if (from + count * step <= lastDiagonal(to)) return count + 1.0;
+    return count;
+}
+
 std::vector<double> steppedDiagonals(double from, double to, double step, std::size_t maxRows) {
     std::vector<double> diagonals;
     if (!std::isfinite(from) || !std::isfinite(to) || !std::isfinite(step) || !(step > 0) ||
         from > to) {
         return diagonals;
     }
-    const double last = to + 1e-9 * std::max(1.0, std::fabs(to));
+    const double last = lastDiagonal(to);
     for (std::size_t k = 0; diagonals.size() < maxRows; ++k) {
         const double diagonal = from + static_cast<double>(k) * step;
         if (diagonal > last) break;

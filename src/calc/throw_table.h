@@ -24,6 +24,13 @@ struct ThrowRow {
     friend bool operator==(const ThrowRow&, const ThrowRow&) = default;
 };
 
+// The most rows a throw table asked for by diagonals (the command line's table=) may have.
+inline constexpr std::size_t kMaxThrowTableRows = 10000;
+
+// How many diagonals steppedDiagonals(from, to, step) gives without a row limit, worked out
+// without making them (0 where it gives none); so a table far too long is refused at once.
+[[nodiscard]] double steppedDiagonalCount(double from, double to, double step) noexcept;
+
 // The diagonals from, from + step, from + 2·step, … while they do not pass `to` (a diagonal
 // within a billionth of `to`, relative to its size, still counts). Empty unless from ≤ to and
 // step > 0, all finite; at most `maxRows` diagonals.

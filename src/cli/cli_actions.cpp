@@ -8,6 +8,7 @@
 #include <system_error>
 #include <utility>
 
+#include "calc/throw_table.h"
 #include "calc/units.h"
 #include "core/asking.h"
 #include "util/numbers.h"
@@ -239,6 +240,14 @@ void findModels(ActionContext& context, const std::string& argument) {
                   context.calculator.findModels(diagonal, c.options.aspect, room)};
 }
 
+// A whole number below 10^15 with a comma between each group of three digits: "10,000".
+std::string wholeNumber(double value) {
+    std::string digits = std::to_string(static_cast<unsigned long long>(value));
+    for (auto at = digits.size(); at > 3; at -= 3)
+        digits.insert(at - 3, ",");
+    return digits;
+}
+
 struct Steps {
     double from, to, step;
 };
@@ -250,8 +259,17 @@ Steps stepsOf(std::string_view argument) {
     const auto [from, to] = range(argument.substr(0, colon), form);
     const Steps steps{plainNumber(from, "FROM"), plainNumber(to, "TO"),
                       plainNumber(argument.substr(colon + 1), "STEP")};
+    if (!(steps.from > 0)) throw UsageError("FROM must be above 0: a diagonal has a size");
     if (steps.from > steps.to) throw UsageError("FROM lies beyond TO");
     if (!(steps.step > 0)) throw UsageError("STEP must be above 0");
+    // Counted before anything is worked out: a table far too long is refused at once.
+    const double rows = steppedDiagonalCount(steps.from, steps.to, steps.step);
+    if (rows > static_cast<double>(kMaxThrowTableRows)) {
+        const std::string many = rows < 1e15 ? wholeNumber(rows) + " rows" : "far more rows";
+        throw UsageError("the table would have " + many + ", more than the " +
+                         wholeNumber(static_cast<double>(kMaxThrowTableRows)) +
+                         " a table may have: take a larger STEP or a shorter FROM..TO");
+    }
     return steps;
 }
 

@@ -153,6 +153,8 @@ std::string helpText() {
         "model lacks or cannot work out; standFrom..standTo is where it can stand.\n"
         "table=FROM..TO:STEP adds \"table\": [{\"diagonal\", \"width\", \"height\", \"wide\",\n"
         "\"tele\"}], each end {\"distance\", \"offsetA\", \"offsetB\", \"withinLimits\"} or null.\n"
+        "FROM must be above 0, and a table has at most 10,000 rows: a longer one is refused\n"
+        "before anything is worked out.\n"
         "NEAR, FAR, FROM, TO and STEP are plain decimal numbers, not rounded. Every length\n"
         "of \"fit\" and \"table\" is in inches, as a number that reads back exactly.\n"
         "\n"
@@ -175,8 +177,10 @@ std::string helpText() {
         "     reason is on stderr\n"
         "  3  the report could not be written\n"
         "\n"
-        "Example:\n"
-        "  projcalc-cli units=feet aspect=16:9 diagonal=120\n";
+        "Examples:\n"
+        "  projcalc-cli units=feet aspect=16:9 diagonal=10\n"
+        "  projcalc-cli diagonal=100 fit=100..250\n"
+        "  projcalc-cli --csv table=60..120:10\n";
     return text;
 }
 

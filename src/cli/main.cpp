@@ -8,6 +8,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/cli_session.h"
+#include "core/data_folder.h"
 
 int main(int argc, char** argv) {
     using namespace projcalc::cli;
@@ -25,6 +26,10 @@ int main(int argc, char** argv) {
         if (options.version) {
             std::cout << versionText() << '\n';
             return std::cout.flush() ? kExitOk : kExitFailure;
+        }
+        if (options.dataDir) {
+            if (const auto problem = projcalc::dataFolderProblem(*options.dataDir))
+                throw UsageError(*problem + " (--data-dir names the folder of ModelInfo.ini)");
         }
         const auto programFolder = executableFolder(argc > 0 ? argv[0] : nullptr);
         const auto dataFolder = dataFolderFor(options, programFolder);

@@ -46,4 +46,16 @@ DataFolderInputs dataFolderInputsFromEnvironment(const fs::path& executableFolde
     return inputs;
 }
 
+std::optional<std::string> dataFolderProblem(const fs::path& folder) {
+    std::error_code ec;
+    const std::string shown = "\"" + folder.string() + "\"";
+    if (!fs::is_directory(folder, ec)) {
+        return fs::exists(folder, ec) ? "the data folder " + shown + " is not a folder"
+                                      : "the data folder " + shown + " does not exist";
+    }
+    if (!holdsCatalogue(folder) && !fs::is_regular_file(folder / "OLD.ini", ec))
+        return "the data folder " + shown + " holds no ModelInfo.ini";
+    return std::nullopt;
+}
+
 }  // namespace projcalc

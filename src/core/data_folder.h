@@ -29,4 +29,9 @@ struct DataFolderInputs {
     const std::filesystem::path& executableFolder,
     std::optional<std::filesystem::path> commandLine = std::nullopt);
 
+// What is wrong with a data folder given on the command line, in words that name it ("The data
+// folder /x does not exist."), or nothing when it is a folder that holds a ModelInfo.ini (or
+// the OLD.ini a start may fall back to).
+[[nodiscard]] std::optional<std::string> dataFolderProblem(const std::filesystem::path& folder);
+
 }  // namespace projcalc

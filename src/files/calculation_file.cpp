@@ -148,6 +148,19 @@ class Items {
     std::size_t line_ = 1;
 };
 
+// Whether the decoded text holds control characters that no text file holds (line ends, tabs,
+// form feeds and a DOS end-of-file mark aside).
+bool holdsBinaryData(std::string_view text) noexcept {
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f' && c != '\x1A') ||
+            byte == 0x7F) {
+            return true;
+        }
+    }
+    return false;
+}
+
 class Reader {
   public:
     Reader(std::string_view text, const std::string& fileName) : items_(text), file_(fileName) {}
@@ -194,8 +207,10 @@ class Reader {
         if (item.quoted) return mismatch(item, "a number");
         const DecimalValue number = readDecimal(item.text);
         if (number.status == DecimalStatus::TooLarge) {
-            error = makeError(ErrorCode::Overflow,
-                              where(item) + ": the number " + shortText(item) + " is too large");
+            error = describedError(ErrorCode::Overflow,
+                                   "A number in this calculation file is too large: " +
+                                       valueName(item) + " is " + shortText(item) + ".",
+                                   file_);
             return;
         }
         if (number.status != DecimalStatus::Read) return mismatch(item, "a number");
@@ -207,10 +222,11 @@ class Reader {
         if (error) return false;
         ++count_;
         if (items_.next(item)) return true;
-        error =
-            makeError(ErrorCode::InputPastEnd, file_ + " ends after " + std::to_string(count_ - 1) +
-                                                   " values; a calculation file holds " +
-                                                   std::to_string(kCalculationFileValues));
+        error = describedError(ErrorCode::InputPastEnd,
+                               "This is not a complete calculation file: it ends after " +
+                                   std::to_string(count_ - 1) + " of its " +
+                                   std::to_string(kCalculationFileValues) + " values.",
+                               file_);
         return false;
     }
     bool whole(std::int64_t& number, std::int64_t low, std::int64_t high, const char* expected) {
@@ -226,17 +242,17 @@ class Reader {
         }
         return true;
     }
-    [[nodiscard]] std::string where(const Item& item) const {
-        return file_ + ", line " + std::to_string(item.line) + " (value " + std::to_string(count_) +
-               ")";
+    [[nodiscard]] std::string valueName(const Item& item) const {
+        return "value " + std::to_string(count_) + " (line " + std::to_string(item.line) + ")";
     }
-    static std::string shortText(const Item& item) {
-        const std::string_view shown = utf8Prefix(item.text, 40);
-        return "\"" + std::string(shown) + (shown.size() < item.text.size() ? "...\"" : "\"");
-    }
+    // What the file holds there, escaped and cut short: a binary file shows no garbage.
+    static std::string shortText(const Item& item) { return quoteForMessage(item.text); }
     void mismatch(const Item& item, const char* expected) {
-        error = makeError(ErrorCode::TypeMismatch,
-                          where(item) + ": " + shortText(item) + " is not " + expected);
+        error =
+            describedError(ErrorCode::TypeMismatch,
+                           "This is not a calculation file, or a damaged one: " + valueName(item) +
+                               " should be " + expected + ", but it is " + shortText(item) + ".",
+                           file_);
     }
 
     Items items_;
@@ -249,18 +265,22 @@ class Reader {
 std::variant<std::string, AppError> writeCalculationFile(const CalculationFile& file,
                                                          const std::string& fileName) {
     if (file.model.modelName.find_first_of("\"\r\n") != std::string::npos) {
-        return makeError(ErrorCode::BadFileName,
-                         "cannot save " + fileName + ": the model name \"" +
-                             std::string(utf8Prefix(file.model.modelName, 40)) +
-                             "\" holds a double quote or a line break");
+        return describedError(ErrorCode::BadFileName,
+                              "The calculation cannot be saved: the model's name " +
+                                  quoteForMessage(file.model.modelName) +
+                                  " holds a double quote or a line break, which the file "
+                                  "cannot hold.",
+                              fileName);
     }
     CalculationFile copy = file;
     Writer writer;
     visitValues(copy, writer);
     if (writer.firstNonFiniteLine != 0) {
-        return makeError(ErrorCode::Overflow, "cannot save " + fileName + ": the value of line " +
-                                                  std::to_string(writer.firstNonFiniteLine) +
-                                                  " is not a finite number");
+        return describedError(ErrorCode::Overflow,
+                              "The calculation cannot be saved: the value of line " +
+                                  std::to_string(writer.firstNonFiniteLine) +
+                                  " is not a finite number.",
+                              fileName);
     }
     return std::move(writer.out) +
            writeCalculationTail(file.tail, file.model.lumens, file.model.teleLumens);
@@ -272,7 +292,16 @@ std::variant<CalculationFile, AppError> parseCalculationFile(std::string_view by
     CalculationFile file;
     Reader reader(text, fileName);
     visitValues(file, reader);
-    if (reader.error) return *reader.error;
+    if (reader.error) {
+        // A file of another kind (a picture, a program) is named so, not quoted.
+        if (holdsBinaryData(text)) {
+            return describedError(ErrorCode::TypeMismatch,
+                                  "This is not a calculation file: it holds binary data, not "
+                                  "text.",
+                                  fileName);
+        }
+        return *reader.error;
+    }
     const ReadTail tail = readCalculationTail(reader.rest());
     file.tail = tail.tail;
     file.model.lumens = tail.lumens;

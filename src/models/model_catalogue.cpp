@@ -47,9 +47,16 @@ std::optional<ModelValueProblem> fieldWithoutNumber(const std::bitset<kColumnCou
 }
 
 std::string shortened(std::string_view text) {
-    constexpr std::size_t kShown = 40;
-    if (text.size() <= kShown) return std::string(text);
-    return std::string(utf8Prefix(text, kShown)) + "...";
+    return quoteForMessage(text, 40);
+}
+
+// A column as a message names it: its name on the header line and its field number,
+// `column "min43W" (field 1)`, or only `field 1` when the header line has no name there.
+std::string columnLabel(std::string_view headerName, int column) {
+    const std::string field = "field " + std::to_string(column);
+    const std::string_view name = trimBlanks(headerName);
+    if (name.empty()) return field;
+    return "column " + quoteForMessage(name, 24) + " (" + field + ")";
 }
 
 // Splits a line at every comma into at most 43 fields; `count` is the number of fields the line
@@ -74,23 +81,28 @@ std::size_t splitFields(std::string_view line, std::array<std::string_view, kCol
 // Reads the fields of one model line into `model`; `withoutNumber` marks the fields that hold
 // text but no number.
 std::optional<AppError> readModelLine(const std::array<std::string_view, kColumnCount>& fields,
+                                      const std::array<std::string_view, kColumnCount>& header,
                                       const std::string& fileName, std::size_t lineNumber,
                                       ModelRecord& model,
                                       std::bitset<kColumnCount>& withoutNumber) {
-    const auto place = [&] { return where(fileName, lineNumber); };
+    const auto problem = [&](int column, std::string_view text, std::string_view what) {
+        return describedError(ErrorCode::Overflow,
+                              "The catalogue cannot be read: the model " +
+                                  quoteForMessage(model.modelName, 40) + " has " + shortened(text) +
+                                  " in its " +
+                                  columnLabel(header[static_cast<std::size_t>(column)], column) +
+                                  ", " + std::string(what) + ".",
+                              where(fileName, lineNumber));
+    };
     const auto notWholeNumber = [&](int column, std::string_view text) {
-        return makeError(ErrorCode::Overflow, place() + ", field " + std::to_string(column) + ": " +
-                                                  shortened(text) +
-                                                  " is not a 32-bit whole number");
+        return problem(column, text, "not a 32-bit whole number");
     };
     for (int column = 1; column <= kLastColumn; ++column) {
         const std::string_view text = fields[static_cast<std::size_t>(column)];
         const LeadingNumber number = readLeadingNumber(text);
         withoutNumber.set(static_cast<std::size_t>(column), !number.found && !isBlank(text));
         if (number.overflow) {
-            return makeError(ErrorCode::Overflow, place() + ", field " + std::to_string(column) +
-                                                      ": the number " + shortened(text) +
-                                                      " is too large");
+            return problem(column, text, "a number too large");
         }
         if (column == kKindColumn && !fitsInt32(roundHalfEven(number.value))) {
             return notWholeNumber(column, text);
@@ -194,8 +206,10 @@ std::string describeUnusedLightValue(const UnusedLightValue& unused) {
 }
 
 std::string describeLeftOutLine(const LeftOutLine& leftOut) {
-    return where(leftOut.file, leftOut.line) + ", field " + std::to_string(leftOut.problem.column) +
-           " (" + shortenForMessage(leftOut.text, 40) + "): " + leftOut.problem.reason;
+    return where(leftOut.file, leftOut.line) + ": the model " +
+           quoteForMessage(leftOut.modelName, 40) + ", " +
+           columnLabel(leftOut.columnName, leftOut.problem.column) + " " +
+           quoteForMessage(leftOut.text, 40) + ": " + leftOut.problem.reason;
 }
 
 std::optional<AppError> parseModelCatalogue(std::string_view bytes, const std::string& fileName,
@@ -219,6 +233,9 @@ std::optional<AppError> parseModelCatalogue(std::string_view bytes, const std::s
     const std::vector<std::string_view> lines = splitLinesAtAnyEnd(text);
     const LightColumns lightColumns = lines.empty() ? LightColumns{} : lightColumnsOf(lines[0]);
     std::array<std::string_view, kColumnCount> fields{};
+    // The header line names the columns, for the messages.
+    std::array<std::string_view, kColumnCount> header{};
+    if (!lines.empty()) (void)splitFields(lines[0], header);
     table.reserve(table.size() + std::min(lines.size(), kMaxModels));
     for (std::size_t index = 1; index < lines.size(); ++index) {  // line 1 is the header
         const std::size_t lineNumber = index + 1;
@@ -227,30 +244,35 @@ std::optional<AppError> parseModelCatalogue(std::string_view bytes, const std::s
         if (name.empty()) continue;
         const auto place = [&] { return where(fileName, lineNumber); };
         if (count < static_cast<std::size_t>(kRequiredColumns)) {
-            return makeError(ErrorCode::TableFull, place() + " has " + std::to_string(count) +
-                                                       (count == 1 ? " field" : " fields") +
-                                                       "; a model needs at least " +
-                                                       std::to_string(kRequiredColumns));
+            return describedError(
+                ErrorCode::TableFull,
+                "The catalogue cannot be read: the model " + quoteForMessage(name, 40) + " has " +
+                    std::to_string(count) + (count == 1 ? " field" : " fields") +
+                    " where a model needs at least " + std::to_string(kRequiredColumns) + ".",
+                place());
         }
         ModelRecord model;
         model.modelName = std::string(name);
         std::bitset<kColumnCount> withoutNumber;
-        if (auto error = readModelLine(fields, fileName, lineNumber, model, withoutNumber))
+        if (auto error = readModelLine(fields, header, fileName, lineNumber, model, withoutNumber))
             return error;
         std::optional<ModelValueProblem> problem = fieldWithoutNumber(withoutNumber, model);
         if (!problem) problem = checkModelValues(model);
         if (problem) {
             if (leftOut.size() < kMaxModels) {
-                const std::string_view field = fields[static_cast<std::size_t>(problem->column)];
+                const auto column = static_cast<std::size_t>(problem->column);
                 leftOut.push_back(LeftOutLine{fileName, lineNumber, model.modelName,
-                                              std::string(utf8Prefix(field, 40)),
-                                              std::move(*problem)});
+                                              std::string(utf8Prefix(fields[column], 40)),
+                                              std::move(*problem),
+                                              std::string(trimBlanks(header[column]))});
             }
             continue;
         }
         if (table.size() >= kMaxModels) {
-            return makeError(ErrorCode::TableFull, place() + ": the catalogue holds at most " +
-                                                       std::to_string(kMaxModels) + " models");
+            return describedError(ErrorCode::TableFull,
+                                  "The catalogue holds too many models: at most " +
+                                      std::to_string(kMaxModels) + " can be read.",
+                                  place());
         }
         readLightValues(lines[index], lightColumns, fileName, lineNumber, model, unusedLight);
         table.push_back(std::move(model));

@@ -23,9 +23,11 @@ struct LeftOutLine {
     std::string modelName;
     std::string text;           // the field's text (its first 40 characters)
     ModelValueProblem problem;  // the field (column) and the reason
+    std::string columnName;     // the column's name on the header line (may be empty)
 };
 
-// "FILE, line N, field C (TEXT): REASON", with a long file name shortened.
+// `FILE, line N: the model "NAME", column "NAME" (field C) "TEXT": REASON`, with a long file
+// name shortened and the texts escaped.
 [[nodiscard]] std::string describeLeftOutLine(const LeftOutLine& leftOut);
 
 // A light value of a model the reader kept that is not a plain number above 0 and is not used.

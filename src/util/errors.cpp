@@ -46,7 +46,37 @@ AppError makeError(ErrorCode code, std::string_view detail) {
     return AppError{static_cast<int>(code), std::move(description)};
 }
 
+AppError describedError(ErrorCode code, std::string_view words, std::string_view where) {
+    std::string description(words);
+    description += " (";
+    description += errorTitle(code);
+    if (!where.empty()) {
+        description += ": ";
+        description += where;
+    }
+    description += ")";
+    return AppError{static_cast<int>(code), std::move(description)};
+}
+
 namespace {
+
+// What went wrong with a file, in words, by the error chosen for it.
+std::string_view fileProblemInWords(ErrorCode code) noexcept {
+    switch (code) {
+        case ErrorCode::FileNotFound:
+            return "There is no such file or folder.";
+        case ErrorCode::PermissionDenied:
+            return "The program is not allowed to use this file or folder.";
+        case ErrorCode::DiskFull:
+            return "The disk is full: the file could not be written.";
+        case ErrorCode::DeviceIo:
+            return "The disk could not be read or written.";
+        case ErrorCode::BadFileName:
+            return "This file name cannot be used.";
+        default:
+            return "The file or folder could not be used.";
+    }
+}
 
 // Two shortened paths and the words around them fit.
 constexpr std::size_t kMaxFileErrorDetail = 320;
@@ -89,7 +119,7 @@ AppError fileError(const std::error_code& ec, std::string_view detail) {
     if (ec && code != ErrorCode::FileNotFound) {
         text += " (" + ec.message() + ")";
     }
-    return makeError(code, text);
+    return describedError(code, fileProblemInWords(code), text);
 }
 
 std::string errorMessageText(const AppError& error) {

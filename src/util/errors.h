@@ -38,7 +38,14 @@ struct AppError {
 // An error whose description is the error's short name, ": " and what it concerns.
 [[nodiscard]] AppError makeError(ErrorCode code, std::string_view detail);
 
-// The error for a failed file operation, chosen by the system's error code. A very long detail
+// An error whose description says first, in words, what is wrong, then in parentheses the
+// error's short name and where it happened: "This is not a complete calculation file: it ends
+// after 21 of its 76 values. (Input past end of file: /plans/hall.cf)".
+[[nodiscard]] AppError describedError(ErrorCode code, std::string_view words,
+                                      std::string_view where);
+
+// The error for a failed file operation, chosen by the system's error code and said first in
+// words ("The disk is full."), then with the error's short name and the detail. A very long detail
 // is shortened in the middle and its control characters shown as "?" (shortenForMessage).
 [[nodiscard]] AppError fileError(const std::error_code& ec, std::string_view detail);
 

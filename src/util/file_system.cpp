@@ -47,16 +47,20 @@ std::optional<AppError> LocalFileSystem::readFile(const fs::path& path, std::str
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
     if (fs::is_directory(status)) {
-        return makeError(ErrorCode::PathFileAccess, quoted(path) + " is a folder, not a file");
+        return describedError(ErrorCode::PathFileAccess, "This is a folder, not a file.",
+                              quoted(path));
     }
     // A pipe or a device would never end or never fit: only regular files are read.
     if (fs::exists(status) && !fs::is_regular_file(status)) {
-        return makeError(ErrorCode::PathFileAccess, quoted(path) + " is not a regular file");
+        return describedError(ErrorCode::PathFileAccess,
+                              "This is not a file that can be read (a device or a pipe?).",
+                              quoted(path));
     }
     if (fs::is_regular_file(status) && fs::file_size(path, ec) > kMaxReadSize) {
-        return makeError(ErrorCode::PathFileAccess,
-                         quoted(path) + " is larger than " +
-                             std::to_string(kMaxReadSize / (1024 * 1024)) + " MB");
+        return describedError(ErrorCode::PathFileAccess,
+                              "This file is too large: it is larger than " +
+                                  std::to_string(kMaxReadSize / (1024 * 1024)) + " MB.",
+                              quoted(path));
     }
     errno = 0;
     FilePtr file(std::fopen(path.c_str(), "rb"));
@@ -67,11 +71,13 @@ std::optional<AppError> LocalFileSystem::readFile(const fs::path& path, std::str
         const std::size_t n = std::fread(buffer, 1, sizeof buffer, file.get());
         contents.append(buffer, n);
         if (contents.size() > kMaxReadSize) {
-            return makeError(ErrorCode::PathFileAccess, quoted(path) + " is too large to read");
+            return describedError(ErrorCode::PathFileAccess, "This file is too large to read.",
+                                  quoted(path));
         }
         if (n < sizeof buffer) {
             if (std::ferror(file.get())) {
-                return makeError(ErrorCode::DeviceIo, "cannot read " + quoted(path));
+                return describedError(ErrorCode::DeviceIo, "The file could not be read to its end.",
+                                      quoted(path));
             }
             break;
         }

@@ -104,4 +104,72 @@ std::string shortenForMessage(std::string_view text, std::size_t maxCharacters) 
     return kept;
 }
 
+namespace {
+
+// The length of the valid UTF-8 sequence at the start of `text` and its code point, or 0.
+std::size_t utf8Sequence(std::string_view text, char32_t& cp) noexcept {
+    const auto lead = static_cast<unsigned char>(text[0]);
+    std::size_t length = 0;
+    char32_t lowest = 0;
+    if (lead < 0x80) {
+        cp = lead;
+        return 1;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, cp = lead & 0x1Fu, lowest = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, cp = lead & 0x0Fu, lowest = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, cp = lead & 0x07u, lowest = 0x10000;
+    } else {
+        return 0;
+    }
+    if (text.size() < length) return 0;
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[i]);
+        if ((next & 0xC0) != 0x80) return 0;
+        cp = (cp << 6) | (next & 0x3Fu);
+    }
+    if (cp < lowest || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+    return length;
+}
+
+std::string hexEscape(char32_t value, bool codePoint) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), kDigits[value & 0xFu]);
+        value >>= 4;
+    } while (value != 0);
+    if (!codePoint) return (digits.size() < 2 ? "\\x0" : "\\x") + digits;
+    return "\\u{" + digits + "}";
+}
+
+}  // namespace
+
+std::string quoteForMessage(std::string_view text, std::size_t maxCharacters) {
+    std::string quoted = "\"";
+    std::size_t shown = 0;
+    std::size_t i = 0;
+    while (i < text.size() && shown < maxCharacters) {
+        char32_t cp = 0;
+        const std::size_t length = utf8Sequence(text.substr(i), cp);
+        if (length == 0) {
+            quoted += hexEscape(static_cast<unsigned char>(text[i]), false);
+            i += 1;
+        } else if (cp < 0x20 || cp == 0x7F) {
+            quoted += hexEscape(cp, false);
+            i += length;
+        } else if ((cp >= 0x80 && cp <= 0x9F) || cp == 0xFFFD) {
+            quoted += hexEscape(cp, true);
+            i += length;
+        } else {
+            quoted.append(text.substr(i, length));
+            i += length;
+        }
+        ++shown;
+    }
+    if (i < text.size()) quoted += "...";
+    return quoted + "\"";
+}
+
 }  // namespace projcalc

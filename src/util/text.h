@@ -39,4 +39,10 @@ namespace projcalc {
 // that no text from outside can make a message taller or wider than the screen.
 [[nodiscard]] std::string shortenForMessage(std::string_view text, std::size_t maxCharacters);
 
+// A text from a file as a message quotes it: in double quotes, every control character (C0, DEL,
+// C1), every byte that is not valid UTF-8 and every U+FFFD written as \xNN or \u{XXXX}, and
+// cut after `maxCharacters` shown characters with "..." before the closing quote. So a binary
+// file or a broken line can never put garbage into a message.
+[[nodiscard]] std::string quoteForMessage(std::string_view text, std::size_t maxCharacters = 32);
+
 }  // namespace projcalc

@@ -12,6 +12,9 @@ first_pid=""
 cleanup() {
   if [ -n "$first_pid" ]; then
     kill "$first_pid" 2>/dev/null || true
+    # A window that does not end on SIGTERM within 10 s is ended for good.
+    for ((i = 0; i < 100; i++)); do kill -0 "$first_pid" 2>/dev/null || break; sleep 0.1; done
+    kill -KILL "$first_pid" 2>/dev/null || true
     wait "$first_pid" 2>/dev/null || true
   fi
   rm -rf "$scratch"
@@ -36,6 +39,12 @@ wait_for_title() {
     sleep 0.1
   done
   fail "the window's title never became $pattern"
+}
+
+# A later start: it hands its file over and ends well within its 10 s hand-over, or it is ended
+# and reported (status 137), so that a start that never ends fails the test instead of hanging it.
+later_start() {
+  timeout -s KILL 30 "$prefix/bin/projcalc" "$@"
 }
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.txt")
@@ -96,7 +105,7 @@ wait_for_title '.*\[first\]'
 
 # A later start, from another folder with a relative name, hands its file to the window.
 status=0
-(cd "$scratch/plans" && PROJCALC_REPORT_TITLE=1 "$prefix/bin/projcalc" "second plan.cf") \
+(cd "$scratch/plans" && PROJCALC_REPORT_TITLE=1 later_start "second plan.cf") \
   2>"$scratch/second.err" || status=$?
 [ "$status" -eq 0 ] || fail "the later start ended with status $status: $(cat "$scratch/second.err")"
 ! grep -q '^title:' "$scratch/second.err" || fail "the later start made a window of its own"
@@ -104,7 +113,7 @@ wait_for_title '.*\[second plan\]'
 
 # A later start without a file ends and leaves the window as it is.
 status=0
-PROJCALC_REPORT_TITLE=1 "$prefix/bin/projcalc" 2>"$scratch/third.err" || status=$?
+PROJCALC_REPORT_TITLE=1 later_start 2>"$scratch/third.err" || status=$?
 [ "$status" -eq 0 ] || fail "a later start without a file ended with status $status"
 ! grep -q '^title:' "$scratch/third.err" || fail "a later start without a file made a window"
 sleep 0.3
@@ -120,8 +129,10 @@ wait "$first_pid" 2>/dev/null || true
 PROJCALC_REPORT_TITLE=1 "$prefix/bin/projcalc" "$scratch/plans/first.cf" 2>"$scratch/first.err" &
 first_pid=$!
 wait_for_title '.*\[first\]'
-(cd "$scratch/plans" && "$prefix/bin/projcalc" "second plan.cf") 2>"$scratch/second.err" ||
+(cd "$scratch/plans" && PROJCALC_REPORT_TITLE=1 later_start "second plan.cf") \
+  2>"$scratch/second.err" ||
   fail "a start after the crash could not hand its file over: $(cat "$scratch/second.err")"
+! grep -q '^title:' "$scratch/second.err" || fail "the start after the crash made a window of its own"
 wait_for_title '.*\[second plan\]'
 
 echo "installation test passed"

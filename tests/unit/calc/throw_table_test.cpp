@@ -25,6 +25,7 @@ class SteppedDiagonals : public ::testing::TestWithParam<StepCase> {};
 TEST_P(SteppedDiagonals, GoFromFromInStepsWithoutPassingTo) {
     const StepCase& c = GetParam();
     EXPECT_EQ(steppedDiagonals(c.from, c.to, c.step), c.diagonals);
+    EXPECT_EQ(steppedDiagonalCount(c.from, c.to, c.step), static_cast<double>(c.diagonals.size()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -41,6 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SteppedDiagonals, StopAtTheRowBound) {
     EXPECT_EQ(steppedDiagonals(0, 1e12, 1, 50).size(), 50u);
+    EXPECT_GT(steppedDiagonalCount(0, 1e12, 1), 1e12);
+    EXPECT_NEAR(steppedDiagonalCount(1, 1000000, 0.001), 999999001.0, 1.0);
 }
 
 TEST(LimitDiagonals, SmallestLimitEveryMultipleAboveItThenTheLargest) {

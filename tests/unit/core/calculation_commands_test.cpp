@@ -240,8 +240,9 @@ TEST_P(BadCalculationFileTest, IsReportedAndChangesNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, BadCalculationFileTest,
-                         ::testing::Values(BadFile{"short.cf", 62, "ends after 75 values"},
-                                           BadFile{"typed.cf", 13, "typed.cf, line 26"},
+                         ::testing::Values(BadFile{"short.cf", 62,
+                                                   "ends after 75 of its 76 values"},
+                                           BadFile{"typed.cf", 13, "value 26 (line 26)"},
                                            BadFile{"zoom.cf", 13, "line 62: the zoom end 7"},
                                            BadFile{"folder.cf", 75, "folder.cf"},
                                            BadFile{"missing.cf", 53, "missing.cf"}));

@@ -103,7 +103,7 @@ TEST_F(CalculatorTest, AShortLineOrAnEmptyCatalogueEndsStartUp) {
     EXPECT_FALSE(start({kModelPlain, "Broken,1,2,3"}));
     ASSERT_EQ(view.errors.size(), 1u);
     EXPECT_EQ(view.errors[0].number, 9);
-    EXPECT_NE(view.errors[0].description.find("line 3 has 4 fields"), std::string::npos);
+    EXPECT_NE(view.errors[0].description.find("\"Broken\" has 4 fields"), std::string::npos);
 
     MemoryView emptyView;
     dir.write("ModelInfo.ini", kCatalogueHeader);

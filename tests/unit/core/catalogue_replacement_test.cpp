@@ -251,7 +251,9 @@ TEST_F(CatalogueReplacementTest, MessagesNameTheChosenFileAndLine) {
     choose(partly);
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_NE(view.messages[0].find("partly.ini"), std::string::npos) << view.messages[0];
-    EXPECT_NE(view.messages[0].find("line 3, field 1"), std::string::npos) << view.messages[0];
+    EXPECT_NE(view.messages[0].find("line 3: the model \"Upside\", column \"min43W\" (field 1)"),
+              std::string::npos)
+        << view.messages[0];
     EXPECT_EQ(view.screen.models.size(), 1u);
     for (const auto& entry : fs::directory_iterator(dir.path()))
         EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos);

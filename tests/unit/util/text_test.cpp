@@ -102,6 +102,38 @@ TEST(MessageTexts, LongTextsKeepTheirEndsAndControlCharactersShow) {
     EXPECT_LE(utf8Length(displayPath(garbage)), kShownPathCharacters);
 }
 
+// A quote from a file shows what is there without letting a binary file into the message.
+TEST(MessageTexts, QuotesEscapeControlsAndBadBytesAndStopAfterAFewDozenCharacters) {
+    using namespace std::string_literals;
+    const struct {
+        std::string text;
+        std::size_t limit;
+        std::string shown;
+    } cases[] = {
+        {"150.7", 32, "\"150.7\""},
+        {"Caf\xC3\xA9", 32, "\"Caf\xC3\xA9\""},
+        {"\x89PNG\r\n\x1A\n\0\0"s, 32, "\"\\x89PNG\\x0D\\x0A\\x1A\\x0A\\x00\\x00\""},
+        {"a\x7F"
+         "b\xC2\x85"
+         "c\xEF\xBF\xBD",
+         32, "\"a\\x7Fb\\u{85}c\\u{FFFD}\""},
+        {"\xE9t\xE9", 32, "\"\\xE9t\\xE9\""},         // not UTF-8
+        {"\xED\xA0\x80", 32, "\"\\xED\\xA0\\x80\""},  // a surrogate is not UTF-8 either
+        {"abcdefghij", 4, "\"abcd...\""},
+        {std::string(100000, '\0'), 32,
+         "\"" +
+             [] {
+                 std::string s;
+                 for (int i = 0; i < 32; ++i)
+                     s += "\\x00";
+                 return s;
+             }() +
+             "...\""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(quoteForMessage(c.text, c.limit), c.shown) << c.shown;
+}
+
 TEST(Paths, FileNameOfTakesThePartAfterTheLastSeparator) {
     EXPECT_EQ(fileNameOf("D:\\plans\\hall.cf"), "hall.cf");
     EXPECT_EQ(fileNameOf("/home/ann/plans/hall.cf"), "hall.cf");
@@ -178,7 +210,7 @@ TEST(LocalFileSystem, ReadsOnlyRegularFilesOfSensibleSize) {
     const auto error = localFileSystem().readFile(fifo, contents);  // must not block
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(error->number, 75);
-    EXPECT_NE(error->description.find("not a regular file"), std::string::npos);
+    EXPECT_NE(error->description.find("not a file that can be read"), std::string::npos);
 
     const auto big = dir.path() / "big.ini";
     std::filesystem::resize_file(dir.write("big.ini", ""), 65ULL * 1024 * 1024);  // sparse
