@@ -2,6 +2,7 @@
 // prints what the window would show as JSON.
 #include <csignal>
 #include <exception>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -27,7 +28,9 @@ int main(int argc, char** argv) {
             std::cout << versionText() << '\n';
             return std::cout.flush() ? kExitOk : kExitFailure;
         }
-        if (options.dataDir) {
+        // A folder without a catalogue is the start-up's fatal report, as before; one that is
+        // not there at all is a bad argument.
+        if (options.dataDir && !std::filesystem::is_directory(*options.dataDir)) {
             if (const auto problem = projcalc::dataFolderProblem(*options.dataDir))
                 throw UsageError(*problem + " (--data-dir names the folder of ModelInfo.ini)");
         }
