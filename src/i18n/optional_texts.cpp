@@ -133,11 +133,19 @@ constexpr std::array kTexts = {
     // Light on the screen and the scope screen: the planning panel, Find models, the throw
     // table, the catalogue's light columns.
     OptionalText{"lblPlanLight", "Light on the screen"},
-    OptionalText{"tipPlanLight", "Luminance = lumens \u00d7 share \u00d7 gain \u00f7 image area in square feet. Too dim below 12 fL; dark room 12 to 27 (SMPTE asks 16 for a cinema); dim room 27 to 40; living room 40 to 60; bright room 60 and more."},
+    OptionalText{"tipPlanLight",
+                 "Luminance = lumens \u00d7 share \u00d7 gain \u00f7 image area in square feet. "
+                 "Too dim below 12 fL; dark room 12 to 27 (SMPTE asks 16 for a cinema); dim room "
+                 "27 to 40; living room 40 to 60; bright room 60 and more."},
     OptionalText{"lblPlanGain", "Screen gain"},
-    OptionalText{"tipPlanGain", "How much light the screen sends back to the seats, compared with a white matte surface: matte white 1.0, grey screens 0.8 to 1.0, high-gain screens 1.3 to 2.5. Above 0 up to 10."},
+    OptionalText{"tipPlanGain",
+                 "How much light the screen sends back to the seats, compared with a white matte "
+                 "surface: matte white 1.0, grey screens 0.8 to 1.0, high-gain screens 1.3 to 2.5. "
+                 "Above 0 up to 10."},
     OptionalText{"lblPlanShare", "Light share (%)"},
-    OptionalText{"tipPlanShare", "The share of the rated light output to plan with, in percent: 100 at full power, about 70 in an eco mode, about 50 with an aged lamp. From 1 to 100."},
+    OptionalText{"tipPlanShare",
+                 "The share of the rated light output to plan with, in percent: 100 at full power, "
+                 "about 70 in an eco mode, about 50 with an aged lamp. From 1 to 100."},
     OptionalText{"txtPlanLight", "%1 fL, %2 nits, %3"},
     OptionalText{"txtLightRating_0", "too dim"},
     OptionalText{"txtLightRating_1", "dark room"},
@@ -147,13 +155,20 @@ constexpr std::array kTexts = {
     OptionalText{"txtPlanNoLumens", "The catalogue gives no light output for this model."},
     OptionalText{"msgBadGain", "%1: \u201c%2\u201d is not a number above 0 up to 10."},
     OptionalText{"msgBadShare", "%1: \u201c%2\u201d is not a number from 1 to 100."},
-    OptionalText{"msgUnusedLight", "These light values of %1 are not plain numbers above 0 and are not used:"},
+    OptionalText{"msgUnusedLight",
+                 "These light values of %1 are not plain numbers above 0 and are not used:"},
     OptionalText{"colFindLight", "Light (fL)"},
     OptionalText{"lblFindMinLight", "At least (fL)"},
-    OptionalText{"tipFindMinLight", "Only models for which a zoom end that counts gives at least this many foot-lamberts; 0 lists every model. Too dim below 12; dark room 12 to 27; dim room 27 to 40; living room 40 to 60; bright room 60 and more."},
+    OptionalText{"tipFindMinLight",
+                 "Only models for which a zoom end that counts gives at least this many "
+                 "foot-lamberts; 0 lists every model. Too dim below 12; dark room 12 to 27; dim "
+                 "room 27 to 40; living room 40 to 60; bright room 60 and more."},
     OptionalText{"colTableLight", "Light WIDE / TELE (fL)"},
     OptionalText{"lblPlanScope", "Scope screen"},
-    OptionalText{"tipPlanScope", "A wide screen as high as the 16 : 9 picture. By the zoom method the lens fills its height for 16 : 9 films and is zoomed out for scope films until they fill its width."},
+    OptionalText{
+        "tipPlanScope",
+        "A wide screen as high as the 16 : 9 picture. By the zoom method the lens fills its height "
+        "for 16 : 9 films and is zoomed out for scope films until they fill its width."},
     OptionalText{"optScope_0", "none"},
     OptionalText{"optScope_1", "2.35 : 1"},
     OptionalText{"optScope_2", "2.39 : 1"},
@@ -162,7 +177,8 @@ constexpr std::array kTexts = {
     OptionalText{"lblScopeThrow", "Distance for the scope picture"},
     OptionalText{"txtScopeBoth", "Both pictures from %1 to %2"},
     OptionalText{"txtScopeOneEnd", "A fixed lens cannot serve both pictures from one place."},
-    OptionalText{"txtScopeTooShort", "The zoom range is too short to serve both pictures from one place."},
+    OptionalText{"txtScopeTooShort",
+                 "The zoom range is too short to serve both pictures from one place."},
     OptionalText{"txtScopeNeeds169", "The zoom method needs the 16 : 9 aspect ratio."},
 };
 
