@@ -4,7 +4,6 @@
 #include <emscripten/emscripten.h>
 
 #include <cstdlib>
-#include <exception>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -39,25 +38,6 @@ constexpr const char* kOneUserNote =
 
 int main(int argc, char** argv) {
     using namespace projcalc::cli;
-    try {
-        const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-        const CliOptions options = parseCommandLine(args);
-        if (options.help) {
-            std::cout << helpText() << kOneUserNote;
-            return std::cout.flush() ? kExitOk : kExitFailure;
-        }
-        if (options.version) {
-            std::cout << versionText() << '\n';
-            return std::cout.flush() ? kExitOk : kExitFailure;
-        }
-        const std::filesystem::path programFolder = scriptFolder();
-        const std::filesystem::path dataFolder = dataFolderFor(options, programFolder);
-        return runSession(options, dataFolder, std::cout, std::cerr, programFolder);
-    } catch (const UsageError& error) {
-        std::cerr << "projcalc-cli: " << error.what() << '\n';
-        return kExitUsage;
-    } catch (const std::exception& error) {
-        std::cerr << "projcalc-cli: " << error.what() << '\n';
-        return kExitFailure;
-    }
+    const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    return runCommandLine(args, scriptFolder, std::cout, std::cerr, kOneUserNote);
 }

@@ -24,18 +24,8 @@ nlohmann::json run(const std::vector<std::string>& args) {
     using namespace projcalc::cli;
     std::ostringstream out;
     std::ostringstream err;
-    int exitCode = kExitFailure;
-    try {
-        const CliOptions options = parseCommandLine(args);
-        const std::filesystem::path dataFolder = dataFolderFor(options, kShippedFolder);
-        exitCode = runSession(options, dataFolder, out, err, kShippedFolder);
-    } catch (const UsageError& error) {
-        err << "projcalc-cli: " << error.what() << '\n';
-        exitCode = kExitUsage;
-    } catch (const std::exception& error) {
-        err << "projcalc-cli: " << error.what() << '\n';
-        exitCode = kExitFailure;
-    }
+    const int exitCode = runCommandLine(
+        args, [] { return kShippedFolder; }, out, err);
     return {{"exit", exitCode}, {"out", out.str()}, {"err", err.str()}};
 }
 

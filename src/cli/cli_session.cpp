@@ -1,6 +1,7 @@
 #include "cli/cli_session.h"
 
 #include <cstdlib>
+#include <exception>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -132,6 +133,37 @@ int runSession(const CliOptions& options, const fs::path& dataFolder, std::ostre
         return outputFailed();
     }
     return kExitOk;
+}
+
+int runCommandLine(const std::vector<std::string>& args,
+                   const std::function<fs::path()>& programFolder, std::ostream& out,
+                   std::ostream& err, std::string_view helpNote) {
+    try {
+        const CliOptions options = parseCommandLine(args);
+        if (options.help) {
+            out << helpText() << helpNote;
+            return out.flush() ? kExitOk : kExitFailure;
+        }
+        if (options.version) {
+            out << versionText() << '\n';
+            return out.flush() ? kExitOk : kExitFailure;
+        }
+        // A folder without a catalogue is the start-up's fatal report; one that is not there at
+        // all is a bad argument.
+        std::error_code ec;
+        if (options.dataDir && !fs::is_directory(*options.dataDir, ec)) {
+            if (const auto problem = dataFolderProblem(*options.dataDir))
+                throw UsageError(*problem + " (--data-dir names the folder of ModelInfo.ini)");
+        }
+        const fs::path folder = programFolder();
+        return runSession(options, dataFolderFor(options, folder), out, err, folder);
+    } catch (const UsageError& error) {
+        err << "projcalc-cli: " << error.what() << '\n';
+        return kExitUsage;
+    } catch (const std::exception& error) {
+        err << "projcalc-cli: " << error.what() << '\n';
+        return kExitFailure;
+    }
 }
 
 }  // namespace projcalc::cli

@@ -1,7 +1,11 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "cli/cli_options.h"
 
@@ -22,5 +26,14 @@ namespace projcalc::cli {
 [[nodiscard]] int runSession(const CliOptions& options, const std::filesystem::path& dataFolder,
                              std::ostream& out, std::ostream& err,
                              const std::filesystem::path& executableFolder = {});
+
+// The whole command line, as every build of the tool runs it: --help and --version, a --data-dir
+// that is not there refused as a bad argument, then the session on the data folder found from
+// `programFolder` (asked only when needed). Usage errors and failures are written to `err` with
+// the tool's name. `helpNote` follows the help text. Returns the exit code.
+[[nodiscard]] int runCommandLine(const std::vector<std::string>& args,
+                                 const std::function<std::filesystem::path()>& programFolder,
+                                 std::ostream& out, std::ostream& err,
+                                 std::string_view helpNote = {});
 
 }  // namespace projcalc::cli
