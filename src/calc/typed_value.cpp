@@ -20,21 +20,34 @@ AppError tooLarge(std::string_view text) {
                                               std::string(utf8Prefix(text, kQuotedCharacters)));
 }
 
+// The text with its one decimal comma made a point; the text itself otherwise.
+std::string withDecimalPoint(std::string_view text) {
+    std::string read(text);
+    const auto comma = read.find(',');
+    if (comma != std::string::npos && read.find(',', comma + 1) == std::string::npos &&
+        read.find('.') == std::string::npos)
+        read[comma] = '.';
+    return read;
+}
+
 }  // namespace
 
 std::variant<TypedValue, InputRefusal, AppError> readTypedValue(Quantity box, Unit unit,
-                                                                std::string_view text) {
+                                                                std::string_view typed,
+                                                                bool decimalComma) {
+    const std::string converted = decimalComma ? withDecimalPoint(typed) : std::string();
+    const std::string_view text = decimalComma ? std::string_view(converted) : typed;
     const LeadingNumber number = readLeadingNumber(text);
     if (!number.found || !onlyBlanks(text.substr(number.length))) {
-        return InputRefusal{box, InputProblem::NotANumber, std::string(text)};
+        return InputRefusal{box, InputProblem::NotANumber, std::string(typed)};
     }
-    if (number.overflow) return tooLarge(text);
+    if (number.overflow) return tooLarge(typed);
     const double shown = roundUpEntry(number.value);
     if ((box == Quantity::Width || box == Quantity::Height) && !(shown > 0.0)) {
-        return InputRefusal{box, InputProblem::NotAboveZero, std::string(text)};
+        return InputRefusal{box, InputProblem::NotAboveZero, std::string(typed)};
     }
     const double inches = toInches(shown, unit);
-    if (!std::isfinite(inches)) return tooLarge(text);
+    if (!std::isfinite(inches)) return tooLarge(typed);
     return TypedValue{shown, inches};
 }
 

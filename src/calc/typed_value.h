@@ -46,8 +46,12 @@ struct InputMessages {
 // but blanks after it. The number is rounded up to a whole number (roundUpEntry); a width or
 // height must then be above 0. A diagonal or distance below the model's limits is left to the
 // limits. A number too large to work with is an overflow error, in any unit.
+//
+// With `decimalComma` (an interface language that writes one) a text holding one "," and no "."
+// reads the comma as the decimal point: "150,7" is 150.7. A point still works there; a text with
+// both, or with two commas, is refused, since it could mean either.
 [[nodiscard]] std::variant<TypedValue, InputRefusal, AppError> readTypedValue(
-    Quantity box, Unit unit, std::string_view text);
+    Quantity box, Unit unit, std::string_view text, bool decimalComma = false);
 
 // The message for a refused text, naming the box by `boxCaption`. The text is quoted as typed,
 // cut after 40 characters.

@@ -89,7 +89,7 @@ Transition commitTyped(const Calculation& before, Quantity box, std::string_view
         const bool shown = settle(c, true, context, notices);
         return stepOf(std::move(c), shown, std::move(notices));
     }
-    const auto read = readTypedValue(box, c.unit, typed);
+    const auto read = readTypedValue(box, c.unit, typed, context.texts.decimalComma);
     if (const auto* refusal = std::get_if<InputRefusal>(&read)) {
         notices.push_back(Notice::message(
             refusalMessage(context.texts.editing.input, boxCaption(context.texts, box), *refusal)));

@@ -64,8 +64,9 @@ struct InterfaceTexts {
     // An optional text: the language file's, else its English text ("<BR>" made CR LF); the key
     // itself for a key the program does not know.
     [[nodiscard]] std::string text(std::string_view key) const;
-    EditingTexts editing;  // optional keys, English by default
-    PlanningCaptions planning;                        // optional keys, see PlanningCaptions
+    EditingTexts editing;       // optional keys, English by default
+    bool decimalComma = false;  // DecimalComma=1: the language writes "150,7" for 150.7
+    PlanningCaptions planning;  // optional keys, see PlanningCaptions
 };
 
 // The caption of a control (a label, frame or option) on one line, as a message or a summary

@@ -155,6 +155,8 @@ constexpr std::array kTexts = {
     OptionalText{"txtPlanNoLumens", "The catalogue gives no light output for this model."},
     OptionalText{"msgBadGain", "%1: \u201c%2\u201d is not a number above 0 up to 10."},
     OptionalText{"msgBadShare", "%1: \u201c%2\u201d is not a number from 1 to 100."},
+    // "1" where the language writes a decimal comma: typed values then take "150,7" too.
+    OptionalText{"DecimalComma", "0"},
     OptionalText{"msgUnusedLight",
                  "These light values of %1 are not plain numbers above 0 and are not used:"},
     OptionalText{"colFindLight", "Light (fL)"},

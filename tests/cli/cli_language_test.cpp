@@ -27,5 +27,24 @@ TEST_F(CliTest, LanguageTakesTheShippedFileOfItsCodeWhateverTheLocale) {
     EXPECT_NE(unknown.err.find("(de)"), std::string::npos) << unknown.err;
 }
 
+TEST_F(CliTest, ACommaIsTheDecimalPointOnlyInALanguageThatWritesOne) {
+    writeData({kPlain});
+    for (const char* code : {"de", "ja"}) {
+        std::filesystem::create_directories(dataFolder() / "languages" / code);
+        std::ofstream(dataFolder() / "languages" / code / "Language.ini", std::ios::binary)
+            << replaceAll(languageText(), "[Version]",
+                          std::string("DecimalComma=") + (code == std::string("de") ? "1" : "0") +
+                              "\n[Version]");
+    }
+    // 12,3 rounds up to 13 as 12.3 does; the point still works in German.
+    EXPECT_EQ(report({"--language", "de", "diagonal=12,3"})["boxes"],
+              json({"13", "13", "10", "8"}));
+    EXPECT_EQ(report({"--language", "de", "diagonal=12.3"})["boxes"],
+              json({"13", "13", "10", "8"}));
+    const json refused = report({"--language", "ja", "diagonal=12,3"});
+    EXPECT_EQ(refused["boxes"], json({"300", "300", "240", "180"}));
+    EXPECT_NE(refused["messages"].dump().find("12,3"), std::string::npos) << refused.dump();
+}
+
 }  // namespace
 }  // namespace projcalc::cli_test

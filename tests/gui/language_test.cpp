@@ -73,11 +73,11 @@ class LanguageTest : public QObject {
             h.type(diagonal, QStringLiteral("abc"));
             h.press(diagonal, Qt::Key_Return);
             QCOMPARE(h.messages().size(), std::size_t{1});
-            QCOMPARE(
-                h.messages()[0].text,
-                QStringLiteral("Diagonale de l'\u00e9cran\u00a0: \u00ab\u00a0abc\u00a0\u00bb n'est "
-                               "pas un nombre. Utilisez un point comme s\u00e9parateur "
-                               "d\u00e9cimal."));
+            QCOMPARE(h.messages()[0].text,
+                     QStringLiteral(
+                         "Diagonale de l'\u00e9cran\u00a0: \u00ab\u00a0abc\u00a0\u00bb n'est "
+                         "pas un nombre. Utilisez une virgule ou un point comme s\u00e9parateur "
+                         "d\u00e9cimal."));
         }
         // The choice is remembered over the locale.
         WindowHarness again(WindowHarness::Settings::Remember);

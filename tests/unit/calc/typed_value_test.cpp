@@ -106,6 +106,36 @@ INSTANTIATE_TEST_SUITE_P(
         TypedCase{"1e308", kDistance, Unit::Feet, Outcome::Overflow},
         TypedCase{"-1e308", kDistance, Unit::Feet, Outcome::Overflow}));
 
+// In a language that writes a decimal comma, one comma without a point is the decimal point; the
+// point keeps working, and a text that could mean either is refused as typed.
+struct CommaCase {
+    const char* text;
+    bool decimalComma;
+    double shown;  // 0: refused as not a number
+};
+
+class DecimalCommaTest : public ::testing::TestWithParam<CommaCase> {};
+
+TEST_P(DecimalCommaTest, IsTheDecimalPointOnlyWhereTheLanguageWritesIt) {
+    const CommaCase& c = GetParam();
+    const auto read = readTypedValue(kDistance, kInches, c.text, c.decimalComma);
+    if (c.shown == 0.0) {
+        ASSERT_TRUE(std::holds_alternative<InputRefusal>(read)) << c.text;
+        EXPECT_EQ(std::get<InputRefusal>(read).text, c.text);
+    } else {
+        ASSERT_TRUE(std::holds_alternative<TypedValue>(read)) << c.text;
+        EXPECT_EQ(std::get<TypedValue>(read).shown, c.shown) << c.text;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, DecimalCommaTest,
+    ::testing::Values(CommaCase{"150,7", true, 151}, CommaCase{" 150 , 2 ", true, 151},
+                      CommaCase{",5", true, 1}, CommaCase{"1,5e2", true, 150},
+                      CommaCase{"150.7", true, 151}, CommaCase{"150,7", false, 0},
+                      CommaCase{"1.500,7", true, 0}, CommaCase{"1,500,7", true, 0},
+                      CommaCase{",", true, 0}, CommaCase{"150,7cm", true, 0}));
+
 TEST(RefusalMessage, NamesTheBoxAndQuotesTheTextAsTyped) {
     const InputMessages english;
     EXPECT_EQ(refusalMessage(english, "Width", {kWidth, InputProblem::NotANumber, "150,7"}),
