@@ -63,7 +63,7 @@ int runSession(const CliOptions& options, const fs::path& dataFolder, std::ostre
     StartUpRules rules;
     if (options.language) {
         const fs::path folder = languagesFolder(dataFolder, folderOfExecutable);
-        const std::vector<ShippedLanguage> shipped = shippedLanguages(folder);
+        const std::vector<ShippedLanguage> shipped = shippedLanguageFiles(folder);
         const std::optional<ShippedLanguage> language = findLanguage(shipped, *options.language);
         if (!language) {
             std::string codes;

@@ -33,24 +33,39 @@ fs::path languagesFolder(const fs::path& dataFolder, const fs::path& executableF
     return (executableFolder / ".." / "share" / "projcalc" / "languages").lexically_normal();
 }
 
-std::vector<ShippedLanguage> shippedLanguages(const fs::path& folder) {
+std::vector<ShippedLanguage> shippedLanguageFiles(const fs::path& folder) {
     std::vector<ShippedLanguage> languages;
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const fs::path file = it->path() / "Language.ini";
-        std::ifstream in(file, std::ios::binary);
-        if (!in) continue;
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        const Profile profile = Profile::parse(bytes.str());
+        std::error_code fileError;
+        if (!fs::is_regular_file(file, fileError)) continue;
         const std::string code = it->path().filename().string();
-        const std::optional<std::string> name = profile.value("Language", "LanguageName");
-        const std::string shown = name ? std::string(trimBlanks(*name)) : std::string();
-        languages.push_back({code, shown.empty() ? code : shown, file});
+        languages.push_back({code, code, file});
     }
     std::sort(languages.begin(), languages.end(),
               [](const ShippedLanguage& a, const ShippedLanguage& b) { return a.code < b.code; });
     return languages;
+}
+
+std::vector<ShippedLanguage> languageNames(std::vector<ShippedLanguage> languages) {
+    std::vector<ShippedLanguage> named;
+    for (ShippedLanguage& language : languages) {
+        std::ifstream in(language.file, std::ios::binary);
+        if (!in) continue;
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        const Profile profile = Profile::parse(bytes.str());
+        const std::optional<std::string> name = profile.value("Language", "LanguageName");
+        const std::string shown = name ? std::string(trimBlanks(*name)) : std::string();
+        if (!shown.empty()) language.name = shown;
+        named.push_back(std::move(language));
+    }
+    return named;
+}
+
+std::vector<ShippedLanguage> shippedLanguages(const fs::path& folder) {
+    return languageNames(shippedLanguageFiles(folder));
 }
 
 LocaleVariables localeFromEnvironment() {

@@ -25,7 +25,15 @@ struct ShippedLanguage {
 [[nodiscard]] std::filesystem::path languagesFolder(const std::filesystem::path& dataFolder,
                                                     const std::filesystem::path& executableFolder);
 
-// Every <code>/Language.ini of the folder, sorted by code; an unreadable one is left out.
+// Every <code>/Language.ini of the folder, sorted by code, without reading them: each name is
+// its code until languageNames reads it.
+[[nodiscard]] std::vector<ShippedLanguage> shippedLanguageFiles(
+    const std::filesystem::path& folder);
+
+// The languages with the names their files give; an unreadable file is left out.
+[[nodiscard]] std::vector<ShippedLanguage> languageNames(std::vector<ShippedLanguage> languages);
+
+// shippedLanguageFiles with their names.
 [[nodiscard]] std::vector<ShippedLanguage> shippedLanguages(const std::filesystem::path& folder);
 
 // The locale as the environment gives it.

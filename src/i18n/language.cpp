@@ -128,6 +128,7 @@ std::optional<InterfaceTexts> readInterfaceTexts(const Profile& languageFile,
     }
     texts.exportPdfCaption = texts.text("mnuFileExportPdf");
     readEditingTexts(texts);
+    texts.languageName = readLanguageText(languageFile, "LanguageName").value_or("");
     texts.decimalComma = trimBlanks(texts.text("DecimalComma")) == "1";
     texts.planning = readPlanningCaptions(languageFile);
     return texts;

@@ -64,8 +64,10 @@ struct InterfaceTexts {
     // An optional text: the language file's, else its English text ("<BR>" made CR LF); the key
     // itself for a key the program does not know.
     [[nodiscard]] std::string text(std::string_view key) const;
-    EditingTexts editing;       // optional keys, English by default
-    bool decimalComma = false;  // DecimalComma=1: the language writes "150,7" for 150.7
+    EditingTexts editing;  // optional keys, English by default
+    bool decimalComma = false;
+    std::string languageName;  // LanguageName: the language's own name, "Deutsch"; may be empty  //
+                               // DecimalComma=1: the language writes "150,7" for 150.7
     PlanningCaptions planning;  // optional keys, see PlanningCaptions
 };
 

@@ -56,7 +56,7 @@ bool MainWindow::startUp(const std::filesystem::path& dataFolder,
     rules.languageFile = startingLanguage(dataFolder);
     showEnterButton(-1);
     const bool started = calculator_.startUp(dataFolder, rules);
-    fillLanguageMenu();
+    languageMenu_->setEnabled(!languages_.empty());
     return started;
 }
 

@@ -133,6 +133,7 @@ class MainWindow : public QMainWindow, public View {
     [[nodiscard]] std::optional<std::filesystem::path> startingLanguage(
         const std::filesystem::path& dataFolder);
     void fillLanguageMenu();
+    void checkLanguageInUse();
     void onLanguageChosen(const std::string& code);
     void applyReportCaptions(const InterfaceTexts& texts);
     // Asks for the report's title and "prepared by" (remembering the name), then makes the

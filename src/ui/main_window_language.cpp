@@ -3,6 +3,7 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
 #include <system_error>
 
 #include "core/languages.h"
@@ -33,6 +34,10 @@ void MainWindow::buildLanguageMenu() {
     option->addMenu(languageMenu_);
     languageChoices_ = new QActionGroup(this);
     languageChoices_->setExclusive(true);
+    // The languages' names are read when the menu is first opened, not at start-up.
+    connect(option, &QMenu::aboutToShow, this, [this] {
+        if (languageChoices_->actions().isEmpty() && !languages_.empty()) fillLanguageMenu();
+    });
 }
 
 void MainWindow::setLanguagesFolder(std::filesystem::path folder) {
@@ -42,7 +47,7 @@ void MainWindow::setLanguagesFolder(std::filesystem::path folder) {
 std::optional<std::filesystem::path> MainWindow::startingLanguage(
     const std::filesystem::path& dataFolder) {
     if (languagesFolder_.empty()) languagesFolder_ = languagesFolder(dataFolder, programFolder());
-    languages_ = shippedLanguages(languagesFolder_);
+    languages_ = shippedLanguageFiles(languagesFolder_);
     // The user's choice, then the locale's; else the data folder's own Language.ini.
     const QString chosen = userSettings().value(QLatin1String(kLanguageKey)).toString();
     if (const auto language = findLanguage(languages_, fromQt(chosen))) return language->file;
@@ -52,20 +57,36 @@ std::optional<std::filesystem::path> MainWindow::startingLanguage(
 }
 
 void MainWindow::fillLanguageMenu() {
-    for (QAction* action : languageChoices_->actions()) {
-        languageChoices_->removeAction(action);
-        delete action;
-    }
+    languages_ = languageNames(std::move(languages_));
     for (const ShippedLanguage& language : languages_) {
         QAction* action = languageMenu_->addAction(toQt(language.name));
         action->setObjectName(QStringLiteral("mnuLanguage_%1").arg(toQt(language.code)));
         action->setCheckable(true);
-        action->setChecked(language.file == calculator_.languageFile());
         languageChoices_->addAction(action);
         connect(action, &QAction::triggered, this,
                 [this, code = language.code] { onLanguageChosen(code); });
     }
     languageMenu_->setEnabled(!languages_.empty());
+    checkLanguageInUse();
+}
+
+void MainWindow::checkLanguageInUse() {
+    // The file in use; else, for the data folder's own Language.ini, the shipped language of the
+    // same name ("English"), so that the menu never leaves the language of the window unchecked.
+    const auto inUse = [this](const ShippedLanguage& language) {
+        return language.file == calculator_.languageFile();
+    };
+    auto shown = std::find_if(languages_.begin(), languages_.end(), inUse);
+    const std::string& name = calculator_.texts().languageName;
+    if (shown == languages_.end() && !name.empty()) {
+        shown = std::find_if(languages_.begin(), languages_.end(),
+                             [&name](const ShippedLanguage& l) { return l.name == name; });
+    }
+    for (QAction* action : languageChoices_->actions()) {
+        action->setChecked(shown != languages_.end() &&
+                           action->objectName() ==
+                               QStringLiteral("mnuLanguage_%1").arg(toQt(shown->code)));
+    }
 }
 
 void MainWindow::onLanguageChosen(const std::string& code) {
@@ -75,11 +96,7 @@ void MainWindow::onLanguageChosen(const std::string& code) {
         settings.setValue(QLatin1String(kLanguageKey), toQt(code));
     }
     // The check follows the language in use, also when the file could not be used.
-    for (QAction* action : languageChoices_->actions()) {
-        const auto shown = findLanguage(
-            languages_, fromQt(action->objectName().mid(QStringLiteral("mnuLanguage_").size())));
-        action->setChecked(shown && shown->file == calculator_.languageFile());
-    }
+    checkLanguageInUse();
 }
 
 }  // namespace projcalc::ui

@@ -26,7 +26,12 @@ bool startIn(WindowHarness& h, const DataFolder& data, const char* locale) {
     return h.start(data);
 }
 
+// The item of a language, as the user sees it: the Option menu is opened first, since the
+// languages are listed only then.
 QAction* languageItem(WindowHarness& h, const QString& code) {
+    auto* option = h.find<QMenu>("mnuOption");
+    option->popup(h.window().mapToGlobal(QPoint(0, 0)));
+    option->hide();
     return h.find<QAction>(QStringLiteral("mnuLanguage_") + code);
 }
 
@@ -93,6 +98,17 @@ class LanguageTest : public QObject {
         QCOMPARE(caption(h, "lblValue_2"), QStringLiteral("My width"));
         for (const char* code : {"en", "de", "fr", "es", "it", "ja"})
             QVERIFY2(!languageItem(h, code)->isChecked(), code);
+    }
+
+    void theDataFoldersOwnFileChecksTheShippedLanguageOfItsName() {
+        DataFolder data({kModelPlain}, languageText({{"LanguageName", "English"}}));
+        WindowHarness h;
+        QVERIFY(startIn(h, data, "C.UTF-8"));
+        // Nothing of the menu exists until it is opened.
+        QVERIFY(h.window().findChild<QAction*>(QStringLiteral("mnuLanguage_en")) == nullptr);
+        QVERIFY(languageItem(h, "en")->isChecked());
+        QCOMPARE(languageItem(h, "de")->text(), QStringLiteral("Deutsch"));
+        QVERIFY(!languageItem(h, "de")->isChecked());
     }
 
     void japaneseTextsHaveTheirGlyphs() {
