@@ -20,8 +20,11 @@ set(PROJCALC_PACKAGE_MAINTAINER "projcalc developers <dev@projcalc.invalid>"
     CACHE STRING "Maintainer field of the Debian package")
 # Packages that should come with projcalc unless the user declines recommended packages, as a
 # Debian dependency list ("pkg-a, pkg-b (>= 1.0)"): the font the Japanese language file names,
-# since the usual Latin fonts have no Japanese glyphs.
-set(PROJCALC_PACKAGE_RECOMMENDS "fonts-ipafont-gothic" CACHE STRING
+# since the usual Latin fonts have no Japanese glyphs; Qt's own translations of its standard
+# buttons and dialogs ("Cancel", the file dialog); and the GTK platform theme, through which the
+# window follows the desktop's dark theme.
+set(PROJCALC_PACKAGE_RECOMMENDS
+    "fonts-ipafont-gothic, qt6-translations-l10n, qt6-gtk-platformtheme" CACHE STRING
     "Recommends field of the Debian package")
 # The AppStream component id, which also names the metainfo file.
 set(PROJCALC_APPSTREAM_ID "org.projcalc.projcalc" CACHE STRING "AppStream id of projcalc")

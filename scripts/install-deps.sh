@@ -17,6 +17,8 @@ packages=(
   # The Japanese language file names IPAPGothic: DejaVu has no Japanese glyphs, and without a
   # font that has them its captions, menus and messages would show empty boxes.
   fonts-ipafont-gothic
+  # Qt's own translations of its standard buttons and dialogs, loaded for the interface language.
+  qt6-translations-l10n
   xvfb xauth
   util-linux locales
   time

@@ -82,10 +82,11 @@ bool Calculator::startUp(const std::filesystem::path& dataFolder, StartUpRules r
     texts_ = std::move(std::get<InterfaceTexts>(texts));
     view_.useTexts(texts_);
 
-    // The default choices: inches, WIDE, the projector at the bottom, 4:3.
+    // The default choices: 4:3, WIDE, and the unit and mounting of the rules (inches and the
+    // projector at the bottom unless the window remembers others).
     calc_ = Calculation{};
-    calc_.options = Options{Aspect::R4x3, Zoom::Wide, Mount::Bottom};
-    calc_.unit = Unit::Inches;
+    calc_.options = Options{Aspect::R4x3, Zoom::Wide, rules.mount};
+    calc_.unit = rules.unit;
 
     // Saves interrupted in the data folder leave temporary files that nothing else removes.
     (void)fileSystem_.removeStaleTemporaryFiles(dataFolder_);

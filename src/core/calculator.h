@@ -29,6 +29,9 @@ struct StartUpRules {
     bool fallBackToOldCatalogue = false;
     // The interface texts to start with; the data folder's Language.ini when none is given.
     std::optional<std::filesystem::path> languageFile;
+    // The unit and mounting to start with (the window's last used; the CLI's are the defaults).
+    Unit unit = Unit::Inches;
+    Mount mount = Mount::Bottom;
 };
 
 // The controller of the main window. It holds the catalogue, the one Calculation and its

@@ -54,9 +54,11 @@ bool MainWindow::startUp(const std::filesystem::path& dataFolder,
     StartUpRules rules;
     rules.fallBackToOldCatalogue = true;
     rules.languageFile = startingLanguage(dataFolder);
+    rules = withRememberedChoices(std::move(rules));
     showEnterButton(-1);
     const bool started = calculator_.startUp(dataFolder, rules);
     languageMenu_->setEnabled(!languages_.empty());
+    useQtTranslationsOfLanguageInUse();
     return started;
 }
 

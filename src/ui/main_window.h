@@ -134,6 +134,9 @@ class MainWindow : public QMainWindow, public View {
         const std::filesystem::path& dataFolder);
     void fillLanguageMenu();
     void checkLanguageInUse();
+    void useQtTranslationsOfLanguageInUse();
+    // The unit and mounting the window was last closed with, where remembered.
+    [[nodiscard]] StartUpRules withRememberedChoices(StartUpRules rules) const;
     void onLanguageChosen(const std::string& code);
     void applyReportCaptions(const InterfaceTexts& texts);
     // Asks for the report's title and "prepared by" (remembering the name), then makes the

@@ -9,6 +9,7 @@
 #include "core/languages.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
+#include "ui/qt_translations.h"
 #include "ui/user_settings.h"
 
 namespace projcalc::ui {
@@ -89,11 +90,20 @@ void MainWindow::checkLanguageInUse() {
     }
 }
 
+void MainWindow::useQtTranslationsOfLanguageInUse() {
+    const auto inUse =
+        std::find_if(languages_.begin(), languages_.end(), [this](const ShippedLanguage& language) {
+            return language.file == calculator_.languageFile();
+        });
+    (void)useQtTranslations(inUse != languages_.end() ? toQt(inUse->code) : QString());
+}
+
 void MainWindow::onLanguageChosen(const std::string& code) {
     const auto language = findLanguage(languages_, code);
     if (language && calculator_.useLanguageFile(language->file)) {
         QSettings settings = userSettings();
         settings.setValue(QLatin1String(kLanguageKey), toQt(code));
+        useQtTranslationsOfLanguageInUse();
     }
     // The check follows the language in use, also when the file could not be used.
     checkLanguageInUse();

@@ -1,8 +1,10 @@
 // What the main window remembers between runs, per user ($XDG_CONFIG_HOME/projcalc): its size,
-// position and maximised state, and the folder each kind of file was last used in.
+// position and maximised state, the unit and mounting last used, and the folder each kind of file
+// was last used in.
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <array>
 
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
@@ -12,6 +14,21 @@ namespace projcalc::ui {
 namespace {
 
 constexpr const char* kPlacementKey = "window/geometry";
+constexpr const char* kUnitKey = "choices/unit";
+constexpr const char* kMountKey = "choices/mount";
+
+// The names the settings file keeps the choices by, in the order of the enums.
+constexpr std::array<const char*, 3> kUnitNames = {"inches", "feet", "centimeters"};
+constexpr std::array<const char*, 2> kMountNames = {"top", "bottom"};
+
+// The index of a remembered name, or -1.
+template <std::size_t N>
+int indexOfName(const std::array<const char*, N>& names, const QString& name) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (name == QLatin1String(names[i])) return static_cast<int>(i);
+    }
+    return -1;
+}
 
 // The key of the folder of one kind of file: "folders/cf" for "*.cf".
 QString folderKey(const std::string& pattern) {
@@ -31,6 +48,20 @@ void MainWindow::restoreWindowPlacement() {
 void MainWindow::rememberWindowPlacement() {
     QSettings settings = userSettings();
     settings.setValue(QLatin1String(kPlacementKey), saveGeometry());
+    const Calculation& c = calculator_.calculation();
+    settings.setValue(QLatin1String(kUnitKey),
+                      QLatin1String(kUnitNames[static_cast<std::size_t>(c.unit)]));
+    settings.setValue(QLatin1String(kMountKey),
+                      QLatin1String(kMountNames[static_cast<std::size_t>(c.options.mount)]));
+}
+
+StartUpRules MainWindow::withRememberedChoices(StartUpRules rules) const {
+    const QSettings settings = userSettings();
+    const QString unit = settings.value(QLatin1String(kUnitKey)).toString();
+    if (const int i = indexOfName(kUnitNames, unit); i >= 0) rules.unit = static_cast<Unit>(i);
+    const QString mount = settings.value(QLatin1String(kMountKey)).toString();
+    if (const int i = indexOfName(kMountNames, mount); i >= 0) rules.mount = static_cast<Mount>(i);
+    return rules;
 }
 
 QString MainWindow::startFolder(const std::string& pattern, const QString& otherwise) const {

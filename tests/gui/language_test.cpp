@@ -1,6 +1,7 @@
 // Option > Language: the window starts in the locale's language until the user chooses one, a
 // choice takes effect at once and is remembered, and Japanese texts have glyphs.
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QtTest>
 
 #include "gui_fixture.h"
+#include "modal_dialog.h"
 
 using namespace projcalc;
 using namespace projcalc::gui_test;
@@ -109,6 +111,37 @@ class LanguageTest : public QObject {
         QVERIFY(languageItem(h, "en")->isChecked());
         QCOMPARE(languageItem(h, "de")->text(), QStringLiteral("Deutsch"));
         QVERIFY(!languageItem(h, "de")->isChecked());
+    }
+
+    // The standard buttons of Find models and the throw-table dialog are Qt's, in Qt's own
+    // translation of the interface language, and follow a change of language.
+    void standardButtonsSpeakTheInterfaceLanguage_data() {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("find models") << QStringLiteral("mnuOptionFindModels");
+        QTest::newRow("throw table") << QStringLiteral("mnuFileExportThrowTable");
+    }
+    void standardButtonsSpeakTheInterfaceLanguage() {
+        QFETCH(QString, command);
+        DataFolder data;
+        WindowHarness h;
+        QVERIFY(startIn(h, data, "de_DE.UTF-8"));
+        const auto cancelText = [&h, &command] {
+            QString shown;
+            ModalDialog dialog([&shown](QDialog& d) {
+                auto* buttons = d.findChild<QDialogButtonBox*>();
+                if (buttons != nullptr && buttons->button(QDialogButtonBox::Cancel) != nullptr)
+                    shown =
+                        buttons->button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&'));
+                d.reject();
+            });
+            h.find<QAction>(command)->trigger();
+            return shown;
+        };
+        QCOMPARE(cancelText(), QStringLiteral("Abbrechen"));
+        languageItem(h, "ja")->trigger();
+        QVERIFY(cancelText().contains(QStringLiteral("キャンセル")));
+        languageItem(h, "en")->trigger();
+        QCOMPARE(cancelText(), QStringLiteral("Cancel"));
     }
 
     void japaneseTextsHaveTheirGlyphs() {

@@ -176,6 +176,28 @@ class WindowSizeTest : public QObject {
         QVERIFY(afresh.window().size() != size);
     }
 
+    // The unit and the mounting are the user's habits: a later run starts with them.
+    void theUnitAndMountingLastUsedComeBack() {
+        DataFolder data;
+        {
+            WindowHarness h;
+            QVERIFY(h.start(data));
+            h.click(h.option("optUnits_2"));
+            h.click(h.option("optPosition_0"));
+            QVERIFY(h.window().close());
+        }
+        WindowHarness next(WindowHarness::Settings::Remember);
+        QVERIFY(next.start(data));
+        QVERIFY(next.option("optUnits_2")->isChecked());
+        QVERIFY(next.option("optPosition_0")->isChecked());
+        QVERIFY(!next.window().isWindowModified());
+        QVERIFY(!next.find<QAction>("mnuEditUndo")->isEnabled());
+        WindowHarness afresh;
+        QVERIFY(afresh.start(data));
+        QVERIFY(afresh.option("optUnits_0")->isChecked());
+        QVERIFY(afresh.option("optPosition_1")->isChecked());
+    }
+
     // Each kind of file dialog starts in the folder that kind of file was last used in.
     void fileDialogsStartInTheFolderLastUsed() {
         DataFolder data;
