@@ -63,6 +63,15 @@ Json enabledJson(const std::array<OptionButton, N>& buttons) {
     return flags;
 }
 
+// The tooltips of a group's buttons: for a greyed one, why it is greyed.
+template <std::size_t N>
+Json tooltipsJson(const std::array<OptionButton, N>& buttons) {
+    Json tips = Json::array();
+    for (const OptionButton& option : buttons)
+        tips.push_back(option.tooltip);
+    return tips;
+}
+
 Json optionsJson(const OptionsScreen& options) {
     Json json = Json::object();
     json["aspect"] = checkedOptionJson(options, OptionGroup::Aspect);
@@ -71,6 +80,8 @@ Json optionsJson(const OptionsScreen& options) {
     json["position"] = checkedOptionJson(options, OptionGroup::Position);
     json["aspectEnabled"] = enabledJson(options.aspects);
     json["zoomEnabled"] = enabledJson(options.zooms);
+    json["aspectTips"] = tooltipsJson(options.aspects);
+    json["zoomTips"] = tooltipsJson(options.zooms);
     return json;
 }
 
@@ -208,6 +219,8 @@ Json buildReport(const Calculator& calculator, const MemoryView& view,
     json["offsets"] = arrayOf(screen.offsets);
     json["offsetVisible"] = arrayOf(screen.offsetVisible);
     json["enterVisible"] = arrayOf(options.enterVisible);
+    json["canUndo"] = screen.canUndo;
+    json["canRedo"] = screen.canRedo;
     json["state"] = stateJson(calculator.calculation());
     json["planning"] = planningJson(screen.planning.planning);
     json["messages"] = messagesJson(view, options.since.messages);
