@@ -13,7 +13,7 @@ file(REMOVE_RECURSE ${SITE_DIR})
 file(MAKE_DIRECTORY ${SITE_DIR})
 
 set(page ${SOURCE_DIR}/web/site)
-foreach(name index.html style.css app.js engine.js scene.js texts.js manifest.webmanifest)
+foreach(name style.css app.js engine.js scene.js texts.js manifest.webmanifest)
     file(COPY ${page}/${name} DESTINATION ${SITE_DIR})
 endforeach()
 file(COPY ${page}/icons DESTINATION ${SITE_DIR})
@@ -39,6 +39,22 @@ foreach(code IN LISTS codes)
 endforeach()
 list(JOIN language_list ", " language_json)
 file(WRITE ${SITE_DIR}/data/languages.json "[${language_json}]\n")
+
+# The page asks for the data as soon as it starts to load, beside the engine, not after it.
+set(preloads "")
+foreach(name languages.json ModelInfo.ini Language.ini)
+    string(APPEND preloads
+           "<link rel=\"preload\" href=\"data/${name}\" as=\"fetch\" crossorigin>\n")
+endforeach()
+foreach(code IN LISTS codes)
+    if(EXISTS ${SITE_DIR}/data/languages/${code}/Language.ini)
+        string(APPEND preloads "<link rel=\"preload\" href=\"data/languages/${code}/Language.ini\" "
+                               "as=\"fetch\" crossorigin>\n")
+    endif()
+endforeach()
+file(READ ${page}/index.html index)
+string(REPLACE "<!--@DATA_PRELOADS@-->\n" "${preloads}" index "${index}")
+file(WRITE ${SITE_DIR}/index.html "${index}")
 
 # Every file, and one digest of them all.
 file(GLOB_RECURSE files RELATIVE ${SITE_DIR} ${SITE_DIR}/*)

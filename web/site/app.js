@@ -46,8 +46,10 @@ function storage() {
 
 // ---- running the engine ---------------------------------------------------------------------
 
+// The chosen language is the data folders' Language.ini (engine.js), so the engine needs no
+// --language: that would read every shipped language file on each run.
 function dataArgs() {
-  return ["--language", state.language, ...(state.useMine ? ["--data-dir", MINE] : [])];
+  return state.useMine ? ["--data-dir", MINE] : [];
 }
 
 function run(actions, { scenes = true, extra = [] } = {}) {
@@ -109,7 +111,7 @@ function act(action) {
 // Starts over with a command line: from the start, the actions in order, stopping before the
 // first one that is refused (its message is shown).
 function startWith(actions) {
-  const traced = run(actions, { scenes: false, extra: ["--trace"] });
+  const traced = actions.length > 0 ? run(actions, { scenes: false, extra: ["--trace"] }) : { exit: 0, out: "", err: "" };
   const lines = traced.out.split("\n").filter((line) => line.trim() !== "").map((line) => JSON.parse(line));
   let kept = actions.length;
   let stopNotice = [];
@@ -139,7 +141,7 @@ function startWith(actions) {
     return false;
   }
   state.report = report;
-  const startNotices = lines.length > 0 ? newNotices(null, lines[0]) : [];
+  const startNotices = newNotices(null, lines.length > 0 ? lines[0] : report);
   showNotices([...startNotices, ...stopNotice]);
   render(report);
   return true;
@@ -216,7 +218,7 @@ function updateAddress() {
     history.replaceState(null, "", location.pathname + location.search);
     return;
   }
-  const hash = linkActions().map(encodeAction).join("&");
+  const hash = state.actions.length === 0 ? "" : linkActions().map(encodeAction).join("&");
   history.replaceState(null, "", `${location.pathname}${location.search}${hash ? "#" + hash : ""}`);
 }
 
@@ -489,7 +491,7 @@ function installCatalogue(path) {
   if (!state.useMine) writeMineFolder(null);
   const before = toBase64(FS.readFile(`${MINE}/ModelInfo.ini`));
   const chosen = toBase64(FS.readFile(path));
-  const result = state.engine.run(["--language", state.language, "--data-dir", MINE, "--", `catalogue=${path}`]);
+  const result = state.engine.run(["--data-dir", MINE, "--", `catalogue=${path}`]);
   let notices = [];
   try {
     const report = JSON.parse(result.out);
@@ -628,6 +630,7 @@ function chooseLanguage(code) {
   if (!language) return;
   state.language = code;
   state.texts = parseLanguage(language.text);
+  state.engine.useLanguage(language.text);
   applyCaptions();
   try {
     storage()?.setItem(STORE_LANGUAGE, code);
@@ -723,11 +726,6 @@ function wire() {
 }
 
 async function main() {
-  if ("serviceWorker" in navigator) {
-    navigator.serviceWorker.register("sw.js").catch(() => {
-      // Without a service worker the page still works, only not offline.
-    });
-  }
   try {
     state.engine = await startEngine();
   } catch (error) {
@@ -760,6 +758,12 @@ async function main() {
   renderCatalogueButtons();
   window.projcalcFirstResults = performance.now();
   document.body.dataset.ready = "1";
+  // After the first results, so that filling the offline cache does not hold them up.
+  if ("serviceWorker" in navigator) {
+    navigator.serviceWorker.register("sw.js").catch(() => {
+      // Without a service worker the page still works, only not offline.
+    });
+  }
 }
 
 main();

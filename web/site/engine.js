@@ -20,7 +20,7 @@ function ensureFolder(FS, path) {
 }
 
 // Starts the engine and writes the shipped data into its file system. Resolves to
-// { run(args), FS, languages: [{code, text}], englishText }.
+// { run(args), FS, languages: [{code, text}], englishText, useLanguage(text), ensureFolder }.
 export async function startEngine() {
   const [module, list] = await Promise.all([
     globalThis.createProjcalc({ locateFile: (name) => "engine/" + name }),
@@ -39,12 +39,19 @@ export async function startEngine() {
     ensureFolder(FS, `${SHIPPED}/languages/${code}`);
     FS.writeFile(`${SHIPPED}/languages/${code}/Language.ini`, languageTexts[i]);
   });
+  // The interface texts the engine reads: the data folders' Language.ini.
+  const useLanguage = (text) => {
+    for (const folder of [SHIPPED, MINE]) {
+      if (FS.analyzePath(folder).exists) FS.writeFile(`${folder}/Language.ini`, text);
+    }
+  };
   const run = (args) => JSON.parse(module.ccall("projcalc_run", "string", ["string"], [JSON.stringify(args)]));
   return {
     run,
     FS,
     englishText: english,
     languages: list.map((code, i) => ({ code, text: languageTexts[i] })),
+    useLanguage,
     ensureFolder: (path) => ensureFolder(FS, path),
   };
 }

@@ -1,0 +1,323 @@
+// Browser tests of the page in build/web/site: Debian's chromium, driven by playwright-core,
+// against the site served on 127.0.0.1. What the page shows is checked against the native
+// projcalc-cli's report for the same actions.
+//
+//   node tests/web/site_test.mjs                 the tests (exit 77: skipped, with the reason)
+//   node tests/web/site_test.mjs --timing [N]    the median of N (5) cold loads' time from
+//                                                navigation to first results, as JSON
+//   node tests/web/site_test.mjs --screenshot F  a picture of the page at phone width
+//
+// Environment: PROJCALC_SITE (default build/web/site), PROJCALC_CLI (default
+// build/dev/src/cli/projcalc-cli), PROJCALC_CHROMIUM (default /usr/bin/chromium).
+import { execFileSync } from "node:child_process";
+import { existsSync } from "node:fs";
+import { dirname, join, resolve } from "node:path";
+import { fileURLToPath } from "node:url";
+import { serve } from "./server.mjs";
+
+const here = dirname(fileURLToPath(import.meta.url));
+const root = resolve(here, "../..");
+const siteDir = process.env.PROJCALC_SITE || join(root, "build/web/site");
+const cli = process.env.PROJCALC_CLI || join(root, "build/dev/src/cli/projcalc-cli");
+const chromiumPath = process.env.PROJCALC_CHROMIUM || "/usr/bin/chromium";
+const SKIP = 77;
+
+function skip(reason) {
+  console.log(`SKIPPED: ${reason}`);
+  process.exit(SKIP);
+}
+
+if (!existsSync(join(siteDir, "index.html"))) skip(`${siteDir} holds no built site: run make web first`);
+if (!existsSync(join(here, "node_modules/playwright-core"))) {
+  skip(`playwright-core is not installed in ${here}: run scripts/install-deps.sh --web`);
+}
+if (!existsSync(chromiumPath)) skip(`${chromiumPath} is missing: run scripts/install-deps.sh --web`);
+const { chromium } = await import("playwright-core");
+
+// The native CLI's report for actions, on the site's own data.
+function cliReport(actions, options = ["--scenes"]) {
+  const out = execFileSync(cli, ["--data-dir", join(siteDir, "data"), "--language", "en", ...options, "--", ...actions],
+    { encoding: "utf8" });
+  return JSON.parse(out);
+}
+
+function decodeHash(hash) {
+  return hash.replace(/^#/, "").split("&").filter(Boolean).map((part) => {
+    const equals = part.indexOf("=");
+    return equals < 0 ? decodeURIComponent(part)
+      : `${decodeURIComponent(part.slice(0, equals))}=${decodeURIComponent(part.slice(equals + 1))}`;
+  });
+}
+
+// ---- what the page shows -------------------------------------------------------------------
+
+async function shown(page) {
+  return page.evaluate(() => {
+    const $ = (id) => document.getElementById(id);
+    const items = (svg) => [...svg.children].filter((n) => n.tagName !== "text").map((n) => {
+      const num = (name) => Number(n.getAttribute(name));
+      switch (n.tagName) {
+        case "polygon":
+          return { kind: "polygon", points: n.getAttribute("points").split(" ").map((p) => p.split(",").map(Number)) };
+        case "line":
+          return { kind: "line", from: [num("x1"), num("y1")], to: [num("x2"), num("y2")] };
+        default:
+          return { kind: "image", at: [num("x"), num("y")], size: [num("width"), num("height")] };
+      }
+    });
+    return {
+      model: $("cboModel").selectedOptions[0]?.textContent ?? null,
+      boxes: [0, 1, 2, 3].map((i) => $(`txtValue_${i}`).value),
+      offsets: [0, 1].map((i) => $(`txtOffset_${i}`).value),
+      front: items($("picDraw1")),
+      side: items($("picDraw2")),
+      frontBox: $("picDraw1").getAttribute("viewBox"),
+      notices: $("notices").textContent,
+      hash: location.hash,
+    };
+  });
+}
+
+// The report's display list in the form `shown` reads the drawing back.
+function sceneItems(scene) {
+  return scene.items.map((item) => item.kind === "polygon" ? { kind: "polygon", points: item.points }
+    : item.kind === "line" ? { kind: "line", from: item.from, to: item.to }
+      : { kind: "image", at: item.at, size: item.size });
+}
+
+function expected(report) {
+  return {
+    model: report.model.name,
+    boxes: report.boxes,
+    offsets: report.offsets.map((text, i) => (report.offsetVisible[i] ? text : "")),
+    front: sceneItems(report.scenes.front),
+    side: sceneItems(report.scenes.side),
+    frontBox: `0 0 ${report.scenes.front.width} ${report.scenes.front.height}`,
+  };
+}
+
+// ---- a tiny runner -------------------------------------------------------------------------
+
+function equal(actual, wanted, what) {
+  const a = JSON.stringify(actual);
+  const w = JSON.stringify(wanted);
+  if (a !== w) throw new Error(`${what}:\n    shown  ${a}\n    wanted ${w}`);
+}
+
+function check(condition, what) {
+  if (!condition) throw new Error(what);
+}
+
+const consoleErrors = [];
+let browser;
+let site;
+
+async function newPage(context, viewport) {
+  const page = await context.newPage();
+  if (viewport) await page.setViewportSize(viewport);
+  page.on("console", (message) => {
+    if (message.type() === "error") consoleErrors.push(`${page.url()}: ${message.text()}`);
+  });
+  page.on("pageerror", (error) => consoleErrors.push(`${page.url()}: ${error.message}`));
+  return page;
+}
+
+async function open(context, hash = "", viewport = { width: 1200, height: 900 }) {
+  const page = await newPage(context, viewport);
+  await page.goto(`${site.origin}/index.html${hash}`);
+  await page.waitForSelector("body[data-ready='1']", { timeout: 15000 });
+  return page;
+}
+
+async function type(page, box, text) {
+  await page.fill(`#txtValue_${box}`, text);
+  await page.press(`#txtValue_${box}`, "Enter");
+}
+
+async function pickModel(page, name) {
+  await page.selectOption("#cboModel", { label: name });
+}
+
+const BOX_NAMES = ["distance", "diagonal", "width", "height"];
+const UNIT_INDEX = { inches: 0, feet: 1, centimeters: 2 };
+
+// Typing cases: model, unit, box, text; each checked against the CLI's report.
+const typingCases = [
+  { model: "Orbis 310", units: "inches", box: 1, text: "100" },
+  { model: "Halcyon 9", units: "feet", box: 0, text: "25" },
+  { model: "Kestrel F2", units: "centimeters", box: 2, text: "180.5" },
+];
+
+const tests = [
+  ["start-up shows the first model and its boxes", async (context) => {
+    const page = await open(context);
+    const report = cliReport([]);
+    const got = await shown(page);
+    equal(got.model, report.modelList[0], "model");
+    equal(got.boxes, report.boxes, "boxes");
+    equal({ front: got.front, side: got.side }, { front: sceneItems(report.scenes.front), side: sceneItems(report.scenes.side) }, "drawings");
+    await page.close();
+  }],
+  ["typing a value and Enter shows the CLI's boxes, offsets and both drawings", async (context) => {
+    const page = await open(context);
+    for (const c of typingCases) {
+      await pickModel(page, c.model);
+      await page.check(`#optUnits_${UNIT_INDEX[c.units]}`);
+      await type(page, c.box, c.text);
+      const report = cliReport([`model=${c.model}`, `units=${c.units}`, `${BOX_NAMES[c.box]}=${c.text}`]);
+      const got = await shown(page);
+      const { notices, hash, ...rest } = got;
+      equal(rest, expected(report), `${c.model}, ${c.units}, ${BOX_NAMES[c.box]}=${c.text}`);
+      // The address is a link to this calculation.
+      const linked = cliReport(decodeHash(hash));
+      equal(linked.boxes, report.boxes, `the address ${hash}`);
+      check(hash.includes(encodeURIComponent(c.text)), `the address ${hash} keeps the text typed`);
+    }
+    await page.close();
+  }],
+  ["a share link reproduces the CLI's boxes", async (context) => {
+    const actions = ["model=Halcyon 9", "aspect=16:9", "diagonal=100"];
+    const hash = "#" + actions.map((a) => a.split("=").map(encodeURIComponent).join("=")).join("&");
+    const page = await open(context, hash);
+    const report = cliReport(actions);
+    const got = await shown(page);
+    equal([got.model, got.boxes, got.offsets], [report.model.name, report.boxes, expected(report).offsets], hash);
+    check(await page.isChecked("#optAspect_2"), "16 : 9 is checked");
+    await page.close();
+  }],
+  ["a link stops at a refused action and shows its message", async (context) => {
+    const page = await open(context, "#diagonal=90&width=abc&diagonal=120");
+    const report = cliReport(["diagonal=90", "width=abc"]);
+    const got = await shown(page);
+    equal(got.boxes, report.boxes, "boxes after the refused action");
+    check(got.notices.includes(report.messages.at(-1)), `notice "${got.notices}" has "${report.messages.at(-1)}"`);
+    await page.close();
+  }],
+  ["a refused text shows the message and the box keeps its text", async (context) => {
+    const page = await open(context);
+    const before = (await shown(page)).boxes;
+    await type(page, 1, "150,7");
+    const report = cliReport(["diagonal=150,7"]);
+    const got = await shown(page);
+    check(report.messages.length > 0, "the CLI refuses 150,7");
+    check(got.notices.includes(report.messages[0]), `notice "${got.notices}" has "${report.messages[0]}"`);
+    equal(got.boxes, before, "boxes");
+    await type(page, 1, "1000");
+    const limit = cliReport(["diagonal=1000"]);
+    check((await shown(page)).notices.includes(limit.messages[0]), "the limit message is shown");
+    await page.close();
+  }],
+  ["greyed options say why, and undo takes a step back", async (context) => {
+    const page = await open(context);
+    await pickModel(page, "Kestrel T4");
+    const report = cliReport(["model=Kestrel T4"]);
+    for (let i = 0; i < 2; ++i) {
+      check(await page.isDisabled(`#optWIDE_${i}`), `optWIDE_${i} is greyed`);
+      equal(await page.getAttribute(`#optWIDE_${i}`, "title"), report.options.zoomTips[i], `optWIDE_${i} tooltip`);
+    }
+    equal(await page.isDisabled("#optAspect_1"), !report.options.aspectEnabled[1], "optAspect_1");
+    await type(page, 1, "150");
+    await page.click("#cmdUndo");
+    equal((await shown(page)).boxes, report.boxes, "boxes after undo");
+    await page.click("#cmdRedo");
+    equal((await shown(page)).boxes, cliReport(["model=Kestrel T4", "diagonal=150"]).boxes, "boxes after redo");
+    await page.close();
+  }],
+  ["at 360 px nothing scrolls sideways and touch targets are 44 px", async (context) => {
+    const page = await open(context, "#model=Halcyon%209&diagonal=100", { width: 360, height: 740 });
+    const widths = await page.evaluate(() => [document.documentElement.scrollWidth, document.documentElement.clientWidth]);
+    check(widths[0] <= widths[1], `the page is ${widths[0]} px wide in ${widths[1]} px`);
+    const small = await page.evaluate(() => [...document.querySelectorAll("main button, main select, main input[type=text], .tools button, .tools select, fieldset label")]
+      .filter((n) => n.offsetParent !== null)
+      .map((n) => ({ id: n.id || n.textContent.trim(), box: n.getBoundingClientRect() }))
+      .filter(({ box }) => box.height < 44 || box.width < 44)
+      .map(({ id, box }) => `${id} ${Math.round(box.width)}x${Math.round(box.height)}`));
+    equal(small, [], "targets under 44 px");
+    equal(await page.getAttribute("#txtValue_0", "inputmode"), "decimal", "inputmode");
+    await page.close();
+  }],
+  ["the page reloads offline once the service worker is active", async (context) => {
+    const page = await open(context);
+    await page.evaluate(async () => {
+      await navigator.serviceWorker.ready;
+      if (!navigator.serviceWorker.controller) {
+        await new Promise((done) => navigator.serviceWorker.addEventListener("controllerchange", done, { once: true }));
+      }
+    });
+    await context.setOffline(true);
+    try {
+      await page.reload();
+      await page.waitForSelector("body[data-ready='1']", { timeout: 15000 });
+      equal((await shown(page)).boxes, cliReport([]).boxes, "boxes offline");
+      await type(page, 1, "80");
+      equal((await shown(page)).boxes, cliReport(["diagonal=80"]).boxes, "boxes offline after typing");
+    } finally {
+      await context.setOffline(false);
+    }
+    await page.close();
+  }],
+];
+
+async function runTests() {
+  let passed = 0;
+  let failed = 0;
+  for (const [name, body] of tests) {
+    const context = await browser.newContext({ locale: "en-US" });
+    const started = Date.now();
+    try {
+      await body(context);
+      passed++;
+      console.log(`ok   ${name} (${Date.now() - started} ms)`);
+    } catch (error) {
+      failed++;
+      console.log(`FAIL ${name}\n  ${String(error && error.stack || error).replace(/\n/g, "\n  ")}`);
+    } finally {
+      await context.close();
+    }
+  }
+  if (consoleErrors.length === 0) {
+    passed++;
+    console.log("ok   no console errors");
+  } else {
+    failed++;
+    console.log(`FAIL no console errors:\n  ${consoleErrors.join("\n  ")}`);
+  }
+  console.log(`${passed} passed, ${failed} failed`);
+  return failed === 0 ? 0 : 1;
+}
+
+// The time from navigation to the first results, on a fresh profile each time (nothing cached).
+async function timing(runs) {
+  const times = [];
+  for (let i = 0; i < runs; ++i) {
+    const context = await browser.newContext({ locale: "en-US" });
+    const page = await open(context);
+    times.push(await page.evaluate(() => window.projcalcFirstResults));
+    await context.close();
+  }
+  times.sort((a, b) => a - b);
+  console.log(JSON.stringify({ firstResultsMs: times[Math.floor(times.length / 2)], runs: times }));
+  return 0;
+}
+
+async function screenshot(path) {
+  const context = await browser.newContext({ locale: "en-US", deviceScaleFactor: 1 });
+  const page = await open(context, "#model=Halcyon%209&aspect=16%3A9&diagonal=100", { width: 360, height: 740 });
+  await page.screenshot({ path, fullPage: true });
+  await context.close();
+  return 0;
+}
+
+site = await serve(siteDir);
+browser = await chromium.launch({ executablePath: chromiumPath, args: ["--no-sandbox"] });
+let code = 1;
+try {
+  const mode = process.argv[2];
+  if (mode === "--timing") code = await timing(Number(process.argv[3] || 5));
+  else if (mode === "--screenshot") code = await screenshot(resolve(process.argv[3]));
+  else code = await runTests();
+} finally {
+  await browser.close();
+  await site.close();
+}
+process.exit(code);
