@@ -10,7 +10,8 @@
 // Environment: PROJCALC_SITE (default build/web/site), PROJCALC_CLI (default
 // build/dev/src/cli/projcalc-cli), PROJCALC_CHROMIUM (default /usr/bin/chromium).
 import { execFileSync } from "node:child_process";
-import { existsSync } from "node:fs";
+import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { tmpdir } from "node:os";
 import { dirname, join, resolve } from "node:path";
 import { fileURLToPath } from "node:url";
 import { serve } from "./server.mjs";
@@ -35,10 +36,13 @@ if (!existsSync(chromiumPath)) skip(`${chromiumPath} is missing: run scripts/ins
 const { chromium } = await import("playwright-core");
 
 // The native CLI's report for actions, on the site's own data.
-function cliReport(actions, options = ["--scenes"]) {
-  const out = execFileSync(cli, ["--data-dir", join(siteDir, "data"), "--language", "en", ...options, "--", ...actions],
+function cliOutput(actions, options = [], language = "en") {
+  return execFileSync(cli, ["--data-dir", join(siteDir, "data"), "--language", language, ...options, "--", ...actions],
     { encoding: "utf8" });
-  return JSON.parse(out);
+}
+
+function cliReport(actions, options = ["--scenes"], language = "en") {
+  return JSON.parse(cliOutput(actions, options, language));
 }
 
 function decodeHash(hash) {
@@ -236,6 +240,103 @@ const tests = [
     equal(await page.getAttribute("#txtValue_0", "inputmode"), "decimal", "inputmode");
     await page.close();
   }],
+  ["the browser's language is the page's, captions and messages alike", async (context) => {
+    await context.close();
+    const german = await browser.newContext({ locale: "de-DE" });
+    try {
+      const page = await open(german);
+      const texts = readFileSync(join(siteDir, "data/languages/de/Language.ini"), "utf8");
+      const caption = /^LBL1=(.*)$/m.exec(texts)[1].trim();
+      equal((await page.textContent("label.field span[data-text='LBL1']")).trim(), caption, "the model caption");
+      await type(page, 1, "abc");
+      const report = cliReport(["diagonal=abc"], [], "de");
+      check((await shown(page)).notices.includes(report.messages[0]), `the German message ${report.messages[0]}`);
+      await page.close();
+    } finally {
+      await german.close();
+    }
+  }],
+  ["Find models lists the models the CLI finds and takes the one chosen", async (context) => {
+    const page = await open(context);
+    await type(page, 1, "100");
+    await page.click("#cmdFind");
+    await page.fill("#txtFindNear", "100");
+    await page.fill("#txtFindFar", "200");
+    await page.click("#cmdFindRun");
+    const fit = cliReport(["diagonal=100", "fit=100..200"], []).fit;
+    const listed = await page.$$eval("#findList button", (buttons) => buttons.map((b) => b.textContent.split(" · ")[0]));
+    equal(listed, fit.models.map((m) => m.name), "models found");
+    check(fit.models.length > 1, "more than one model fits");
+    await page.click(`#findList li:nth-child(2) button`);
+    const report = cliReport(["diagonal=100", `model-row=${fit.models[1].row}`]);
+    equal((await shown(page)).boxes, report.boxes, "boxes of the model taken");
+    await page.close();
+  }],
+  ["the throw table downloads the CLI's CSV, and Copy Results copies its summary", async (context) => {
+    await context.grantPermissions(["clipboard-read", "clipboard-write"], { origin: site.origin });
+    const page = await open(context);
+    await pickModel(page, "Halcyon 9");
+    await page.click("#cmdTable");
+    await page.fill("#txtTableFrom", "80");
+    await page.fill("#txtTableTo", "120");
+    await page.fill("#txtTableStep", "20");
+    const [download] = await Promise.all([page.waitForEvent("download"), page.click("#cmdTableRun")]);
+    const csv = readFileSync(await download.path(), "utf8");
+    equal(csv, cliOutput(["model=Halcyon 9", "table=80..120:20"], ["--csv"]), "CSV");
+    await page.click("#cmdCopy");
+    const copied = await page.evaluate(() => navigator.clipboard.readText());
+    equal(copied, cliOutput(["model=Halcyon 9"], ["--text"]), "copied results");
+    await page.close();
+  }],
+  ["a saved .cf downloads and opens again to the same calculation", async (context) => {
+    const page = await open(context);
+    await pickModel(page, "Quill 4800");
+    await page.check("#optAspect_2");
+    await type(page, 0, "200");
+    const saved = await shown(page);
+    const [download] = await Promise.all([page.waitForEvent("download"), page.click("#cmdSave")]);
+    check(/\.cf$/.test(download.suggestedFilename()), `the file is named ${download.suggestedFilename()}`);
+    const file = await download.path();
+    await page.close();
+    const fresh = await open(context);
+    await fresh.setInputFiles("#fileOpen", { name: "room.cf", mimeType: "application/octet-stream", buffer: readFileSync(file) });
+    await fresh.waitForFunction((model) => document.getElementById("cboModel").selectedOptions[0]?.textContent === model, saved.model);
+    const opened = await shown(fresh);
+    equal([opened.model, opened.boxes, opened.offsets], [saved.model, saved.boxes, saved.offsets], "the opened file");
+    await fresh.close();
+  }],
+  ["the user's catalogue is checked, kept in the browser, and the previous one comes back", async (context) => {
+    const page = await open(context);
+    const shippedList = cliReport([], []).modelList;
+    await page.setInputFiles("#fileCatalogue", { name: "broken.ini", mimeType: "text/plain", buffer: Buffer.from("no catalogue here\n") });
+    await page.waitForFunction(() => document.getElementById("notices").textContent !== "");
+    equal(await page.$$eval("#cboModel option", (o) => o.map((x) => x.textContent)), shippedList, "a refused file changes nothing");
+
+    const lines = readFileSync(join(siteDir, "data/ModelInfo.ini"), "utf8").split(/\r?\n/);
+    const mine = [lines[0], lines[1].replace(/^[^,]*/, "Test Room One"), lines[7].replace(/^[^,]*/, "Test Room Two"), ""].join("\n");
+    await page.setInputFiles("#fileCatalogue", { name: "mine.ini", mimeType: "text/plain", buffer: Buffer.from(mine) });
+    await page.waitForFunction(() => document.getElementById("cboModel").options.length === 2);
+    const folder = mkdtempSync(join(tmpdir(), "projcalc-web-"));
+    try {
+      writeFileSync(join(folder, "ModelInfo.ini"), mine);
+      writeFileSync(join(folder, "Language.ini"), readFileSync(join(siteDir, "data/Language.ini")));
+      await type(page, 1, "90");
+      const expectedMine = JSON.parse(execFileSync(cli, ["--data-dir", folder, "diagonal=90"], { encoding: "utf8" }));
+      equal((await shown(page)).boxes, expectedMine.boxes, "boxes on the user's catalogue");
+    } finally {
+      rmSync(folder, { recursive: true, force: true });
+    }
+    await page.reload();
+    await page.waitForSelector("body[data-ready='1']");
+    equal(await page.$$eval("#cboModel option", (o) => o.map((x) => x.textContent)), ["Test Room One", "Test Room Two"], "kept after a reload");
+    await page.click("#cmdCataloguePrevious");
+    await page.waitForFunction((n) => document.getElementById("cboModel").options.length === n, shippedList.length);
+    await page.click("#cmdCataloguePrevious");
+    await page.waitForFunction(() => document.getElementById("cboModel").options.length === 2);
+    await page.click("#cmdCatalogueShipped");
+    equal(await page.$$eval("#cboModel option", (o) => o.map((x) => x.textContent)), shippedList, "the shipped catalogue");
+    await page.close();
+  }],
   ["the page reloads offline once the service worker is active", async (context) => {
     const page = await open(context);
     await page.evaluate(async () => {
@@ -272,7 +373,7 @@ async function runTests() {
       failed++;
       console.log(`FAIL ${name}\n  ${String(error && error.stack || error).replace(/\n/g, "\n  ")}`);
     } finally {
-      await context.close();
+      await context.close().catch(() => {});
     }
   }
   if (consoleErrors.length === 0) {
