@@ -10,7 +10,7 @@
 // Environment: PROJCALC_SITE (default build/web/site), PROJCALC_CLI (default
 // build/dev/src/cli/projcalc-cli), PROJCALC_CHROMIUM (default /usr/bin/chromium).
 import { execFileSync } from "node:child_process";
-import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { cpSync, existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { dirname, join, resolve } from "node:path";
 import { fileURLToPath } from "node:url";
@@ -126,9 +126,9 @@ async function newPage(context, viewport) {
   return page;
 }
 
-async function open(context, hash = "", viewport = { width: 1200, height: 900 }) {
+async function open(context, hash = "", viewport = { width: 1200, height: 900 }, origin = site.origin) {
   const page = await newPage(context, viewport);
-  await page.goto(`${site.origin}/index.html${hash}`);
+  await page.goto(`${origin}/index.html${hash}`);
   await page.waitForSelector("body[data-ready='1']", { timeout: 15000 });
   return page;
 }
@@ -336,6 +336,46 @@ const tests = [
     await page.click("#cmdCatalogueShipped");
     equal(await page.$$eval("#cboModel option", (o) => o.map((x) => x.textContent)), shippedList, "the shipped catalogue");
     await page.close();
+  }],
+  ["a link does no file action", async (context) => {
+    const page = await open(context, "#diagonal=90&open=%2Fshipped%2FModelInfo.ini&diagonal=120");
+    equal((await shown(page)).boxes, cliReport(["diagonal=90"]).boxes, "boxes");
+    check((await shown(page)).notices.includes("open=/shipped/ModelInfo.ini"), "the notice names the action");
+    await page.close();
+  }],
+  ["a new version of the site replaces the old cache", async (context) => {
+    const copy = mkdtempSync(join(tmpdir(), "projcalc-site-"));
+    cpSync(siteDir, copy, { recursive: true });
+    const server = await (await import("./server.mjs")).serve(copy);
+    try {
+      const page = await open(context, "", undefined, server.origin);
+      const cachesNow = () => page.evaluate(async () => {
+        await navigator.serviceWorker.ready;
+        if (!navigator.serviceWorker.controller) {
+          await new Promise((done) => navigator.serviceWorker.addEventListener("controllerchange", done, { once: true }));
+        }
+        return caches.keys();
+      });
+      const first = await cachesNow();
+      equal(first.length, 1, `one cache (${first})`);
+      const worker = join(copy, "sw.js");
+      writeFileSync(worker, readFileSync(worker, "utf8").replace(/const VERSION = "[^"]*"/, 'const VERSION = "next"'));
+      await page.evaluate(async () => {
+        const registration = await navigator.serviceWorker.ready;
+        const changed = new Promise((done) => navigator.serviceWorker.addEventListener("controllerchange", done, { once: true }));
+        await registration.update();
+        await changed;
+      });
+      await page.waitForFunction(async () => JSON.stringify(await caches.keys()) === JSON.stringify(["projcalc-next"]));
+      await context.setOffline(true);
+      await page.reload();
+      await page.waitForSelector("body[data-ready='1']", { timeout: 15000 });
+      await context.setOffline(false);
+      await page.close();
+    } finally {
+      await server.close();
+      rmSync(copy, { recursive: true, force: true });
+    }
   }],
   ["the page reloads offline once the service worker is active", async (context) => {
     const page = await open(context);

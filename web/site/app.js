@@ -18,6 +18,8 @@ const GROUPS = {
   position: { id: "optPosition_", words: ["top", "bottom"], names: ["Top of Screen", "Bottom of Screen"] },
 };
 const OPTION_ACTIONS = new Set(["model", "model-row", ...Object.keys(GROUPS)]);
+// Actions on files: the page does them for the user's own choices, never from a link.
+const FILE_ACTIONS = new Set(["open", "save", "save-as", "catalogue"]);
 const STORE_CATALOGUE = "projcalc.catalogue";   // {current, previous}: base64 bytes
 const STORE_USE_MINE = "projcalc.useMine";
 const STORE_LANGUAGE = "projcalc.language";
@@ -213,8 +215,23 @@ function decodeHash(hash) {
   });
 }
 
+// Opens a link: its actions on the shipped catalogue, up to the first refused one; a file
+// action ends it too (a link names no file of this browser).
+function openLink(actions) {
+  state.useMine = false;
+  const fileAt = actions.findIndex((a) => FILE_ACTIONS.has(actionName(a)));
+  const ok = startWith(fileAt < 0 ? actions : actions.slice(0, fileAt));
+  if (fileAt >= 0) {
+    const box = $("notices");
+    const p = document.createElement("p");
+    p.textContent = t("webLinkFile").replace("%1", actions[fileAt]);
+    box.appendChild(p);
+  }
+  return ok;
+}
+
 function updateAddress() {
-  if (state.useMine || state.actions.some((a) => ["open", "save", "save-as", "catalogue"].includes(actionName(a)))) {
+  if (state.useMine || state.actions.some((a) => FILE_ACTIONS.has(actionName(a)))) {
     history.replaceState(null, "", location.pathname + location.search);
     return;
   }
@@ -719,8 +736,7 @@ function wire() {
   $("cmdCatalogueMine").addEventListener("click", () => useCatalogue(true));
   $("cboLanguage").addEventListener("change", (event) => chooseLanguage(event.target.value));
   window.addEventListener("hashchange", () => {
-    state.useMine = false;
-    startWith(decodeHash(location.hash));
+    openLink(decodeHash(location.hash));
     renderCatalogueButtons();
   });
 }
@@ -751,7 +767,7 @@ async function main() {
     state.useMine = true;
     writeMineFolder(stored);
   }
-  if (!startWith(linked) && state.useMine) {
+  if (!(linked.length > 0 ? openLink(linked) : startWith([])) && state.useMine) {
     state.useMine = false;
     startWith([]);
   }

@@ -38,6 +38,7 @@ export const pageDefaults = {
   webTableTo: "To diagonal",
   webFindNone: "No model fits.",
   webEngineFailed: "The calculator could not start in this browser: %1",
+  webLinkFile: "The link stops before \u201c%1\u201d: a link cannot open or save files.",
   webFront: "Front view",
   webSide: "Side view",
 };
