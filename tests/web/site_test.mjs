@@ -220,6 +220,7 @@ const tests = [
       equal(await page.getAttribute(`#optWIDE_${i}`, "title"), report.options.zoomTips[i], `optWIDE_${i} tooltip`);
     }
     equal(await page.isDisabled("#optAspect_1"), !report.options.aspectEnabled[1], "optAspect_1");
+    equal(await page.textContent("#reasonZoom"), report.options.zoomTips[0], "the reason shown under the zoom buttons");
     await type(page, 1, "150");
     await page.click("#cmdUndo");
     equal((await shown(page)).boxes, report.boxes, "boxes after undo");

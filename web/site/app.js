@@ -280,6 +280,12 @@ function renderOptions(report) {
       input.title = tip;
     });
   }
+  // Why the greyed buttons are greyed, in words too: a phone shows no tooltips.
+  for (const [group, id] of [["aspect", "reasonAspect"], ["zoom", "reasonZoom"]]) {
+    const enabled = o[`${group}Enabled`] ?? [];
+    const tips = o[`${group}Tips`] ?? [];
+    $(id).textContent = [...new Set(tips.filter((tip, i) => enabled[i] === false))].join(" · ");
+  }
 }
 
 function renderModels(report) {
@@ -403,7 +409,7 @@ function renderPlanning(report) {
 
 function render(report) {
   if (!report) return;
-  const title = `${report.changed ? "*" : ""}${report.title}`;
+  const title = `${report.title}${report.changed ? "*" : ""}`;
   $("title").textContent = title;
   document.title = title;
   renderModels(report);
