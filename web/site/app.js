@@ -63,8 +63,10 @@ const usageText = (err) => err.trim().replace(/^projcalc-cli: /gm, "");
 // What the user sees of a report; two reports that agree on it show the same calculation.
 function calculationOf(report) {
   if (!report) return "";
-  const { model, options, boxes, offsets, offsetVisible, state: numbers, currentFile, changed, canUndo, canRedo } = report;
-  return JSON.stringify({ model, options, boxes, offsets, offsetVisible, numbers, currentFile, changed, canUndo, canRedo });
+  const { title, model, modelList, options, boxes, offsets, offsetVisible, state: numbers, planning, currentFile, changed,
+    canUndo, canRedo } = report;
+  return JSON.stringify({ title, model, modelList, options, boxes, offsets, offsetVisible, numbers, planning, currentFile,
+    changed, canUndo, canRedo });
 }
 
 function withoutScenes(report) {
@@ -189,7 +191,7 @@ function linkActions() {
   const result = run(candidate, { scenes: false });
   if (result.exit !== 0) return actions;
   const check = JSON.parse(result.out);
-  const same = (r) => JSON.stringify([r.model, r.options, r.boxes, r.offsets, r.state]);
+  const same = (r) => JSON.stringify([r.model, r.options, r.boxes, r.offsets, r.state, r.planning]);
   return same(check) === same(state.report) ? candidate : actions;
 }
 
