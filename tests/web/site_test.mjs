@@ -123,6 +123,11 @@ async function newPage(context, viewport) {
     if (message.type() === "error") consoleErrors.push(`${page.url()}: ${message.text()}`);
   });
   page.on("pageerror", (error) => consoleErrors.push(`${page.url()}: ${error.message}`));
+  // Nothing comes from another host.
+  page.on("request", (request) => {
+    const url = request.url();
+    if (!/^(blob|data):/.test(url) && !url.startsWith("http://127.0.0.1:")) consoleErrors.push(`request to ${url}`);
+  });
   return page;
 }
 
@@ -153,8 +158,10 @@ const typingCases = [
 ];
 
 const tests = [
-  ["start-up shows the first model and its boxes", async (context) => {
+  ["start-up shows the first model and its boxes, under a policy that allows only the site", async (context) => {
     const page = await open(context);
+    const policy = await page.getAttribute("meta[http-equiv='Content-Security-Policy']", "content");
+    check(/default-src 'self'/.test(policy) && /script-src 'self' 'wasm-unsafe-eval'(;|$)/.test(policy), `the policy ${policy}`);
     const report = cliReport([]);
     const got = await shown(page);
     equal(got.model, report.modelList[0], "model");
@@ -239,6 +246,10 @@ const tests = [
       .map(({ id, box }) => `${id} ${Math.round(box.width)}x${Math.round(box.height)}`));
     equal(small, [], "targets under 44 px");
     equal(await page.getAttribute("#txtValue_0", "inputmode"), "decimal", "inputmode");
+    const columnsAt = () => page.$$eval("main > .column", (columns) => columns.map((c) => Math.round(c.getBoundingClientRect().left)));
+    check(new Set(await columnsAt()).size === 1, "one column at 360 px");
+    await page.setViewportSize({ width: 1280, height: 900 });
+    check(new Set(await columnsAt()).size === 2, "two columns at desktop width");
     await page.close();
   }],
   ["the browser's language is the page's, captions and messages alike", async (context) => {
@@ -309,12 +320,16 @@ const tests = [
   ["the user's catalogue is checked, kept in the browser, and the previous one comes back", async (context) => {
     const page = await open(context);
     const shippedList = cliReport([], []).modelList;
-    await page.setInputFiles("#fileCatalogue", { name: "broken.ini", mimeType: "text/plain", buffer: Buffer.from("no catalogue here\n") });
+    // Names from files are shown as text, never as markup.
+    await page.setInputFiles("#fileCatalogue", { name: "<i>broken</i>.ini", mimeType: "text/plain", buffer: Buffer.from("no catalogue here\n") });
     await page.waitForFunction(() => document.getElementById("notices").textContent !== "");
+    const refusal = await page.textContent("#notices");
+    check(refusal.includes("<i>broken</i>.ini"), `the message names the file as it is: ${refusal}`);
+    equal(await page.$$eval("i, b", (nodes) => nodes.length), 0, "no markup from a file");
     equal(await page.$$eval("#cboModel option", (o) => o.map((x) => x.textContent)), shippedList, "a refused file changes nothing");
 
     const lines = readFileSync(join(siteDir, "data/ModelInfo.ini"), "utf8").split(/\r?\n/);
-    const mine = [lines[0], lines[1].replace(/^[^,]*/, "Test Room One"), lines[7].replace(/^[^,]*/, "Test Room Two"), ""].join("\n");
+    const mine = [lines[0], lines[1].replace(/^[^,]*/, "Test <b>Room</b> One"), lines[7].replace(/^[^,]*/, "Test Room Two"), ""].join("\n");
     await page.setInputFiles("#fileCatalogue", { name: "mine.ini", mimeType: "text/plain", buffer: Buffer.from(mine) });
     await page.waitForFunction(() => document.getElementById("cboModel").options.length === 2);
     const folder = mkdtempSync(join(tmpdir(), "projcalc-web-"));
@@ -329,7 +344,8 @@ const tests = [
     }
     await page.reload();
     await page.waitForSelector("body[data-ready='1']");
-    equal(await page.$$eval("#cboModel option", (o) => o.map((x) => x.textContent)), ["Test Room One", "Test Room Two"], "kept after a reload");
+    equal(await page.$$eval("#cboModel option", (o) => o.map((x) => x.textContent)), ["Test <b>Room</b> One", "Test Room Two"], "kept after a reload");
+    equal(await page.$$eval("i, b", (nodes) => nodes.length), 0, "no markup from a catalogue");
     await page.click("#cmdCataloguePrevious");
     await page.waitForFunction((n) => document.getElementById("cboModel").options.length === n, shippedList.length);
     await page.click("#cmdCataloguePrevious");

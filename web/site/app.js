@@ -33,6 +33,7 @@ const state = {
   texts: new Map(),
   useMine: false,
   fileCount: 0,
+  fileNames: new Map(),  // engine path -> the name the user knows the file by
 };
 
 const t = (key) => textOf(state.texts, key);
@@ -243,12 +244,19 @@ function updateAddress() {
 
 // ---- showing the report ----------------------------------------------------------------------
 
+// A text of the engine with its paths of the user's files given as the user's names for them.
+function userText(text) {
+  let shown = text;
+  for (const [path, name] of state.fileNames) shown = shown.split(path).join(name);
+  return shown;
+}
+
 function showNotices(notices) {
   const box = $("notices");
   box.replaceChildren();
   for (const notice of notices.filter((n) => n && n.trim() !== "")) {
     const p = document.createElement("p");
-    p.textContent = notice;
+    p.textContent = userText(notice);
     box.appendChild(p);
   }
 }
@@ -411,7 +419,7 @@ function renderPlanning(report) {
 
 function render(report) {
   if (!report) return;
-  const title = `${report.title}${report.changed ? "*" : ""}`;
+  const title = userText(`${report.title}${report.changed ? "*" : ""}`);
   $("title").textContent = title;
   document.title = title;
   renderModels(report);
@@ -455,26 +463,33 @@ function download(name, bytes, type) {
   setTimeout(() => URL.revokeObjectURL(url), 10000);
 }
 
-// A file's name as a last path part the engine can use.
+// A file's name as one path part the engine can use.
 function safeName(name, fallback) {
-  const base = String(name).split(/[\\/]/).pop().replace(/[\u0000-\u001f]/g, "");
+  const base = String(name).replace(/[\\/]/g, "_").replace(/[\u0000-\u001f]/g, "");
   return base === "" || base === "." || base === ".." ? fallback : base;
 }
 
-function freshPath(folder, name) {
+// The last part of an engine path.
+const baseName = (path) => String(path).split("/").pop();
+
+// A new path in the engine's file system for a file the user gave or will get; the messages
+// name it by the user's own name for it.
+function freshPath(folder, name, shownName = name) {
   const dir = `/${folder}/${++state.fileCount}`;
   state.engine.ensureFolder(dir);
-  return `${dir}/${name}`;
+  const path = `${dir}/${name}`;
+  state.fileNames.set(path, shownName);
+  return path;
 }
 
 async function openFile(file) {
-  const path = freshPath("files", safeName(file.name, "calculation.cf"));
+  const path = freshPath("files", safeName(file.name, "calculation.cf"), file.name);
   state.engine.FS.writeFile(path, new Uint8Array(await file.arrayBuffer()));
   act(`open=${path}`);
 }
 
 function saveFile() {
-  const current = state.report.currentFile ? safeName(state.report.currentFile, "") : "";
+  const current = state.report.currentFile ? baseName(state.report.currentFile) : "";
   const name = current || `${plainCaption(t("txtUntitled"))}.cf`;
   const path = freshPath("files", name);
   if (act(`save-as=${path}`) === "refused") return;
@@ -545,7 +560,7 @@ function installCatalogue(path) {
 }
 
 async function chooseCatalogue(file) {
-  const path = freshPath("upload", safeName(file.name, "ModelInfo.ini"));
+  const path = freshPath("upload", safeName(file.name, "ModelInfo.ini"), file.name);
   state.engine.FS.writeFile(path, new Uint8Array(await file.arrayBuffer()));
   installCatalogue(path);
 }
@@ -557,7 +572,7 @@ function usePreviousCatalogue() {
     state.useMine = true;
     writeMineFolder(stored);
   }
-  const path = freshPath("upload", "OLD.ini");
+  const path = freshPath("upload", "OLD.ini", t("webCataloguePrevious"));
   state.engine.FS.writeFile(path, fromBase64(stored.previous));
   installCatalogue(path);
 }
