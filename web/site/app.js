@@ -758,6 +758,16 @@ function wire() {
   $("cmdCatalogueShipped").addEventListener("click", () => useCatalogue(false));
   $("cmdCatalogueMine").addEventListener("click", () => useCatalogue(true));
   $("cboLanguage").addEventListener("change", (event) => chooseLanguage(event.target.value));
+  // Edit > Undo and Redo from the keyboard, except where a text box takes the keys itself.
+  document.addEventListener("keydown", (event) => {
+    if (!(event.ctrlKey || event.metaKey) || event.altKey) return;
+    if (event.target instanceof HTMLInputElement && event.target.type === "text") return;
+    const key = event.key.toLowerCase();
+    const redo = key === "y" || (key === "z" && event.shiftKey);
+    if (key !== "z" && key !== "y") return;
+    event.preventDefault();
+    if (redo ? state.report?.canRedo : state.report?.canUndo) act(redo ? "redo" : "undo");
+  });
   window.addEventListener("hashchange", () => {
     openLink(decodeHash(location.hash));
     renderCatalogueButtons();
