@@ -736,6 +736,14 @@ function wire() {
     $("dlgFind").showModal();
   });
   $("cmdFindRun").addEventListener("click", findModels);
+  // Enter in a dialog's box does the dialog's work instead of closing it.
+  const onEnter = (ids, work) => ids.forEach((id) => $(id).addEventListener("keydown", (event) => {
+    if (event.key !== "Enter") return;
+    event.preventDefault();
+    work();
+  }));
+  onEnter(["txtFindNear", "txtFindFar"], findModels);
+  onEnter(["txtTableFrom", "txtTableTo", "txtTableStep"], exportThrowTable);
   $("cmdTable").addEventListener("click", () => {
     $("tableHint").textContent = "";
     $("dlgTable").showModal();
