@@ -162,6 +162,13 @@ const tests = [
     const page = await open(context);
     const policy = await page.getAttribute("meta[http-equiv='Content-Security-Policy']", "content");
     check(/default-src 'self'/.test(policy) && /script-src 'self' 'wasm-unsafe-eval'(;|$)/.test(policy), `the policy ${policy}`);
+    // The browser can install it: a manifest whose icons are there.
+    const icons = await page.evaluate(async () => {
+      const href = document.querySelector("link[rel=manifest]").href;
+      const manifest = await (await fetch(href)).json();
+      return Promise.all(manifest.icons.map(async (icon) => [icon.src, (await fetch(new URL(icon.src, href))).status]));
+    });
+    check(icons.length > 0 && icons.every(([, status]) => status === 200), `manifest icons ${JSON.stringify(icons)}`);
     const report = cliReport([]);
     const got = await shown(page);
     equal(got.model, report.modelList[0], "model");
