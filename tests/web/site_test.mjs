@@ -45,6 +45,8 @@ function cliReport(actions, options = ["--scenes"], language = "en") {
   return JSON.parse(cliOutput(actions, options, language));
 }
 
+const decodeURIComponentAll = (hash) => decodeHash(hash);
+
 function decodeHash(hash) {
   return hash.replace(/^#/, "").split("&").filter(Boolean).map((part) => {
     const equals = part.indexOf("=");
@@ -240,6 +242,32 @@ const tests = [
     equal((await shown(page)).boxes, report.boxes, "boxes after undo");
     await page.click("#cmdRedo");
     equal((await shown(page)).boxes, cliReport(["model=Kestrel T4", "diagonal=150"]).boxes, "boxes after redo");
+    await page.close();
+  }],
+  ["a long session keeps its calculation and its last steps to undo", async (context) => {
+    await context.addInitScript(() => {
+      globalThis.projcalcLineLimits = { max: 12, keep: 4 };
+    });
+    const page = await open(context);
+    const actions = [];
+    for (let i = 0; i < 24; ++i) {
+      if (i % 2 === 0) {
+        await type(page, 1 + (i % 4 === 0 ? 0 : 1), String(70 + i));
+        actions.push(`${BOX_NAMES[1 + (i % 4 === 0 ? 0 : 1)]}=${70 + i}`);
+      } else {
+        const units = ["feet", "centimeters", "inches"][((i - 1) / 2) % 3];
+        await page.check(`#optUnits_${UNIT_INDEX[units]}`);
+        actions.push(`units=${units}`);
+      }
+    }
+    const line = await page.evaluate(() => location.hash);
+    equal((await shown(page)).boxes, cliReport(actions).boxes, "boxes after 24 steps");
+    equal(cliReport(decodeURIComponentAll(line)).boxes, cliReport(actions).boxes, `the address ${line}`);
+    for (let undo = 1; undo <= 3; ++undo) {
+      await page.click("#cmdUndo");
+      const wanted = cliReport([...actions, ...Array(undo).fill("undo")]);
+      equal((await shown(page)).boxes, wanted.boxes, `boxes after ${undo} undo`);
+    }
     await page.close();
   }],
   ["at 360 px nothing scrolls sideways and touch targets are 44 px", async (context) => {

@@ -108,8 +108,9 @@ function act(action) {
   state.snapshots.push(withoutScenes(state.report));
   state.actions.push(action);
   state.report = report;
+  shortenLine();
   showNotices(notices);
-  render(report);
+  render(state.report);
   return "done";
 }
 
@@ -169,11 +170,12 @@ function optionActions(report) {
   return actions;
 }
 
-// The shortest line that gives this calculation back: the model and options in force before the
-// last value typed, that value with its text, and the option clicks after it. When that does
-// not give the same calculation (an undo, a file opened, ...) the whole line is the link.
-function linkActions() {
-  const actions = state.actions;
+// A short line that gives the calculation after `actions` back: the model and options in force
+// before the last value typed, that value with its text, and the option clicks after it
+// (`snapshots[i]` is the report before actions[i], `report` the one after them all). Null when
+// that does not give the same calculation (an undo after the value, a file opened, ...).
+function shortLine(actions, snapshots, report) {
+  if (actions.some((a) => FILE_ACTIONS.has(actionName(a)))) return null;
   let last = -1;
   for (let i = actions.length - 1; i >= 0; --i) {
     if (BOXES.includes(actionName(actions[i]))) {
@@ -183,17 +185,48 @@ function linkActions() {
   }
   let candidate;
   if (last < 0) {
-    candidate = optionActions(state.report);
+    candidate = optionActions(report);
   } else if (actions.slice(last + 1).every((a) => OPTION_ACTIONS.has(actionName(a)))) {
-    candidate = [...optionActions(state.snapshots[last]), ...actions.slice(last)];
+    candidate = [...optionActions(snapshots[last]), ...actions.slice(last)];
   } else {
-    return actions;
+    return null;
   }
   const result = run(candidate, { scenes: false });
-  if (result.exit !== 0) return actions;
+  if (result.exit !== 0) return null;
   const check = JSON.parse(result.out);
   const same = (r) => JSON.stringify([r.model, r.options, r.boxes, r.offsets, r.state, r.planning]);
-  return same(check) === same(state.report) ? candidate : actions;
+  return same(check) === same(report) ? candidate : null;
+}
+
+// The link to the calculation shown: the short line, else the whole line.
+function linkActions() {
+  return shortLine(state.actions, state.snapshots, state.report) ?? state.actions;
+}
+
+// Every step runs the whole line again, so a long session would slow down step by step. Past
+// MAX_LINE actions, all but the last KEEP_STEPS are replaced by their short line: the
+// calculation stays the same, and Undo goes back exactly through the steps kept.
+// (A test may lower both through globalThis.projcalcLineLimits = {max, keep}.)
+const MAX_LINE = 300;
+const KEEP_STEPS = 100;
+
+function shortenLine() {
+  const { max = MAX_LINE, keep = KEEP_STEPS } = globalThis.projcalcLineLimits ?? {};
+  if (state.actions.length <= max) return;
+  const cut = state.actions.length - keep;
+  const prefix = shortLine(state.actions.slice(0, cut), state.snapshots.slice(0, cut), state.snapshots[cut]);
+  if (!prefix) return;
+  const line = [...prefix, ...state.actions.slice(cut)];
+  const traced = run(line, { scenes: false, extra: ["--trace"] });
+  if (traced.exit !== 0) return;
+  const lines = traced.out.split("\n").filter((l) => l.trim() !== "").map((l) => JSON.parse(l));
+  const full = run(line);
+  if (full.exit !== 0) return;
+  const report = JSON.parse(full.out);
+  if (calculationOf(report) !== calculationOf(state.report)) return;
+  state.actions = line;
+  state.snapshots = lines.slice(0, line.length);
+  state.report = report;
 }
 
 function encodeAction(action) {
