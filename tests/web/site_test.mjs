@@ -79,6 +79,7 @@ async function shown(page) {
       side: items($("picDraw2")),
       frontBox: $("picDraw1").getAttribute("viewBox"),
       notices: $("notices").textContent,
+      planning: [...document.querySelectorAll("#planningBody td")].map((td) => td.textContent),
       hash: location.hash,
     };
   });
@@ -186,8 +187,20 @@ const tests = [
       await type(page, c.box, c.text);
       const report = cliReport([`model=${c.model}`, `units=${c.units}`, `${BOX_NAMES[c.box]}=${c.text}`]);
       const got = await shown(page);
-      const { notices, hash, ...rest } = got;
+      const { notices, hash, planning, ...rest } = got;
       equal(rest, expected(report), `${c.model}, ${c.units}, ${BOX_NAMES[c.box]}=${c.text}`);
+      // The planning panel's texts, as the engine writes them for the window.
+      const texts = [];
+      const collect = (node) => {
+        if (typeof node === "string") texts.push(node);
+        else if (node && typeof node.text === "string") texts.push(node.text);
+        else if (node && typeof node === "object") Object.values(node).forEach(collect);
+      };
+      collect(report.planningTexts);
+      check(texts.length >= 7, `planning texts ${JSON.stringify(report.planningTexts)}`);
+      for (const text of texts) {
+        check(planning.some((cell) => cell.startsWith(text)), `the planning panel ${JSON.stringify(planning)} shows ${text}`);
+      }
       // The address is a link to this calculation.
       const linked = cliReport(decodeHash(hash));
       equal(linked.boxes, report.boxes, `the address ${hash}`);

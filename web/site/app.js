@@ -402,10 +402,16 @@ function captionOf(key) {
   return key.replace(/([a-z0-9])([A-Z])/g, "$1 $2").replace(/^./, (c) => c.toUpperCase());
 }
 
-function planningRows(rows, path, value, report) {
+// The rows of one planning value: its text from "planningTexts" (the panel's own text) where
+// the report has one, else its number, a length in the selected unit where the key says so.
+function planningRows(rows, path, value, text, report) {
   const label = path.map(captionOf).join(" · ");
-  if (value === null || value === undefined) {
-    rows.push([label, "–"]);
+  if (typeof text === "string") {
+    rows.push([label, text]);
+  } else if (text && typeof text.text === "string") {
+    rows.push([label, text.text + (text.outsideLimits ? ` (${t("lblPlanOutside")})` : ""), text.outsideLimits]);
+  } else if (value === null || value === undefined) {
+    rows.push([label, "\u2014"]);
   } else if (typeof value === "number") {
     const key = path[path.length - 1];
     rows.push([label, LENGTH_KEYS.has(key) || path[0] === "seating" ? length(report, value) : String(Number(value.toFixed(2)))]);
@@ -414,7 +420,7 @@ function planningRows(rows, path, value, report) {
   } else if (typeof value === "string") {
     rows.push([label, value]);
   } else if (Array.isArray(value)) {
-    value.forEach((v, i) => planningRows(rows, [...path, String(i + 1)], v, report));
+    value.forEach((v, i) => planningRows(rows, [...path, String(i + 1)], v, text?.[i], report));
   } else if (typeof value === "object") {
     const keys = Object.keys(value);
     // {"distance", "withinLimits"} and {"diagonal"}: one figure, marked when outside the limits.
@@ -424,7 +430,7 @@ function planningRows(rows, path, value, report) {
       rows.push([label, length(report, value[figure]) + (outside ? ` (${t("lblPlanOutside")})` : ""), outside]);
       return;
     }
-    for (const k of keys) planningRows(rows, [...path, k], value[k], report);
+    for (const k of keys) planningRows(rows, [...path, k], value[k], text?.[k], report);
   }
 }
 
@@ -433,7 +439,9 @@ function renderPlanning(report) {
   body.replaceChildren();
   if (!report.planning) return;
   const rows = [];
-  for (const [key, value] of Object.entries(report.planning)) planningRows(rows, [key], value, report);
+  for (const [key, value] of Object.entries(report.planning)) {
+    planningRows(rows, [key], value, report.planningTexts?.[key], report);
+  }
   const table = document.createElement("table");
   for (const [label, text, outside] of rows) {
     const tr = document.createElement("tr");
