@@ -34,7 +34,8 @@ test-asan: deps
 	 $(MAKE) --no-print-directory test PRESET=asan
 
 # The WebAssembly build with Debian's emscripten, into build/web: projcalc-cli.js for node (with
-# the shipped data beside it) and the engine for the page; then its tests under node.
+# the shipped data beside it) and the offline site (build/web/site; serve it with
+# python3 -m http.server -d build/web/site); then its tests under node.
 web: deps
 	@scripts/install-deps.sh --web
 	@cmake --preset web >/dev/null
@@ -42,7 +43,8 @@ web: deps
 	@ctest --preset web
 
 # The CLI's end-to-end tests against projcalc-cli.js (the native build's test program, run with
-# PROJCALC_CLI naming the node build).
+# PROJCALC_CLI naming the node build), and the page's browser tests in headless chromium
+# (tests/web), checked against the native projcalc-cli.
 web-test: web build
 	@ctest --preset dev -L web
 

@@ -90,3 +90,4 @@ awk -v am="$app_ms" -v bm="$base_ms" -v ak="$app_kb" -v bk="$base_kb" -v n="$run
   printf "\nStart-up and memory %s. Benchmark times are medians of %d repetitions.\n", verdict, r
   printf "Measured on %s cores, %s, Debian %s.\n", cores, cpu, debian
 }'
+"$here/web_site.sh"

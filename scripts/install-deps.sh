@@ -35,10 +35,25 @@ packages=(
   dpkg-dev lintian appstream file xdg-utils
 )
 
-# --web: also what the WebAssembly build (make web) needs: Debian's emscripten and node.
+# --web: also what the WebAssembly build (make web) needs: Debian's emscripten and node; and for
+# the page's browser tests Debian's chromium (playwright-core drives it; no browser is
+# downloaded) and npm where node comes without it.
+web=false
 if [ "${1:-}" = "--web" ]; then
-  packages+=(emscripten nodejs)
+  web=true
+  packages+=(emscripten nodejs chromium)
+  command -v npm >/dev/null || packages+=(npm)
 fi
+
+# playwright-core, at the version tests/web/package-lock.json pins, into tests/web/node_modules.
+install_web_test_modules() {
+  local dir
+  dir="$(cd "$(dirname "$0")/.." && pwd)/tests/web"
+  if [ ! -f "$dir/node_modules/playwright-core/package.json" ]; then
+    echo "Installing playwright-core into $dir/node_modules"
+    PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --prefix "$dir" --no-audit --no-fund --loglevel=error
+  fi
+}
 
 missing=()
 for p in "${packages[@]}"; do
@@ -62,6 +77,7 @@ if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 
 if [ ${#missing[@]} -eq 0 ]; then
   ensure_test_locale
+  if $web; then install_web_test_modules; fi
   exit 0
 fi
 
@@ -72,3 +88,4 @@ if ! $SUDO apt-get install -y --no-install-recommends "${missing[@]}"; then
   $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 ensure_test_locale
+if $web; then install_web_test_modules; fi

@@ -1,5 +1,6 @@
 #include "cli/json_report.h"
 
+#include "calc/planning_text.h"
 #include "cli/cli_actions.h"
 #include "cli/planning_json.h"
 
@@ -63,6 +64,15 @@ Json enabledJson(const std::array<OptionButton, N>& buttons) {
     return flags;
 }
 
+// The tooltips of a group's buttons: for a greyed one, why it is greyed.
+template <std::size_t N>
+Json tooltipsJson(const std::array<OptionButton, N>& buttons) {
+    Json tips = Json::array();
+    for (const OptionButton& option : buttons)
+        tips.push_back(option.tooltip);
+    return tips;
+}
+
 Json optionsJson(const OptionsScreen& options) {
     Json json = Json::object();
     json["aspect"] = checkedOptionJson(options, OptionGroup::Aspect);
@@ -71,6 +81,8 @@ Json optionsJson(const OptionsScreen& options) {
     json["position"] = checkedOptionJson(options, OptionGroup::Position);
     json["aspectEnabled"] = enabledJson(options.aspects);
     json["zoomEnabled"] = enabledJson(options.zooms);
+    json["aspectTips"] = tooltipsJson(options.aspects);
+    json["zoomTips"] = tooltipsJson(options.zooms);
     return json;
 }
 
@@ -173,6 +185,27 @@ Json tableJson(const std::vector<ThrowRow>& rows) {
     return json;
 }
 
+// One zoom end's text as the planning panel shows it.
+Json endTextJson(const PlanningEndText& end) {
+    return {{"text", end.value}, {"outsideLimits", end.outsideLimits}};
+}
+
+// The planning panel's texts in the selected unit, under the keys of "planning"; null with it.
+Json planningTextsJson(const PlanningScreen& planning) {
+    if (!planning.planning) return nullptr;
+    const PlanningTexts texts = planningTexts(planning.planning, planning.unit);
+    return {{"throwRange",
+             {{"wide", endTextJson(texts.throwDistance[0])},
+              {"tele", endTextJson(texts.throwDistance[1])}}},
+            {"imageRange",
+             {{"wide", endTextJson(texts.imageDiagonal[0])},
+              {"tele", endTextJson(texts.imageDiagonal[1])}}},
+            {"seating",
+             {{"smpte30", texts.seating[0]},
+              {"thx36", texts.seating[1]},
+              {"thx40", texts.seating[2]}}}};
+}
+
 }  // namespace
 
 Json sceneJson(const Scene& scene) {
@@ -208,8 +241,11 @@ Json buildReport(const Calculator& calculator, const MemoryView& view,
     json["offsets"] = arrayOf(screen.offsets);
     json["offsetVisible"] = arrayOf(screen.offsetVisible);
     json["enterVisible"] = arrayOf(options.enterVisible);
+    json["canUndo"] = screen.canUndo;
+    json["canRedo"] = screen.canRedo;
     json["state"] = stateJson(calculator.calculation());
     json["planning"] = planningJson(screen.planning.planning);
+    json["planningTexts"] = planningTextsJson(screen.planning);
     json["messages"] = messagesJson(view, options.since.messages);
     json["errors"] = errorsJson(view, options.since.errors);
     json["dataFolder"] = options.dataFolder.string();

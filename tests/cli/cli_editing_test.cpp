@@ -19,6 +19,11 @@ TEST_F(CliTest, UndoAndRedoTakeBackAndRepeatValuesOptionsAndModelPicks) {
     const json all = report({"diagonal=120", "model=Wide 169", "units=feet"});
     EXPECT_EQ(start["changed"], false);
     EXPECT_EQ(typed["changed"], true);
+    // What Edit > Undo and Redo can do, as their menu items show it.
+    EXPECT_EQ(json({start["canUndo"], start["canRedo"]}), json({false, false}));
+    EXPECT_EQ(json({typed["canUndo"], typed["canRedo"]}), json({true, false}));
+    const json undone = report({"diagonal=120", "undo"});
+    EXPECT_EQ(json({undone["canUndo"], undone["canRedo"]}), json({false, true}));
 
     EXPECT_EQ(shown(report({"diagonal=120", "model=Wide 169", "units=feet", "undo", "undo"})),
               shown(typed));

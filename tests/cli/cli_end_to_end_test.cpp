@@ -124,6 +124,11 @@ TEST_F(CliTest, PickedModelOffersOnlyItsOptions) {
     EXPECT_EQ(r["options"]["aspect"], "16 : 9");
     EXPECT_EQ(r["options"]["aspectEnabled"], json({false, false, true, false}));
     EXPECT_EQ(r["options"]["zoomEnabled"], json({false, false}));
+    // A greyed button's tooltip says why; an enabled one's what it stands for.
+    EXPECT_EQ(r["options"]["zoomTips"],
+              json({"This model has a fixed lens", "This model has a fixed lens"}));
+    EXPECT_EQ(r["options"]["aspectTips"][0], "This model does not offer 4 : 3");
+    EXPECT_EQ(r["options"]["aspectTips"][2], "The image's width to its height: 16 : 9");
     EXPECT_EQ(r["offsetVisible"], json({true, false}));
     EXPECT_EQ(r["state"]["screenDiagonal"], 220.0);
     EXPECT_EQ(report({"model-row=1"})["model"], r["model"]);

@@ -24,6 +24,15 @@ TEST_F(CliTest, PlanningReportsBothEndsAndTheSeats) {
     EXPECT_NEAR(p["seating"]["smpte30"].get<double>(), 240 * (2 + std::sqrt(3.0)) / 2, 1e-9);
     EXPECT_NEAR(p["seating"]["thx36"].get<double>(), 369.3220244610305, 1e-9);
     EXPECT_NEAR(p["seating"]["thx40"].get<double>(), 329.6972903345547, 1e-9);
+    // The same figures as the planning panel writes them, in the selected unit.
+    const json& texts = r["planningTexts"];
+    EXPECT_EQ(texts["throwRange"]["wide"], json({{"text", "300.0″"}, {"outsideLimits", false}}));
+    EXPECT_EQ(texts["throwRange"]["tele"], json({{"text", "375.0″"}, {"outsideLimits", true}}));
+    EXPECT_EQ(texts["imageRange"]["tele"]["text"], "240.0″");
+    EXPECT_EQ(texts["seating"]["thx40"], "329.7″");
+    const json feet = report({"units=feet"})["planningTexts"];
+    EXPECT_EQ(feet["throwRange"]["tele"]["text"], "31′ 3″");
+    EXPECT_EQ(feet["seating"]["smpte30"], "37′ 4″");
 }
 
 // Every traced line carries the planning of its step: a missing end is null, never 0, and
@@ -58,6 +67,7 @@ TEST_F(CliTest, EveryTracedStepCarriesItsPlanning) {
     EXPECT_TRUE(zero["imageRange"]["tele"]["diagonal"].is_number());
     // No size line at all: no results, no planning.
     EXPECT_TRUE(lines[4]["planning"].is_null());
+    EXPECT_TRUE(lines[4]["planningTexts"].is_null());
     EXPECT_EQ(lines[4]["errors"].size(), 1u);
     EXPECT_TRUE(lines[5]["planning"].is_object());
     for (const json& line : lines) {
