@@ -119,8 +119,9 @@ int runSession(const CliOptions& options, const fs::path& dataFolder, std::ostre
     }
 
     if (options.csv) {
-        out << throwTableCsv(answers.table.value_or(std::vector<ThrowRow>{}),
-                             calculator.calculation().unit);
+        const Calculation& c = calculator.calculation();
+        out << throwTableCsv(answers.table.value_or(std::vector<ThrowRow>{}), c.unit,
+                             c.traits.record.modelName, c.options.aspect);
         out.flush();
         return out ? kExitOk : outputFailed();
     }

@@ -19,7 +19,8 @@ std::vector<ThrowRow> Calculator::throwTableByLimits(double step) const {
 
 bool Calculator::exportThrowTableCsv(const std::string& path, double step) {
     if (auto error = fileSystem_.writeFileAtomic(
-            path, throwTableCsv(throwTableByLimits(step), calc_.unit))) {
+            path, throwTableCsv(throwTableByLimits(step), calc_.unit, calc_.traits.record.modelName,
+                                calc_.options.aspect))) {
         report(*error);
         return false;
     }

@@ -29,9 +29,14 @@ std::string csvField(std::string_view text) {
     return quoted + "\"";
 }
 
-std::string throwTableCsv(const std::vector<ThrowRow>& rows, Unit unit) {
+std::string throwTableCsv(const std::vector<ThrowRow>& rows, Unit unit, std::string_view model,
+                          Aspect aspect) {
     const std::string u = " (" + std::string(unitSign(unit)) + ")";
-    const std::array<std::string, 13> header = {"Diagonal" + u,
+    const std::string name(model);
+    const std::string shape(shapeOf(aspect).caption);
+    const std::array<std::string, 15> header = {"Model",
+                                                "Aspect",
+                                                "Diagonal" + u,
                                                 "Width" + u,
                                                 "Height" + u,
                                                 "WIDE distance" + u,
@@ -64,9 +69,9 @@ std::string throwTableCsv(const std::vector<ThrowRow>& rows, Unit unit) {
         const auto within = [](const std::optional<EndResult>& end) {
             return end ? std::string(end->withinLimits ? "yes" : "no") : std::string();
         };
-        line(std::array<std::string, 13>{
-            length(row.diagonal, unit), length(row.width, unit), length(row.height, unit),
-            of(wide, &Solution::distance), of(tele, &Solution::distance),
+        line(std::array<std::string, 15>{
+            name, shape, length(row.diagonal, unit), length(row.width, unit),
+            length(row.height, unit), of(wide, &Solution::distance), of(tele, &Solution::distance),
             of(wide, &Solution::offsetA), of(wide, &Solution::offsetB),
             of(tele, &Solution::offsetA), of(tele, &Solution::offsetB), within(wide), within(tele),
             light(row.footLamberts[0]), light(row.footLamberts[1])});

@@ -51,8 +51,11 @@ TEST_F(CliTest, TableSolvesBothEndsForEachDiagonalAndPrintsCsv) {
 
     const CliResult csv = run({"units=centimeters", "table=254..508:254", "--csv"});
     EXPECT_EQ(csv.exitCode, 0) << csv.err;
-    EXPECT_EQ(csv.out.rfind("Diagonal (cm),Width (cm),Height (cm),WIDE distance (cm)", 0), 0u);
-    EXPECT_NE(csv.out.find("\r\n254.00,203.20,152.40,254.00,317.50,"), std::string::npos)
+    EXPECT_EQ(
+        csv.out.rfind("Model,Aspect,Diagonal (cm),Width (cm),Height (cm),WIDE distance (cm)", 0),
+        0u);
+    EXPECT_NE(csv.out.find("\r\nPlain 100,4 : 3,254.00,203.20,152.40,254.00,317.50,"),
+              std::string::npos)
         << csv.out;
     for (const std::vector<std::string>& bad :
          std::vector<std::vector<std::string>>{{"table=120..100:10"},

@@ -133,10 +133,11 @@ class CatalogueCommandsTest : public QObject {
         // Plain 100 at 4:3: from its smallest limit over both ends, 30, every multiple of 50
         // above it, and its largest limit, 300.
         const QList<QByteArray> lines = written.split('\n');
-        QVERIFY(lines[0].startsWith("Diagonal (in),"));
+        // Each row says which model and aspect it is for.
+        QVERIFY(lines[0].startsWith("Model,Aspect,Diagonal (in),"));
         QCOMPARE(lines.size(), 1 + 7 + 1);  // the header, seven rows, the last line's end
-        QVERIFY(lines[1].startsWith("30.00,"));
-        QVERIFY(lines[7].startsWith("300.00,"));
+        QVERIFY(lines[1].startsWith("Plain 100,4 : 3,30.00,"));
+        QVERIFY(lines[7].startsWith("Plain 100,4 : 3,300.00,"));
     }
 };
 
