@@ -141,6 +141,40 @@ std::string InterfaceTexts::text(std::string_view key) const {
     return std::string(key);
 }
 
+std::string plainMenuText(std::string_view caption) {
+    std::string plain;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        const char c = caption[i];
+        // "(&F)" after a Japanese caption goes as a whole.
+        if (c == '(' && i + 3 < caption.size() && caption[i + 1] == '&' && caption[i + 3] == ')' &&
+            caption[i + 2] != '&') {
+            i += 3;
+            continue;
+        }
+        if (c == '&') {
+            if (i + 1 < caption.size() && caption[i + 1] == '&') {
+                plain += '&';
+                ++i;
+            }
+            continue;
+        }
+        plain += c;
+    }
+    for (const std::string_view ellipsis : {std::string_view("..."), std::string_view("\u2026")}) {
+        if (plain.ends_with(ellipsis)) plain.erase(plain.size() - ellipsis.size());
+    }
+    return std::string(trimBlanks(plain));
+}
+
+std::string exportPdfMenuPath(const InterfaceTexts& texts) {
+    std::string file;
+    for (const ControlCaption& menu : texts.menuCaptions) {
+        if (menu.objectName == "nmuFile") file = plainMenuText(menu.text);
+    }
+    const std::string item = plainMenuText(texts.exportPdfCaption);
+    return file.empty() ? item : file + " > " + item;
+}
+
 std::string captionOf(const InterfaceTexts& texts, std::string_view objectName) {
     for (const ControlCaption& caption : texts.controlCaptions) {
         if (caption.objectName == objectName) return replaceAll(caption.text, "\r\n", " ");

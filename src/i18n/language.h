@@ -75,6 +75,13 @@ struct InterfaceTexts {
 // names it: "Projection Distance" for a caption shown on two lines. Empty for an unknown name.
 [[nodiscard]] std::string captionOf(const InterfaceTexts& texts, std::string_view objectName);
 
+// A menu caption as a sentence names it: without its accelerator ("&File", "ファイル(&F)") and
+// without the "..." of an item that opens a dialog; "&&" stays one "&".
+[[nodiscard]] std::string plainMenuText(std::string_view caption);
+
+// The way to File > Export PDF in the interface language: "File > Export PDF".
+[[nodiscard]] std::string exportPdfMenuPath(const InterfaceTexts& texts);
+
 // The caption of a value box: "Width", "Screen Size Diagonal".
 [[nodiscard]] std::string boxCaption(const InterfaceTexts& texts, Quantity box);
 

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "calc/typed_value.h"
 #include "i18n/language.h"
 #include "ui/qt_text.h"
 
@@ -75,6 +76,15 @@ PrintDialog::PrintDialog(const InterfaceTexts& texts, const PrinterList& printer
     }
     choice->addStretch();
 
+    // Without a printer the list is empty and Print greyed; this says why and what to do instead.
+    noPrinter_ = new QLabel(
+        toQtLines(fillPlaceholders(texts.text("lblNoPrinter"), exportPdfMenuPath(texts), "")),
+        this);
+    noPrinter_->setObjectName(QStringLiteral("lblNoPrinter"));
+    noPrinter_->setTextFormat(Qt::PlainText);
+    noPrinter_->setWordWrap(true);
+    applyInterfaceFont(noPrinter_, texts);
+
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(printButton_);
@@ -82,6 +92,7 @@ PrintDialog::PrintDialog(const InterfaceTexts& texts, const PrinterList& printer
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label_);
     layout->addWidget(list_);
+    layout->addWidget(noPrinter_);
     layout->addLayout(choice);
     layout->addLayout(buttons);
     resize(320, 240);
@@ -97,6 +108,7 @@ void PrintDialog::fillList(const PrinterList& printers) {
     printerNames_ = printers.names;
     list_->clear();
     printButton_->setEnabled(!printerNames_.isEmpty());
+    noPrinter_->setVisible(printerNames_.isEmpty());
     for (qsizetype i = 0; i < printerNames_.size(); ++i) {
         auto* item = new QListWidgetItem(printerNames_[i], list_);
         item->setData(Qt::UserRole, static_cast<int>(i));

@@ -66,6 +66,7 @@ class PrintDialog : public QDialog {
     ErrorReporter report_;
     QStringList printerNames_;  // by the index each list entry carries
     QLabel* label_ = nullptr;
+    QLabel* noPrinter_ = nullptr;
     QListWidget* list_ = nullptr;
     QButtonGroup* content_ = nullptr;
     QPushButton* printButton_ = nullptr;

@@ -1,5 +1,6 @@
 // The print dialog and the PDF export, driven from the File menu: which printers are listed and
 // preselected, the dialog's texts, what Print and Cancel do, and the page that is produced.
+#include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
@@ -140,6 +141,12 @@ class PrintDialogTest : public QObject {
             QCOMPARE(listed, names);
             QCOMPARE(selectedNames(dialog), selected);
             QCOMPARE(child<QPushButton>(dialog, "cmdPrint")->isEnabled(), printEnabled);
+            // Without a printer the dialog says why Print is greyed and what to do instead.
+            auto* note = child<QLabel>(dialog, "lblNoPrinter");
+            QCOMPARE(note->isVisible(), !printEnabled);
+            QCOMPARE(note->text(),
+                     QStringLiteral("No printer is set up on this computer. File > "
+                                    "Export PDF writes the same page to a PDF file."));
             h.click(child<QPushButton>(dialog, "cmdCancel"));
         }));
         QVERIFY(h.messages().empty());

@@ -62,5 +62,22 @@ TEST(Captions, AreReadOnOneLineByObjectName) {
     EXPECT_EQ(captionOf(texts, "noSuchControl"), "");
 }
 
+TEST(PlainMenuText, LeavesOutAcceleratorsAndTheEllipsis) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"&File", "File"},
+        {"Export P&DF...", "Export PDF"},
+        {"\u30d5\u30a1\u30a4\u30eb(&F)", "\u30d5\u30a1\u30a4\u30eb"},
+        {"PDF \u306b\u30a8\u30af\u30b9\u30dd\u30fc\u30c8(&D)...",
+         "PDF \u306b\u30a8\u30af\u30b9\u30dd\u30fc\u30c8"},
+        {"Save && Close", "Save & Close"},
+        {"Weiter\u2026", "Weiter"},
+        {"(&&)", "(&)"},
+        {"", ""},
+    };
+    for (const auto& [caption, plain] : cases)
+        EXPECT_EQ(plainMenuText(caption), plain) << caption;
+    EXPECT_EQ(exportPdfMenuPath(textsOf("")), "File > Export PDF");
+}
+
 }  // namespace
 }  // namespace projcalc
