@@ -198,8 +198,13 @@ void Calculator::pickModel(int row) {
     if (row < 0 || static_cast<std::size_t>(row) >= catalogue_.size() || row == calc_.model) {
         return;
     }
-    (void)apply(
-        projcalc::pickModel(calc_, row, catalogue_[static_cast<std::size_t>(row)], context()));
+    const ModelTraits& model = catalogue_[static_cast<std::size_t>(row)];
+    if (keepScreenOnPick_ && calc_.resultsValid && model.offers(calc_.options.aspect)) {
+        (void)apply(pickModelKeepingScreen(calc_, row, model, calc_.options.aspect,
+                                           boxText(calc_, Quantity::Diagonal), context()));
+        return;
+    }
+    (void)apply(projcalc::pickModel(calc_, row, model, context()));
 }
 
 bool Calculator::commit(Quantity box, std::string_view typed) {

@@ -57,8 +57,15 @@ class Calculator {
 
     // ---- intents --------------------------------------------------------------------------
 
-    // The user picks a row of the model list.
+    // The user picks a row of the model list. The model starts from its largest picture; with
+    // keepScreenOnPick, from the screen shown before: its aspect, where the model offers it, and
+    // its diagonal as if typed (refused with the usual message, the largest picture then
+    // standing, when the model cannot throw it). One step of the history either way.
     void pickModel(int row);
+
+    // Option > "Keep the screen when changing model", for comparing projectors for one screen.
+    void setKeepScreenOnPick(bool keep) noexcept { keepScreenOnPick_ = keep; }
+    [[nodiscard]] bool keepsScreenOnPick() const noexcept { return keepScreenOnPick_; }
 
     // A value box was left, or Enter pressed in it or beside it, holding `typed`. False when the
     // value was refused: the box then keeps the edit (the view gives it the focus back and
@@ -205,6 +212,7 @@ class Calculator {
     InterfaceTexts texts_;
     History history_;
     std::filesystem::path userDataFolder_;
+    bool keepScreenOnPick_ = false;
 };
 
 }  // namespace projcalc

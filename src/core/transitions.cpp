@@ -168,6 +168,25 @@ Transition pickModel(const Calculation& before, int row, const ModelTraits& mode
     return {std::move(c), std::move(notices)};
 }
 
+Transition pickModelKeepingScreen(const Calculation& before, int row, const ModelTraits& model,
+                                  Aspect aspect, std::string_view diagonalText,
+                                  const StepContext& context) {
+    Calculation c = withModel(before, row, model);
+    c.options.aspect = aspect;
+    c.frontScale = c.traits.frontReferenceFor(aspect);
+    c.results.diagonal = c.currentLimits().largest;
+    std::vector<Notice> notices;
+    if (!recalculate(c, storedDiagonal(c), OnLimit::Reject, true, context, notices)) {
+        c.resultsValid = false;
+        c.resultsCleared = true;
+        return {std::move(c), std::move(notices)};
+    }
+    Transition entered = commitTyped(c, Quantity::Diagonal, diagonalText, context);
+    for (Notice& notice : entered.notices)
+        notices.push_back(std::move(notice));
+    return {entered.next ? std::move(*entered.next) : std::move(c), std::move(notices)};
+}
+
 Transition solveStoredDiagonal(const Calculation& before, OnLimit onLimit,
                                const StepContext& context) {
     Calculation c = before;

@@ -57,6 +57,14 @@ struct Transition {
 [[nodiscard]] Transition pickModel(const Calculation& c, int row, const ModelTraits& model,
                                    const StepContext& context);
 
+// A pick that keeps the screen: the model in the aspect `aspect` (which it must offer), solved
+// from its largest diagonal, then `diagonalText` committed as if typed into the diagonal box. A
+// refused text leaves the largest picture standing, with the refusal's message.
+[[nodiscard]] Transition pickModelKeepingScreen(const Calculation& c, int row,
+                                                const ModelTraits& model, Aspect aspect,
+                                                std::string_view diagonalText,
+                                                const StepContext& context);
+
 // Solves the calculation from its stored diagonal: at start-up and after a catalogue
 // replacement (`onLimit` Reject) and after an open (Clamp, the stored diagonal may lie beyond
 // limits changed since the save). Refused when the results cannot be worked out.

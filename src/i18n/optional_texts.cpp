@@ -37,6 +37,7 @@ constexpr std::array kTexts = {
     // Find models... and Export throw table...
     OptionalText{"mnuOptionFindModels", "&Find models..."},
     OptionalText{"mnuFileExportThrowTable", "Export &throw table..."},
+    OptionalText{"mnuOptionKeepScreen", "&Keep the screen when changing model"},
     OptionalText{"dlgFindModels", "Find models"},
     OptionalText{"lblFindDiagonal", "Screen diagonal"},
     OptionalText{"lblFindAspect", "Aspect ratio"},
@@ -71,6 +72,9 @@ constexpr std::array kTexts = {
     // that asks for the report's title, and the report's own labels.
     OptionalText{"mnuFileExportReport", "Export &Report..."},
     OptionalText{"lblPrintContent", "Print:"},
+    // %1 is the menu path of Export PDF, "File > Export PDF".
+    OptionalText{"lblNoPrinter",
+                 "No printer is set up on this computer. %1 writes the same page to a PDF file."},
     OptionalText{"optPrintContent_0", "&Window"},
     OptionalText{"optPrintContent_1", "&Report"},
     OptionalText{"frmReport", "Installation Report"},

@@ -169,6 +169,9 @@ class MainWindow : public QMainWindow, public View {
     void rememberWindowPlacement();
     [[nodiscard]] QString startFolder(const std::string& pattern, const QString& otherwise) const;
     void rememberFolder(const std::string& pattern, const QString& chosenPath);
+    // Where an export of one kind of file ("*.pdf", "*.csv") starts: the folder it was last
+    // written to; before that, the calculation file's folder, else the user's documents.
+    [[nodiscard]] QString exportFolder(const std::string& pattern) const;
 
     // Showing a Screen (main_window_view.cpp): each part is compared with what the window shows
     // and only what differs is changed, with the widgets' signals blocked; then the messages and

@@ -7,8 +7,14 @@
 #include "ui/model_finder_dialog.h"
 #include "ui/qt_text.h"
 #include "ui/throw_table_dialog.h"
+#include "ui/user_settings.h"
 
 namespace projcalc::ui {
+namespace {
+
+constexpr const char* kKeepScreenKey = "choices/keepScreen";
+
+}  // namespace
 
 void MainWindow::buildCatalogueCommands() {
     auto* file = menuBar()->findChild<QMenu*>(QStringLiteral("nmuFile"));
@@ -25,6 +31,20 @@ void MainWindow::buildCatalogueCommands() {
     find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     option->insertAction(option->actions().value(0), find);
     connect(find, &QAction::triggered, this, &MainWindow::onFindModels);
+
+    // For comparing projectors for one screen; remembered between runs.
+    auto* keep = new QAction(QStringLiteral("&Keep the screen when changing model"), this);
+    keep->setObjectName(QStringLiteral("mnuOptionKeepScreen"));
+    keep->setCheckable(true);
+    const bool kept = userSettings().value(QLatin1String(kKeepScreenKey), false).toBool();
+    keep->setChecked(kept);
+    calculator_.setKeepScreenOnPick(kept);
+    option->insertAction(option->actions().value(option->actions().indexOf(find) + 1), keep);
+    connect(keep, &QAction::toggled, this, [this](bool on) {
+        calculator_.setKeepScreenOnPick(on);
+        QSettings settings = userSettings();
+        settings.setValue(QLatin1String(kKeepScreenKey), on);
+    });
 }
 
 void MainWindow::onFindModels() {
@@ -44,7 +64,9 @@ void MainWindow::onExportThrowTable() {
     request.mode = FileDialogRequest::Mode::Save;
     request.nameFilter = pdf ? QStringLiteral("PDF (*.pdf)") : QStringLiteral("CSV (*.csv)");
     request.defaultSuffix = pdf ? QStringLiteral("pdf") : QStringLiteral("csv");
+    request.folder = exportFolder(pdf ? "*.pdf" : "*.csv");
     const QString path = fileDialogHook_(this, request);
+    rememberFolder(pdf ? "*.pdf" : "*.csv", path);
     if (path.isEmpty()) return;
     if (!pdf) {
         (void)calculator_.exportThrowTableCsv(fromQt(path), *dialog.step());

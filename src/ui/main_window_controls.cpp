@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -128,6 +129,21 @@ void MainWindow::buildControls() {
     modelList_->setStyle(new ListPopupStyle(modelList_));
     modelList_->setMaxVisibleItems(30);
     modelList_->setAccessibleName(QStringLiteral("Model"));
+    // Typing filters the list: a model is found by any part of its name, in any case. What is
+    // typed picks nothing by itself; leaving the list shows the selected model's name again.
+    modelList_->setEditable(true);
+    modelList_->setInsertPolicy(QComboBox::NoInsert);
+    auto* finder = new QCompleter(modelList_->model(), modelList_);
+    finder->setObjectName(QStringLiteral("cmpModel"));
+    finder->setFilterMode(Qt::MatchContains);
+    finder->setCaseSensitivity(Qt::CaseInsensitive);
+    finder->setCompletionMode(QCompleter::PopupCompletion);
+    finder->setMaxVisibleItems(15);
+    modelList_->setCompleter(finder);
+    connect(modelList_->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        const QString selected = modelList_->itemText(modelList_->currentIndex());
+        if (modelList_->lineEdit()->text() != selected) modelList_->setEditText(selected);
+    });
     caption(area, "lblModel", QStringLiteral("Model"));
 }
 

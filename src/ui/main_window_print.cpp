@@ -37,7 +37,7 @@ void MainWindow::onExportPdf() {
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Save;
     request.nameFilter = QStringLiteral("PDF (*.pdf)");
-    request.folder = startFolder("*.pdf", QString());
+    request.folder = exportFolder("*.pdf");
     request.defaultSuffix = QStringLiteral("pdf");
     const QString path = fileDialogHook_(this, request);
     rememberFolder("*.pdf", path);

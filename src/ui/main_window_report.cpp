@@ -25,15 +25,10 @@ QSettings userSettings() {
     return QSettings(QStringLiteral("projcalc"), QStringLiteral("projcalc"));
 }
 
-// Where the save dialog starts: the report's title as a file name, beside the calculation file
-// when there is one.
-QString suggestedReportPath(const Calculation& calculation, const QString& title) {
+// Where the save dialog starts: the report's title as a file name, in the PDF files' folder.
+QString suggestedReportPath(const QString& folder, const QString& title) {
     QString name = title;
     name.replace(QLatin1Char('/'), QLatin1Char('-'));
-    const QString folder =
-        calculation.file.empty()
-            ? QDir::currentPath()
-            : QFileInfo(QFile::decodeName(QByteArray::fromStdString(calculation.file))).path();
     return QDir(folder).filePath(name + QStringLiteral(".pdf"));
 }
 
@@ -81,8 +76,9 @@ void MainWindow::onExportReport() {
     request.mode = FileDialogRequest::Mode::Save;
     request.nameFilter = QStringLiteral("PDF (*.pdf)");
     request.defaultSuffix = QStringLiteral("pdf");
-    request.folder = suggestedReportPath(calculator_.calculation(), toQt(report->title));
+    request.folder = suggestedReportPath(exportFolder("*.pdf"), toQt(report->title));
     const QString path = fileDialogHook_(this, request);
+    rememberFolder("*.pdf", path);
     if (path.isEmpty()) return;
     const auto failure = writeReportPdf(*report, toQt(calculator_.texts().fontName), localePaper(),
                                         QFile::encodeName(path).toStdString());

@@ -2,8 +2,10 @@
 // position and maximised state, the unit and mounting last used, and the folder each kind of file
 // was last used in.
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <array>
 
 #include "ui/main_window.h"
@@ -67,6 +69,18 @@ StartUpRules MainWindow::withRememberedChoices(StartUpRules rules) const {
 QString MainWindow::startFolder(const std::string& pattern, const QString& otherwise) const {
     const QString remembered = userSettings().value(folderKey(pattern)).toString();
     return !remembered.isEmpty() && QFileInfo(remembered).isDir() ? remembered : otherwise;
+}
+
+QString MainWindow::exportFolder(const std::string& pattern) const {
+    const std::string& file = calculator_.calculation().file;
+    QString otherwise = file.empty()
+                            ? QString()
+                            : QFileInfo(QFile::decodeName(QByteArray::fromStdString(file))).path();
+    if (otherwise.isEmpty() || !QFileInfo(otherwise).isDir()) {
+        otherwise = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (otherwise.isEmpty() || !QFileInfo(otherwise).isDir()) otherwise = QDir::homePath();
+    }
+    return startFolder(pattern, otherwise);
 }
 
 void MainWindow::rememberFolder(const std::string& pattern, const QString& chosenPath) {

@@ -327,11 +327,11 @@ class EditingTest : public QObject {
         typeInto(h, 1, QStringLiteral("120"));  // entered first, like a print
         h.press(h.valueBox(1), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         const QString copied = QGuiApplication::clipboard()->text();
-        QVERIFY2(copied.startsWith(QStringLiteral(
-                     "Model: Plain 100\nAspect Ratio: 4 : 3\nWIDE / TELE: WIDE\n"
-                     "Position: Bottom of Screen\nProjection Distance: 120 inches\n"
-                     "Screen Size Diagonal: 120 inches\nWidth: 96 inches\n"
-                     "Height: 72 inches\nOffset: 36.0 ~ 7.2 inches\n")),
+        QVERIFY2(copied.startsWith(
+                     QStringLiteral("Model: Plain 100\nAspect Ratio: 4 : 3\nWIDE / TELE: WIDE\n"
+                                    "Position: Bottom of Screen\nProjection Distance: 120 inches\n"
+                                    "Screen Size Diagonal: 120 inches\nWidth: 96 inches\n"
+                                    "Height: 72 inches\nOffset: 36.0 ~ 7.2 inches\n")),
                  qPrintable(copied));
         QVERIFY(copied.contains(QStringLiteral("Distance for this screen, WIDE: 120.0\u2033\n")));
     }

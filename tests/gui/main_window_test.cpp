@@ -90,6 +90,7 @@ class MainWindowTest : public QObject {
             {"mnuView", {{"mnuViewPlanning", "&Planning", {}}}},
             {"mnuOption",
              {{"mnuOptionFindModels", "&Find models...", QKeySequence(QStringLiteral("Ctrl+F"))},
+              {"mnuOptionKeepScreen", "&Keep the screen when changing model", {}},
               {"mnuOptionModelInfo", "Select model info file...", {}},
               {"mnuOptionLanguage", "&Language", {}}}},
             {"mnuHelp", {{"mnuAboutAbout", "&About", {}}}},

@@ -1,7 +1,10 @@
 // The option groups, the model list, the aspect preview and the interface texts of the main
 // window, driven through its widgets.
 #include <QAbstractItemView>
+#include <QAction>
+#include <QCompleter>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QtTest>
@@ -129,6 +132,54 @@ class OptionsTest : public QObject {
         QCOMPARE(h.valueTexts(), QStringList({"150", "220", "192", "108"}));
     }
 
+    // Typing into the model list lists the models whose names hold the text, in any case; a
+    // choice from that list is a pick. With Option > Keep the screen, the pick keeps the screen.
+    void typingFiltersTheModelListAndAPickCanKeepTheScreen() {
+        DataFolder data(
+            {kModelPlain, "Other 9" + std::string(kModelWideOnly169).substr(8), kModelWideOnly169});
+        WindowHarness h;
+        QVERIFY(h.start(data));
+        h.click(h.option("optAspect_2"));
+        QLineEdit* diagonal = h.valueBox(1);
+        h.click(diagonal);
+        h.press(diagonal, Qt::Key_A, Qt::ControlModifier);
+        h.type(diagonal, QStringLiteral("120"));
+        h.press(diagonal, Qt::Key_Return);
+        QCOMPARE(h.valueTexts().at(1), QStringLiteral("120"));
+        auto* keep = h.find<QAction>("mnuOptionKeepScreen");
+        QVERIFY(!keep->isChecked());
+        keep->trigger();
+
+        QComboBox* list = h.modelList();
+        h.click(list);
+        h.press(list->lineEdit(), Qt::Key_A, Qt::ControlModifier);
+        h.type(list->lineEdit(), QStringLiteral("IDE"));
+        QAbstractItemView* found = list->completer()->popup();
+        QTRY_VERIFY(found->isVisible());
+        QCOMPARE(found->model()->rowCount(), 1);
+        QCOMPARE(found->model()->index(0, 0).data().toString(), QStringLiteral("Wide 169"));
+        h.press(found, Qt::Key_Down);
+        h.press(found, Qt::Key_Return);
+        QTRY_COMPARE(list->currentText(), QStringLiteral("Wide 169"));
+        QCOMPARE(list->currentIndex(), 2);
+        QCOMPARE(h.valueTexts().at(1), QStringLiteral("120"));  // the screen kept
+        QVERIFY(h.messages().empty());
+
+        // Text that names no model picks nothing; leaving the list shows the model again.
+        h.click(list);
+        h.press(list->lineEdit(), Qt::Key_A, Qt::ControlModifier);
+        h.type(list->lineEdit(), QStringLiteral("zzz"));
+        h.click(diagonal);
+        QCOMPARE(list->currentText(), QStringLiteral("Wide 169"));
+        QCOMPARE(h.valueTexts().at(1), QStringLiteral("120"));
+
+        // Without the option a pick starts from the model's largest picture, as before.
+        keep->trigger();
+        h.press(list, Qt::Key_Up);
+        QCOMPARE(list->currentText(), QStringLiteral("Other 9"));
+        QCOMPARE(h.valueTexts().at(1), QStringLiteral("220"));
+    }
+
     void openModelListShowsThirtyRows() {
         std::vector<std::string> models;
         for (int i = 0; i < 40; ++i)
@@ -248,7 +299,8 @@ class OptionsTest : public QObject {
         QCOMPARE(h.messages().size(), std::size_t{1});
         // The old first line, then the file and the key.
         QVERIFY(h.messages()[0].text.startsWith(QStringLiteral("LANGUAGE.INI ERRER !!!! \n")));
-        QVERIFY(h.messages()[0].text.contains(QStringLiteral("Language.ini: the text %1 of").arg(key)));
+        QVERIFY(
+            h.messages()[0].text.contains(QStringLiteral("Language.ini: the text %1 of").arg(key)));
         QCOMPARE(h.messages()[0].icon, ui::MessageRequest::Icon::None);
     }
 

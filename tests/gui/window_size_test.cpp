@@ -3,14 +3,17 @@
 // calculation, printed pages keep their layout, and size, position, maximised state and the
 // folders of the file dialogs are remembered.
 #include <QAction>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QWindow>
 #include <QtTest>
 
 #include "gui_fixture.h"
+#include "modal_dialog.h"
 #include "pdf_page.h"
 #include "ui/program_style.h"
 #include "ui/scene_view.h"
@@ -198,6 +201,37 @@ class WindowSizeTest : public QObject {
         QVERIFY(afresh.option("optPosition_1")->isChecked());
     }
 
+    // Export PDF and Export Report share the PDF files' folder from their first use: before any
+    // PDF was written, the saved calculation's folder.
+    void pdfExportsStartInOneFolderFromTheFirstUse() {
+        DataFolder data;
+        const TempDir plans;
+        const TempDir pages;
+        const QString plansFolder = QString::fromStdString(plans.path().string());
+        const QString pagesFolder = QString::fromStdString(pages.path().string());
+        QStringList started;
+        QString answer = plansFolder + QStringLiteral("/plan.cf");
+        WindowHarness h;
+        QVERIFY(h.start(data));
+        h.window().setFileDialogHook([&](QWidget*, const ui::FileDialogRequest& request) {
+            started << request.folder;
+            return answer;
+        });
+        action(h, "mnuFileSaveAs")->trigger();
+        answer = pagesFolder + QStringLiteral("/window.pdf");
+        action(h, "mnuFileExportPdf")->trigger();
+        answer = QString();
+        const ModalDialog report([&h](QDialog& dialog) {
+            h.click(dialog.findChild<QPushButton*>(QStringLiteral("cmdReportOk")));
+        });
+        action(h, "mnuFileExportReport")->trigger();
+        QVERIFY(report.opened());
+        QCOMPARE(started.size(), 3);
+        QCOMPARE(started[1], plansFolder);
+        QCOMPARE(QFileInfo(started[2]).path(), pagesFolder);
+        QVERIFY(started[2].endsWith(QStringLiteral(".pdf")));
+    }
+
     // Each kind of file dialog starts in the folder that kind of file was last used in.
     void fileDialogsStartInTheFolderLastUsed() {
         DataFolder data;
@@ -227,7 +261,9 @@ class WindowSizeTest : public QObject {
         QVERIFY(started[0] != folder);
         QVERIFY(started[1] != folder);
         QCOMPARE(started[2], folder);   // after Save As there
-        QVERIFY(started[3] != folder);  // PDF files and catalogues have folders of their own
+        // Before any PDF was written, a PDF goes beside the calculation; catalogues have a
+        // folder of their own.
+        QCOMPARE(started[3], folder);
         QVERIFY(started[4] != folder);
         WindowHarness next(WindowHarness::Settings::Remember);  // a later run remembers
         QVERIFY(next.start(data));

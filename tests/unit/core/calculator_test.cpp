@@ -138,6 +138,49 @@ TEST_F(CalculatorTest, AModelOfferingOnlySixteenNineSelectsIt) {
     EXPECT_EQ(calculation().traits.offsetCount, (std::array<int, 2>{1, 1}));
 }
 
+// "Keep the screen when changing model": a pick enters the previous aspect and diagonal as if
+// typed, where the new model offers the aspect and can throw the diagonal.
+struct KeepScreenCase {
+    const char* name;
+    bool keep;
+    Aspect aspect;      // checked on Plain 100 before the pick of Wide 169
+    const char* typed;  // the diagonal typed on Plain 100
+    const char* shown;  // Wide 169's diagonal box after the pick
+    Aspect shownAspect;
+    bool refused;  // a message says the diagonal is beyond the new model
+};
+
+class KeepScreenTest : public ControllerFixture,
+                       public ::testing::WithParamInterface<KeepScreenCase> {};
+
+TEST_P(KeepScreenTest, APickEntersThePreviousScreenOnlyWhenAsked) {
+    const KeepScreenCase& c = GetParam();
+    ASSERT_TRUE(start({kModelPlain, kModelWideOnly16x9}));
+    calculator->setKeepScreenOnPick(c.keep);
+    calculator->choose(c.aspect);
+    ASSERT_TRUE(calculator->commit(Quantity::Diagonal, c.typed));
+    view.messages.clear();
+    calculator->pickModel(1);
+    EXPECT_EQ(view.screen.boxes[1], c.shown);
+    EXPECT_EQ(calculation().options.aspect, c.shownAspect);
+    EXPECT_EQ(view.messages.size(), c.refused ? 1u : 0u);
+    // One step: undo brings back Plain 100 with what was typed.
+    ASSERT_TRUE(calculator->undo());
+    EXPECT_EQ(calculation().model, 0);
+    EXPECT_EQ(view.screen.boxes[1], c.typed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Picks, KeepScreenTest,
+    ::testing::Values(
+        KeepScreenCase{"Off", false, Aspect::R16x9, "120", "220", Aspect::R16x9, false},
+        KeepScreenCase{"Kept", true, Aspect::R16x9, "120", "120", Aspect::R16x9, false},
+        KeepScreenCase{"AspectNotOffered", true, Aspect::R4x3, "120", "220", Aspect::R16x9, false},
+        KeepScreenCase{"TooLarge", true, Aspect::R16x9, "250", "220", Aspect::R16x9, true}),
+    [](const ::testing::TestParamInfo<KeepScreenCase>& param) {
+        return std::string(param.param.name);
+    });
+
 TEST_F(CalculatorTest, AModelWithoutAspectsKeepsThePreviousAspect) {
     ASSERT_TRUE(start({kModelPlain, "No Aspect,40,300,30,250,1,0,0.8,0,0.5,0.6,0,0.5,0,0"}));
     calculator->choose(Aspect::R16x10);

@@ -104,7 +104,7 @@ const std::vector<std::vector<std::string>> kAcceleratorGroups = {
     {"mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "mnuFilePrint", "mnuFileExportPdf",
      "mnuFileExportThrowTable", "mnuFileExportReport", "mnuFileQuit"},
     {"mnuEditUndo", "mnuEditRedo", "mnuEditCopyResults"},
-    {"mnuOptionFindModels", "mnuOptionModelInfo", "mnuOptionLanguage"},
+    {"mnuOptionFindModels", "mnuOptionModelInfo", "mnuOptionKeepScreen", "mnuOptionLanguage"},
     {"btnSave", "btnDiscard", "btnCancel"},
 };
 
