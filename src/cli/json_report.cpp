@@ -127,8 +127,13 @@ Json arrayOf(const Container& values) {
     return array;
 }
 
-// A length in inches, as the double itself.
-Json endJson(const std::optional<EndResult>& end, bool withOffsets) {
+Json footLambertsJson(const std::optional<double>& footLamberts) {
+    return footLamberts ? Json(*footLamberts) : Json(nullptr);
+}
+
+// A length in inches, as the double itself, and the light of that end on the screen.
+Json endJson(const std::optional<EndResult>& end, bool withOffsets,
+             const std::optional<double>& footLamberts) {
     if (!end) return nullptr;
     Json json = Json::object();
     json["distance"] = end->solution.distance;
@@ -137,6 +142,7 @@ Json endJson(const std::optional<EndResult>& end, bool withOffsets) {
         json["offsetB"] = end->solution.offsetB;
     }
     json["withinLimits"] = end->withinLimits;
+    json["fL"] = footLambertsJson(footLamberts);
     return json;
 }
 
@@ -147,8 +153,8 @@ Json fitJson(const FitAnswer& fit, const Screen& screen) {
         Json entry = Json::object();
         entry["row"] = model.model;
         entry["name"] = row < screen.models.size() ? screen.models[row] : std::string();
-        entry["wide"] = endJson(model.ends[0], false);
-        entry["tele"] = endJson(model.ends[1], false);
+        entry["wide"] = endJson(model.ends[0], false, model.footLamberts[0]);
+        entry["tele"] = endJson(model.ends[1], false, model.footLamberts[1]);
         entry["standFrom"] = model.standFrom;
         entry["standTo"] = model.standTo;
         models.push_back(std::move(entry));
@@ -167,8 +173,8 @@ Json tableJson(const std::vector<ThrowRow>& rows) {
         json.push_back({{"diagonal", row.diagonal},
                         {"width", row.width},
                         {"height", row.height},
-                        {"wide", endJson(row.ends[0], true)},
-                        {"tele", endJson(row.ends[1], true)}});
+                        {"wide", endJson(row.ends[0], true, row.footLamberts[0])},
+                        {"tele", endJson(row.ends[1], true, row.footLamberts[1])}});
     }
     return json;
 }
@@ -209,7 +215,7 @@ Json buildReport(const Calculator& calculator, const MemoryView& view,
     json["offsetVisible"] = arrayOf(screen.offsetVisible);
     json["enterVisible"] = arrayOf(options.enterVisible);
     json["state"] = stateJson(calculator.calculation());
-    json["planning"] = planningJson(screen.planning.planning);
+    json["planning"] = planningJson(screen.planning);
     json["messages"] = messagesJson(view, options.since.messages);
     json["errors"] = errorsJson(view, options.since.errors);
     json["dataFolder"] = options.dataFolder.string();

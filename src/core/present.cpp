@@ -2,7 +2,9 @@
 
 #include <array>
 
+#include "calc/light.h"
 #include "calc/readout.h"
+#include "calc/scope.h"
 #include "diagrams/front_view.h"
 #include "diagrams/side_view.h"
 #include "util/paths.h"
@@ -34,6 +36,21 @@ Scene blankScene(Size picture) {
     scene.width = picture.width;
     scene.height = picture.height;
     return scene;
+}
+
+// The light, scope and throw-ratio figures of results that can be shown.
+void presentLightAndScope(const Calculation& c, PlanningScreen& planning) {
+    if (!planning.planning) return;
+    planning.throwRatio = throwRatiosOf(planning.planning->throwRange, c.results.width);
+    planning.light = screenLight(c.traits, c.light, c.results.width, c.results.height);
+    planning.scope = scopePlan(c.traits, c.options, c.scope, c.results);
+    if (!planning.light || !planning.scope) return;
+    for (std::size_t i = 0; i < planning.light->ends.size(); ++i) {
+        if (const auto& end = planning.light->ends[i]) {
+            planning.scopeFootLamberts[i] = scopeFootLamberts(end->footLamberts, c.results.diagonal,
+                                                              planning.scope->imageDiagonal);
+        }
+    }
 }
 
 }  // namespace
@@ -129,6 +146,10 @@ Screen present(const PresentInput& input) {
     screen.options = optionsScreen(c, input.texts);
     screen.offsetVisible = {true, c.traits.offsets(c.options.zoom) == 2};
     screen.planning.unit = c.unit;
+    screen.planning.lightSettings = c.light;
+    screen.planning.scopeRatio = c.scope;
+    screen.planning.scopeNeeds16x9 =
+        c.scope != ScopeRatio::None && c.options.aspect != Aspect::R16x9;
     screen.notices = input.notices;
 
     if (!c.resultsValid) {
@@ -152,6 +173,7 @@ Screen present(const PresentInput& input) {
         screen.offsets = boxes->offsets;
     }
     screen.planning.planning = planningFor(c.traits, c.options, c.results);
+    presentLightAndScope(c, screen.planning);
     screen.front = frontScene(c.results, c.options, c.frontScale, input.metrics.front,
                               distancesOf(throwRangeFor(c.traits, c.options, c.results)))
                        .scene;
