@@ -98,6 +98,18 @@ std::optional<std::string> Screen::selectedModel() const {
     return models[static_cast<std::size_t>(selectedRow)];
 }
 
+PlanningScreen planningScreen(const Calculation& c) {
+    PlanningScreen planning;
+    planning.unit = c.unit;
+    planning.lightSettings = c.light;
+    planning.scopeRatio = c.scope;
+    planning.scopeNeeds16x9 = c.scope != ScopeRatio::None && c.options.aspect != Aspect::R16x9;
+    if (!c.resultsValid) return planning;
+    planning.planning = planningFor(c.traits, c.options, c.results);
+    presentLightAndScope(c, planning);
+    return planning;
+}
+
 std::string titleFor(const InterfaceTexts& texts, const std::string& file) {
     if (file.empty()) return texts.captionText;
     return texts.captionText + " [" + stripExtension(fileNameOf(file)) + "]";
@@ -145,11 +157,7 @@ Screen present(const PresentInput& input) {
         c.model >= 0 && static_cast<std::size_t>(c.model) < input.models.size() ? c.model : -1;
     screen.options = optionsScreen(c, input.texts);
     screen.offsetVisible = {true, c.traits.offsets(c.options.zoom) == 2};
-    screen.planning.unit = c.unit;
-    screen.planning.lightSettings = c.light;
-    screen.planning.scopeRatio = c.scope;
-    screen.planning.scopeNeeds16x9 =
-        c.scope != ScopeRatio::None && c.options.aspect != Aspect::R16x9;
+    screen.planning = planningScreen(c);
     screen.notices = input.notices;
 
     if (!c.resultsValid) {
@@ -172,11 +180,12 @@ Screen present(const PresentInput& input) {
         screen.boxes = boxes->boxes;
         screen.offsets = boxes->offsets;
     }
-    screen.planning.planning = planningFor(c.traits, c.options, c.results);
-    presentLightAndScope(c, screen.planning);
-    screen.front = frontScene(c.results, c.options, c.frontScale, input.metrics.front,
-                              distancesOf(throwRangeFor(c.traits, c.options, c.results)))
-                       .scene;
+    // The scope screen's outline takes no part in the fit: the scale stays the calculation's.
+    const double scopeWidth = screen.planning.scope ? screen.planning.scope->screen.width : 0.0;
+    screen.front =
+        frontScene(c.results, c.options, c.frontScale, input.metrics.front,
+                   distancesOf(throwRangeFor(c.traits, c.options, c.results)), scopeWidth)
+            .scene;
     screen.side = sideScene(c.traits, c.options, c.results, input.metrics.side);
     return screen;
 }
