@@ -4,9 +4,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QtTest>
 
 #include "gui_fixture.h"
+#include "modal_dialog.h"
 #include "ui/scene_view.h"
 
 using namespace projcalc;
@@ -53,6 +55,12 @@ void enter(WindowHarness& h, QLineEdit* input, const QString& typed) {
     input->selectAll();
     h.type(input, typed);
     h.press(input, Qt::Key_Return);
+}
+
+void retype(QLineEdit* field, const QString& typed) {
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, typed);
 }
 
 int scopeOutlineLines(WindowHarness& h) {
@@ -155,6 +163,40 @@ class LightScopeTest : public QObject {
         QCOMPARE(line->text(),
                  QStringLiteral("The catalogue gives no light output for this model."));
         QCOMPARE(text(h, "lblPlanLightValue_0"), QString());
+    }
+
+    // At 100 inches 4:3 (33⅓ square feet) Plain 100 gives 90 and 72 fL, Dim 100 a tenth of it.
+    void theFinderShowsEachEndsLightAndListsOnlyThoseThatReachTheLeast() {
+        DataFolder data;
+        const std::string dim =
+            "Dim 100,40,300,30,250,1.0,0,0.8,0,0.5,0.6,0.1,0.12,0,15,0,0,40,280,30,240,40,290,30,"
+            "245";
+        data.write("ModelInfo.ini", litCatalogue({{kModelPlain, "3000,2400"}, {dim, "300,"}}));
+        WindowHarness h;
+        QVERIFY(h.start(data));
+        QStringList light;
+        QStringList reaching;
+        QString tip;
+        ModalDialog finder([&](QDialog& dialog) {
+            retype(dialog.findChild<QLineEdit*>("txtFindDiagonal"), QStringLiteral("100"));
+            retype(dialog.findChild<QLineEdit*>("txtFindNearest"), QStringLiteral("0"));
+            retype(dialog.findChild<QLineEdit*>("txtFindFarthest"), QStringLiteral("1000"));
+            auto* table = dialog.findChild<QTableWidget*>("tblFindModels");
+            for (int row = 0; row < table->rowCount(); ++row)
+                light << table->item(row, 0)->text() + ": " + table->item(row, 5)->text();
+            auto* least = dialog.findChild<QLineEdit*>("txtFindMinLight");
+            tip = least->toolTip();
+            retype(least, QStringLiteral("50"));
+            for (int row = 0; row < table->rowCount(); ++row)
+                reaching << table->item(row, 0)->text();
+            dialog.reject();
+        });
+        h.press(&h.window(), Qt::Key_F, Qt::ControlModifier);
+        QTRY_VERIFY(finder.opened());
+        QVERIFY(!finder.leftOpen());
+        QCOMPARE(light, QStringList({"Plain 100: 90.0 / 72.0", "Dim 100: 9.0 / 9.0"}));
+        QCOMPARE(reaching, QStringList({"Plain 100"}));
+        QVERIFY2(tip.contains(QStringLiteral("living room 40 to 60")), qPrintable(tip));
     }
 
     void scopePanelShowsTheFiguresAndTheFrontViewItsOutline() {
