@@ -92,15 +92,12 @@ void PlanningPanel::buildLightScopeRows(QGridLayout* grid, QBoxLayout* stack, QW
     }
     scopeRows->setColumnStretch(valueColumn(1) + 2, 1);
     stack->addLayout(scopeRows);
-    // The scope screen's sides, then where one place serves both pictures (or why none does).
-    auto* scopeLine = new QHBoxLayout;
-    scopeLine->setSpacing(12);
-    scopeSize_ = label(box, QStringLiteral("lblScopeSize"));
-    scopeSize_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The scope screen's sides, then on a line of its own where one place serves both pictures
+    // (or why none does).
+    scopeSize_ = noteLabel(box, QStringLiteral("lblScopeSize"));
     scopeNote_ = noteLabel(box, QStringLiteral("lblScopeNote"));
-    scopeLine->addWidget(scopeSize_);
-    scopeLine->addWidget(scopeNote_, 1);
-    stack->addLayout(scopeLine);
+    stack->addWidget(scopeSize_);
+    stack->addWidget(scopeNote_);
 
     connect(gainInput_, &QLineEdit::editingFinished, this,
             [this] { enterLightInput(gainInput_, lightTexts_.gain, true); });

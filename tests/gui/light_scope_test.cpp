@@ -237,6 +237,14 @@ class LightScopeTest : public QObject {
         QVERIFY2(text(h, "lblScopeNote").startsWith(QStringLiteral("Both pictures from ")),
                  qPrintable(text(h, "lblScopeNote")));
         QVERIFY(text(h, "lblPlanLightValue_0").contains(QStringLiteral("fL")));
+        // The scope lines are shown whole.
+        QTest::qWait(20);
+        for (const char* name : {"lblScopeSize", "lblScopeNote", "lblScopeThrow"}) {
+            auto* line = h.find<QLabel>(QString::fromLatin1(name));
+            QVERIFY2(
+                line->contentsRect().width() >= line->fontMetrics().horizontalAdvance(line->text()),
+                name);
+        }
 
         // No scope screen: no figures, no outline; and an undo brings it back.
         h.press(scope, Qt::Key_Up);
