@@ -2,8 +2,12 @@
 // the light follows a commit, a gain change and an undo; a refused gain gives its text back; a
 // scope screen shows its figures and its outline in the front view.
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -55,6 +59,15 @@ void enter(WindowHarness& h, QLineEdit* input, const QString& typed) {
     input->selectAll();
     h.type(input, typed);
     h.press(input, Qt::Key_Return);
+}
+
+// The text of a PDF file, as pdftotext reads it.
+QString pdfText(const QString& path) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!process.waitForFinished(30000)) return QStringLiteral("(pdftotext did not finish)");
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 void retype(QLineEdit* field, const QString& typed) {
@@ -197,6 +210,28 @@ class LightScopeTest : public QObject {
         QCOMPARE(light, QStringList({"Plain 100: 90.0 / 72.0", "Dim 100: 9.0 / 9.0"}));
         QCOMPARE(reaching, QStringList({"Plain 100"}));
         QVERIFY2(tip.contains(QStringLiteral("living room 40 to 60")), qPrintable(tip));
+    }
+
+    // 300 inches 4:3 at gain 1: 10 fL at WIDE, 8 at TELE.
+    void theThrowTablePdfGivesEachEndsLight() {
+        DataFolder data;
+        data.write("ModelInfo.ini", litCatalogue({{kModelPlain, "3000,2400"}}));
+        WindowHarness h;
+        QVERIFY(h.start(data));
+        const QString target = data.qpath() + QStringLiteral("/table.pdf");
+        h.window().setFileDialogHook(
+            [&](QWidget*, const ui::FileDialogRequest&) { return target; });
+        ModalDialog options([](QDialog& dialog) {
+            retype(dialog.findChild<QLineEdit*>("txtTableStep"), QStringLiteral("50"));
+            QTest::mouseClick(dialog.findChild<QRadioButton*>("optTablePdf"), Qt::LeftButton);
+            QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                              Qt::LeftButton);
+        });
+        h.press(&h.window(), Qt::Key_T, Qt::ControlModifier);
+        QTRY_VERIFY(options.opened());
+        const QString pdf = pdfText(target);
+        QVERIFY2(pdf.contains(QStringLiteral("Light")), qPrintable(pdf));  // the heading wraps
+        QVERIFY2(pdf.contains(QStringLiteral("10.0 / 8.0")), qPrintable(pdf));
     }
 
     void scopePanelShowsTheFiguresAndTheFrontViewItsOutline() {
