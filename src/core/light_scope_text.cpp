@@ -8,6 +8,7 @@ namespace projcalc {
 LightScopeCaptions lightScopeCaptions(const InterfaceTexts& texts) {
     LightScopeCaptions captions;
     captions.throwRatioRow = texts.text("lblPlanRatio");
+    captions.throwRatioTip = texts.text("tipPlanRatio");
     captions.lightRow = texts.text("lblPlanLight");
     captions.lightTip = texts.text("tipPlanLight");
     captions.gain = texts.text("lblPlanGain");

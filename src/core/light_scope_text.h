@@ -13,6 +13,7 @@ namespace projcalc {
 // optional Language.ini keys with English defaults.
 struct LightScopeCaptions {
     std::string throwRatioRow;                // lblPlanRatio
+    std::string throwRatioTip;                // tipPlanRatio
     std::string lightRow;                     // lblPlanLight
     std::string lightTip;                     // tipPlanLight
     std::string gain;                         // lblPlanGain

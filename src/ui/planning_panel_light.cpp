@@ -122,6 +122,7 @@ void PlanningPanel::enterLightInput(QLineEdit* input, const std::string& shown, 
 void PlanningPanel::setLightScopeCaptions(const LightScopeCaptions& captions) {
     lightCaptions_ = captions;
     ratioCaption_->setText(toQt(captions.throwRatioRow));
+    ratioCaption_->setToolTip(toQt(captions.throwRatioTip));
     lightCaption_->setText(toQt(captions.lightRow));
     lightCaption_->setToolTip(toQt(captions.lightTip));
     gainCaption_->setText(toQt(captions.gain));

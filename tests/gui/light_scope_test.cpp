@@ -99,6 +99,7 @@ class LightScopeTest : public QObject {
         QCOMPARE(lightTexts(h),
                  QStringList({"10.0 fL, 34 nits, too dim", "8.0 fL, 27 nits, too dim"}));
         QCOMPARE(text(h, "lblPlanRatioValue_0"), QStringLiteral("1.25 : 1"));
+        QVERIFY(h.find<QLabel>(QStringLiteral("lblPlanRatio"))->toolTip().contains("image width"));
         auto* gain = h.find<QLineEdit>(QStringLiteral("txtPlanGain"));
         auto* share = h.find<QLineEdit>(QStringLiteral("txtPlanShare"));
         QVERIFY(gain != nullptr && share != nullptr);
