@@ -36,6 +36,22 @@ ZoomLengths distancesOf(const BothEnds& ends) noexcept {
     return distances;
 }
 
+std::optional<double> throwRatio(double distance, double width) noexcept {
+    if (!(distance > 0.0) || !(width > 0.0) || !std::isfinite(distance) || !std::isfinite(width))
+        return std::nullopt;
+    const double ratio = distance / width;
+    if (!std::isfinite(ratio)) return std::nullopt;
+    return ratio;
+}
+
+ZoomLengths throwRatiosOf(const BothEnds& throwRange, double width) noexcept {
+    ZoomLengths ratios;
+    for (std::size_t i = 0; i < throwRange.size(); ++i) {
+        if (throwRange[i]) ratios[i] = throwRatio(throwRange[i]->solution.distance, width);
+    }
+    return ratios;
+}
+
 std::optional<Planning> planningFor(const ModelTraits& model, const Options& options,
                                     const Solution& solution) {
     if (!std::isfinite(solution.diagonal) || !std::isfinite(solution.distance) ||

@@ -61,6 +61,14 @@ using ZoomLengths = std::array<std::optional<double>, 2>;
 // The projection distance of each zoom end.
 [[nodiscard]] ZoomLengths distancesOf(const BothEnds& ends) noexcept;
 
+// The throw ratio of a zoom end: its projection distance ÷ the image width; nothing when either
+// is not a finite number above 0.
+[[nodiscard]] std::optional<double> throwRatio(double distance, double width) noexcept;
+
+// The throw ratio of each end of a throw range (by Zoom) for an image `width` inches wide; empty
+// where the end has no distance.
+[[nodiscard]] ZoomLengths throwRatiosOf(const BothEnds& throwRange, double width) noexcept;
+
 // The planning read-outs of a solution the calculator keeps (at the options' zoom end both ranges
 // hold the solution itself). Nothing when the solution's
 // diagonal, distance or width is not a finite number, or a seat lies too far to work out.

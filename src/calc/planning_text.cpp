@@ -5,6 +5,7 @@
 
 #include "calc/units.h"
 #include "util/numbers.h"
+#include "util/text.h"
 
 namespace projcalc {
 namespace {
@@ -97,6 +98,21 @@ PlanningTexts planningTexts(const std::optional<Planning>& planning, Unit unit) 
             planningLengthText(planning->seatFor(angle), unit);
     }
     return texts;
+}
+
+std::string throwRatioText(const std::optional<double>& ratio) {
+    if (!ratio || !std::isfinite(*ratio)) return kNoPlanningValue;
+    return formatFixed(*ratio, 2) + " : 1";
+}
+
+std::string lightEndText(const std::optional<EndLight>& light, std::string_view pattern,
+                         const std::array<std::string, 5>& ratingWords) {
+    if (!light || !std::isfinite(light->footLamberts)) return kNoPlanningValue;
+    const auto rating = static_cast<std::size_t>(light->rating);
+    std::string text = replaceAll(std::string(pattern), "%1", formatFixed(light->footLamberts, 1));
+    text = replaceAll(std::move(text), "%2", formatFixed(light->nits, 0));
+    return replaceAll(std::move(text), "%3",
+                      rating < ratingWords.size() ? ratingWords[rating] : "");
 }
 
 }  // namespace projcalc

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "calc/light.h"
 #include "calc/options.h"
 #include "calc/planning.h"
 
@@ -39,5 +40,15 @@ struct PlanningTexts {
 // The panel's texts for a planning read-out in the selected unit; every value kNoPlanningValue
 // when there is none.
 [[nodiscard]] PlanningTexts planningTexts(const std::optional<Planning>& planning, Unit unit);
+
+// A throw ratio as the panel shows it, two decimals: "1.52 : 1"; kNoPlanningValue without one.
+[[nodiscard]] std::string throwRatioText(const std::optional<double>& ratio);
+
+// The light of a zoom end as the panel shows it: `pattern` with "%1" the foot-lamberts to one
+// decimal, "%2" the nits whole and "%3" the rating's words (`ratingWords` by LightRating);
+// kNoPlanningValue for an end without a figure.
+[[nodiscard]] std::string lightEndText(const std::optional<EndLight>& light,
+                                       std::string_view pattern,
+                                       const std::array<std::string, 5>& ratingWords);
 
 }  // namespace projcalc

@@ -10,6 +10,7 @@
 
 #include "calc/throw_table.h"
 #include "calc/units.h"
+#include "cli/cli_light_actions.h"
 #include "core/asking.h"
 #include "util/numbers.h"
 
@@ -237,7 +238,8 @@ void findModels(ActionContext& context, const std::string& argument) {
     const double diagonal = c.results.diagonal;
     context.answers.fit =
         FitAnswer{diagonal, room.nearest, room.farthest,
-                  context.calculator.findModels(diagonal, c.options.aspect, room)};
+                  context.calculator.findModels(diagonal, c.options.aspect, room,
+                                                context.answers.minimumFootLamberts)};
 }
 
 // A whole number below 10^15 with a comma between each group of three digits: "10,000".
@@ -339,6 +341,20 @@ const std::vector<ActionEntry>& actionTable() {
          "the selected model's throw table for the diagonals FROM, FROM+STEP, ... up to TO (in "
          "the selected unit): adds \"table\"",
          checkSteps, throwTableRows},
+        {"gain", "G",
+         "type G into the screen gain input (above 0 up to 10, default 1) and leave it", nullptr,
+         typeScreenGain},
+        {"light", "P",
+         "type P into the light share input (percent of the rated output, 1 to 100, default 100) "
+         "and leave it",
+         nullptr, typeLightShare},
+        {"minfl", "N",
+         "the least foot-lamberts some end that counts must reach for the fit= actions that "
+         "follow (0: no minimum)",
+         checkMinimumFootLamberts, setMinimumFootLamberts},
+        {"scope", "2.35|2.39|2.40|none",
+         "choose that scope screen (with 16:9: adds the scope figures to \"planning\")",
+         checkScopeRatio, chooseScopeRatio},
         {"undo", "", "Edit > Undo: take back the last value, option or model change", nullptr,
          undoStep},
         {"redo", "", "Edit > Redo: do again what undo took back", nullptr, redoStep},

@@ -23,6 +23,8 @@ struct FitAnswer {
 struct CliAnswers {
     std::optional<FitAnswer> fit;
     std::optional<std::vector<ThrowRow>> table;
+    // The finder's least light (minfl=) for the fit= actions that follow; 0: none.
+    double minimumFootLamberts = 0.0;
 };
 
 // What an action drives: the controller, and the in-memory view it talks to.

@@ -3,6 +3,7 @@
 #include "calc/planning_text.h"
 #include "cli/cli_actions.h"
 #include "cli/planning_json.h"
+#include "core/light_scope_text.h"
 
 namespace projcalc::cli {
 namespace {
@@ -139,8 +140,13 @@ Json arrayOf(const Container& values) {
     return array;
 }
 
-// A length in inches, as the double itself.
-Json endJson(const std::optional<EndResult>& end, bool withOffsets) {
+Json footLambertsJson(const std::optional<double>& footLamberts) {
+    return footLamberts ? Json(*footLamberts) : Json(nullptr);
+}
+
+// A length in inches, as the double itself, and the light of that end on the screen.
+Json endJson(const std::optional<EndResult>& end, bool withOffsets,
+             const std::optional<double>& footLamberts) {
     if (!end) return nullptr;
     Json json = Json::object();
     json["distance"] = end->solution.distance;
@@ -149,6 +155,7 @@ Json endJson(const std::optional<EndResult>& end, bool withOffsets) {
         json["offsetB"] = end->solution.offsetB;
     }
     json["withinLimits"] = end->withinLimits;
+    json["fL"] = footLambertsJson(footLamberts);
     return json;
 }
 
@@ -159,8 +166,8 @@ Json fitJson(const FitAnswer& fit, const Screen& screen) {
         Json entry = Json::object();
         entry["row"] = model.model;
         entry["name"] = row < screen.models.size() ? screen.models[row] : std::string();
-        entry["wide"] = endJson(model.ends[0], false);
-        entry["tele"] = endJson(model.ends[1], false);
+        entry["wide"] = endJson(model.ends[0], false, model.footLamberts[0]);
+        entry["tele"] = endJson(model.ends[1], false, model.footLamberts[1]);
         entry["standFrom"] = model.standFrom;
         entry["standTo"] = model.standTo;
         models.push_back(std::move(entry));
@@ -179,8 +186,8 @@ Json tableJson(const std::vector<ThrowRow>& rows) {
         json.push_back({{"diagonal", row.diagonal},
                         {"width", row.width},
                         {"height", row.height},
-                        {"wide", endJson(row.ends[0], true)},
-                        {"tele", endJson(row.ends[1], true)}});
+                        {"wide", endJson(row.ends[0], true, row.footLamberts[0])},
+                        {"tele", endJson(row.ends[1], true, row.footLamberts[1])}});
     }
     return json;
 }
@@ -191,10 +198,24 @@ Json endTextJson(const PlanningEndText& end) {
 }
 
 // The planning panel's texts in the selected unit, under the keys of "planning"; null with it.
-Json planningTextsJson(const PlanningScreen& planning) {
+Json planningTextsJson(const PlanningScreen& planning, const InterfaceTexts& interfaceTexts) {
     if (!planning.planning) return nullptr;
     const PlanningTexts texts = planningTexts(planning.planning, planning.unit);
-    return {{"throwRange",
+    const LightScopeTexts more = lightScopeTexts(planning, interfaceTexts);
+    Json scope = nullptr;
+    if (more.scopeShown) {
+        scope = {{"size", more.scopeSize},
+                 {"wide", endTextJson(more.scopeThrow[0])},
+                 {"tele", endTextJson(more.scopeThrow[1])},
+                 {"note", more.scopeNote}};
+    } else if (!more.scopeNote.empty()) {
+        scope = more.scopeNote;  // why there are no scope figures: 16 : 9 is needed
+    }
+    return {{"throwRatio", {{"wide", more.throwRatio[0]}, {"tele", more.throwRatio[1]}}},
+            {"light", more.noLumens.empty() ? Json{{"wide", more.light[0]}, {"tele", more.light[1]}}
+                                            : Json(more.noLumens)},
+            {"scope", std::move(scope)},
+            {"throwRange",
              {{"wide", endTextJson(texts.throwDistance[0])},
               {"tele", endTextJson(texts.throwDistance[1])}}},
             {"imageRange",
@@ -244,8 +265,8 @@ Json buildReport(const Calculator& calculator, const MemoryView& view,
     json["canUndo"] = screen.canUndo;
     json["canRedo"] = screen.canRedo;
     json["state"] = stateJson(calculator.calculation());
-    json["planning"] = planningJson(screen.planning.planning);
-    json["planningTexts"] = planningTextsJson(screen.planning);
+    json["planning"] = planningJson(screen.planning);
+    json["planningTexts"] = planningTextsJson(screen.planning, calculator.texts());
     json["messages"] = messagesJson(view, options.since.messages);
     json["errors"] = errorsJson(view, options.since.errors);
     json["dataFolder"] = options.dataFolder.string();

@@ -21,6 +21,9 @@ CalculationFile calculationFileOf(const Calculation& c) {
     f.offsetCountWide = c.traits.offsets(Zoom::Wide);
     f.offsetCountTele = c.traits.offsets(Zoom::Tele);
     f.frontViewScale = c.frontScale;
+    f.tail.gain = c.light.gain;
+    f.tail.lightPercent = c.light.percent;
+    f.tail.scope = c.scope;
     return f;
 }
 

@@ -2,8 +2,10 @@
 
 #include <string>
 
+#include "calc/light.h"
 #include "calc/model_traits.h"
 #include "calc/options.h"
+#include "calc/scope.h"
 #include "calc/solve.h"
 #include "files/calculation_file.h"
 
@@ -30,6 +32,11 @@ struct Calculation {
     double frontScale = 0.0;
 
     std::string file;  // the calculation file last opened or saved; empty when none
+
+    // The screen gain and light share the light on the screen is worked out with, and the scope
+    // screen planned beside the 16 : 9 picture.
+    LightSettings light;
+    ScopeRatio scope = ScopeRatio::None;
 
     // The smallest and largest diagonal for the checked aspect at the checked zoom end.
     [[nodiscard]] DiagonalLimitPair currentLimits() const noexcept {

@@ -114,6 +114,9 @@ bool Calculator::restoreCalculation(const CalculationFile& file, const std::stri
     c.unit = static_cast<Unit>(file.unitIndex);
     c.options.aspect = aspect;
     c.frontScale = c.traits.frontReferenceFor(aspect);
+    // The light inputs and the scope screen; a catalogue model keeps the catalogue's lumens.
+    c.light = LightSettings{file.tail.gain, file.tail.lightPercent};
+    c.scope = file.tail.scope;
     // The stored diagonal may lie outside the model's limits when the catalogue has changed
     // since the save: then the nearest limit is solved and shown, with the limit message.
     c.results.diagonal = file.screenDiagonal;

@@ -108,10 +108,12 @@ bool Calculator::startUp(const std::filesystem::path& dataFolder, StartUpRules r
 }
 
 bool Calculator::loadCatalogueAtStartUp(StartUpRules rules, std::vector<Notice>& notices) {
-    const auto load = [this](const char* name, std::vector<LeftOutLine>& leftOut) {
+    std::vector<UnusedLightValue> unusedLight;
+    const auto load = [this, &unusedLight](const char* name, std::vector<LeftOutLine>& leftOut) {
         std::vector<ModelRecord> models;
+        unusedLight.clear();
         std::optional<AppError> error =
-            loadModelCatalogue(dataFile(name), models, leftOut, fileSystem_);
+            loadModelCatalogue(dataFile(name), models, leftOut, unusedLight, fileSystem_);
         if (!error && models.empty()) {
             error = makeError(ErrorCode::TableFull,
                               displayPath(dataFile(name).string()) + " holds no projector model");
@@ -148,7 +150,23 @@ bool Calculator::loadCatalogueAtStartUp(StartUpRules rules, std::vector<Notice>&
     }
     if (auto notice = leftOutNotice(dataFile(catalogueName_.c_str()).string(), leftOut))
         notices.push_back(std::move(*notice));
+    if (auto notice = unusedLightNotice(dataFile(catalogueName_.c_str()).string(), unusedLight))
+        notices.push_back(std::move(*notice));
     return true;
+}
+
+std::optional<Notice> Calculator::unusedLightNotice(
+    const std::string& file, const std::vector<UnusedLightValue>& unused) const {
+    if (unused.empty()) return std::nullopt;
+    constexpr std::size_t kShown = 12;
+    std::string text = replaceAll(texts_.text("msgUnusedLight"), "%1", displayPath(file));
+    for (std::size_t i = 0; i < unused.size() && i < kShown; ++i)
+        text += "\r\n" + describeUnusedLightValue(unused[i]);
+    if (unused.size() > kShown) {
+        text += "\r\n" + replaceAll(texts_.text("msgLeftOutMore"), "%1",
+                                    std::to_string(unused.size() - kShown));
+    }
+    return Notice::message(std::move(text));
 }
 
 std::optional<Notice> Calculator::leftOutNotice(const std::string& file,
@@ -233,6 +251,19 @@ void Calculator::choose(Unit unit) {
 
 void Calculator::choose(Mount mount) {
     chooseWith(mount, calc_.options.mount, &chooseMount);
+}
+
+bool Calculator::setScreenGain(std::string_view typed) {
+    return apply(projcalc::setScreenGain(calc_, typed, context()));
+}
+
+bool Calculator::setLightShare(std::string_view typed) {
+    return apply(projcalc::setLightShare(calc_, typed, context()));
+}
+
+void Calculator::choose(ScopeRatio ratio) {
+    if (ratio == calc_.scope) return;
+    (void)apply(chooseScope(calc_, ratio));
 }
 
 bool Calculator::undo() {

@@ -78,6 +78,13 @@ class Calculator {
     void choose(Unit unit);
     void choose(Mount mount);
 
+    // The light inputs of the planning panel, left or Enter pressed in them holding `typed`. False
+    // when the text was refused (a message says why; the input shows its previous text again).
+    bool setScreenGain(std::string_view typed);
+    bool setLightShare(std::string_view typed);
+    // The "Scope screen" choice.
+    void choose(ScopeRatio ratio);
+
     // Edit > Undo and Redo: the calculation before (after) the last step comes back whole and is
     // shown again. A step is a commit that changed the results, an option change or a model pick.
     // Open and a catalogue replacement clear the history. False when there was nothing to do.
@@ -148,10 +155,12 @@ class Calculator {
     }
 
     // Which models of the catalogue fit a room for a screen of the given diagonal (inches) and
-    // aspect, at the checked mounting.
-    [[nodiscard]] std::vector<FittingModel> findModels(double diagonal, Aspect aspect,
-                                                       Room room) const;
-    // The selected model's throw table at the checked aspect and mounting: the given diagonals,
+    // aspect, at the checked mounting, with the light worked out for the calculation's gain and
+    // share; with `minimumFootLamberts` above 0 only those some counting end of which reaches it.
+    [[nodiscard]] std::vector<FittingModel> findModels(double diagonal, Aspect aspect, Room room,
+                                                       double minimumFootLamberts = 0.0) const;
+    // The selected model's throw table at the checked aspect and mounting, with the light of the
+    // calculation's gain and share: the given diagonals,
     // or its limits in steps of `step` inches.
     [[nodiscard]] std::vector<ThrowRow> throwTableOf(const std::vector<double>& diagonals) const;
     [[nodiscard]] std::vector<ThrowRow> throwTableByLimits(double step) const;
@@ -195,6 +204,9 @@ class Calculator {
     // the folder's lock.
     [[nodiscard]] std::optional<AppError> installCatalogueFile(const std::string& folder,
                                                                const std::string& bytes);
+    // What to tell the user about light values of a catalogue that are not used, or nothing.
+    [[nodiscard]] std::optional<Notice> unusedLightNotice(
+        const std::string& file, const std::vector<UnusedLightValue>& unused) const;
     // What to tell the user about catalogue lines left out, or nothing.
     [[nodiscard]] std::optional<Notice> leftOutNotice(
         const std::string& file, const std::vector<LeftOutLine>& leftOut) const;

@@ -5,12 +5,15 @@
 
 namespace projcalc {
 
-std::vector<FittingModel> Calculator::findModels(double diagonal, Aspect aspect, Room room) const {
-    return modelsThatFit(catalogue_, aspect, calc_.options.mount, diagonal, room);
+std::vector<FittingModel> Calculator::findModels(double diagonal, Aspect aspect, Room room,
+                                                 double minimumFootLamberts) const {
+    return modelsThatFit(catalogue_, aspect, calc_.options.mount, diagonal, room,
+                         FinderLight{calc_.light, minimumFootLamberts});
 }
 
 std::vector<ThrowRow> Calculator::throwTableOf(const std::vector<double>& diagonals) const {
-    return throwTable(calc_.traits, calc_.options.aspect, calc_.options.mount, diagonals);
+    return throwTable(calc_.traits, calc_.options.aspect, calc_.options.mount, diagonals,
+                      calc_.light);
 }
 
 std::vector<ThrowRow> Calculator::throwTableByLimits(double step) const {

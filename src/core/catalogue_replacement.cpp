@@ -20,7 +20,8 @@ bool Calculator::replaceCatalogue(const std::string& chosen) {
     // the catalogue in force stays until the candidate proves good.
     std::vector<ModelRecord> models;
     std::vector<LeftOutLine> leftOut;
-    if (auto loadError = parseModelCatalogue(bytes, chosen, models, leftOut)) {
+    std::vector<UnusedLightValue> unusedLight;
+    if (auto loadError = parseModelCatalogue(bytes, chosen, models, leftOut, unusedLight)) {
         report(*loadError);
         return false;
     }
@@ -65,6 +66,7 @@ bool Calculator::replaceCatalogue(const std::string& chosen) {
     }
     notices = std::move(step.notices);
     if (auto notice = leftOutNotice(chosen, leftOut)) notices.push_back(std::move(*notice));
+    if (auto notice = unusedLightNotice(chosen, unusedLight)) notices.push_back(std::move(*notice));
     calc_ = std::move(c);
     history_.clear();
     show(std::move(notices));

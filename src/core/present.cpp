@@ -2,7 +2,9 @@
 
 #include <array>
 
+#include "calc/light.h"
 #include "calc/readout.h"
+#include "calc/scope.h"
 #include "diagrams/front_view.h"
 #include "diagrams/side_view.h"
 #include "util/paths.h"
@@ -34,6 +36,21 @@ Scene blankScene(Size picture) {
     scene.width = picture.width;
     scene.height = picture.height;
     return scene;
+}
+
+// The light, scope and throw-ratio figures of results that can be shown.
+void presentLightAndScope(const Calculation& c, PlanningScreen& planning) {
+    if (!planning.planning) return;
+    planning.throwRatio = throwRatiosOf(planning.planning->throwRange, c.results.width);
+    planning.light = screenLight(c.traits, c.light, c.results.width, c.results.height);
+    planning.scope = scopePlan(c.traits, c.options, c.scope, c.results);
+    if (!planning.light || !planning.scope) return;
+    for (std::size_t i = 0; i < planning.light->ends.size(); ++i) {
+        if (const auto& end = planning.light->ends[i]) {
+            planning.scopeFootLamberts[i] = scopeFootLamberts(end->footLamberts, c.results.diagonal,
+                                                              planning.scope->imageDiagonal);
+        }
+    }
 }
 
 }  // namespace
@@ -79,6 +96,18 @@ std::optional<std::string> Screen::selectedModel() const {
         return std::nullopt;
     }
     return models[static_cast<std::size_t>(selectedRow)];
+}
+
+PlanningScreen planningScreen(const Calculation& c) {
+    PlanningScreen planning;
+    planning.unit = c.unit;
+    planning.lightSettings = c.light;
+    planning.scopeRatio = c.scope;
+    planning.scopeNeeds16x9 = c.scope != ScopeRatio::None && c.options.aspect != Aspect::R16x9;
+    if (!c.resultsValid) return planning;
+    planning.planning = planningFor(c.traits, c.options, c.results);
+    presentLightAndScope(c, planning);
+    return planning;
 }
 
 std::string titleFor(const InterfaceTexts& texts, const std::string& file) {
@@ -128,7 +157,7 @@ Screen present(const PresentInput& input) {
         c.model >= 0 && static_cast<std::size_t>(c.model) < input.models.size() ? c.model : -1;
     screen.options = optionsScreen(c, input.texts);
     screen.offsetVisible = {true, c.traits.offsets(c.options.zoom) == 2};
-    screen.planning.unit = c.unit;
+    screen.planning = planningScreen(c);
     screen.notices = input.notices;
 
     if (!c.resultsValid) {
@@ -151,10 +180,12 @@ Screen present(const PresentInput& input) {
         screen.boxes = boxes->boxes;
         screen.offsets = boxes->offsets;
     }
-    screen.planning.planning = planningFor(c.traits, c.options, c.results);
-    screen.front = frontScene(c.results, c.options, c.frontScale, input.metrics.front,
-                              distancesOf(throwRangeFor(c.traits, c.options, c.results)))
-                       .scene;
+    // The scope screen's outline takes no part in the fit: the scale stays the calculation's.
+    const double scopeWidth = screen.planning.scope ? screen.planning.scope->screen.width : 0.0;
+    screen.front =
+        frontScene(c.results, c.options, c.frontScale, input.metrics.front,
+                   distancesOf(throwRangeFor(c.traits, c.options, c.results)), scopeWidth)
+            .scene;
     screen.side = sideScene(c.traits, c.options, c.results, input.metrics.side);
     return screen;
 }

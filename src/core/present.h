@@ -28,6 +28,10 @@ struct PresentInput {
 // calculation keeps (the commands refit it), so presenting twice gives the same Screen.
 [[nodiscard]] Screen present(const PresentInput& input);
 
+// The planning figures of a calculation, as present gives them: the planning read-outs, the light
+// of each end, the scope plan and the throw ratios.
+[[nodiscard]] PlanningScreen planningScreen(const Calculation& calculation);
+
 // The window title: the language file's caption, with the file's name in brackets once the
 // calculation has been opened from or saved to a file.
 [[nodiscard]] std::string titleFor(const InterfaceTexts& texts, const std::string& file);

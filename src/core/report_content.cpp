@@ -6,7 +6,10 @@
 #include "calc/planning.h"
 #include "calc/planning_text.h"
 #include "calc/readout.h"
+#include "calc/scope.h"
 #include "calc/unit_equivalent.h"
+#include "core/light_scope_text.h"
+#include "core/present.h"
 #include "diagrams/front_view.h"
 #include "diagrams/metrics.h"
 #include "diagrams/side_view.h"
@@ -110,12 +113,39 @@ std::vector<ReportSection> planningSections(const Calculation& c, const Interfac
                          {captions.zoomHeadings[0], captions.zoomHeadings[1]},
                          {endsRow(captions.throwRow, shown.throwDistance),
                           endsRow(captions.imageRow, shown.imageDiagonal)}};
+    // The throw ratio and the light on the screen, with the gain and share it is worked out for.
+    const PlanningScreen figures = planningScreen(c);
+    const LightScopeCaptions light = lightScopeCaptions(texts);
+    const LightScopeTexts lightTexts = lightScopeTexts(figures, texts);
+    ranges.rows.push_back(
+        {light.throwRatioRow, {lightTexts.throwRatio[0], lightTexts.throwRatio[1]}});
+    if (lightTexts.noLumens.empty()) {
+        ranges.rows.push_back({light.lightRow, {lightTexts.light[0], lightTexts.light[1]}});
+        ranges.rows.push_back({light.gain, {lightTexts.gain, ""}});
+        ranges.rows.push_back({light.share, {lightTexts.share, ""}});
+    } else {
+        ranges.rows.push_back({light.lightRow, {lightTexts.noLumens, ""}});
+    }
     ReportSection seats{captions.seatingHeading, {}, {}};
     for (const SeatingAngle angle : kAllSeatingAngles) {
         const auto a = static_cast<std::size_t>(angle);
         seats.rows.push_back({captions.seats[a], {shown.seating[a]}});
     }
-    return {std::move(ranges), std::move(seats)};
+    std::vector<ReportSection> sections{std::move(ranges), std::move(seats)};
+    // The scope screen chosen: its figures by zoom end, or why there are none.
+    if (c.scope != ScopeRatio::None) {
+        ReportSection scope{
+            light.scope + ": " + light.scopeChoices[static_cast<std::size_t>(c.scope)],
+            {captions.zoomHeadings[0], captions.zoomHeadings[1]},
+            {}};
+        if (lightTexts.scopeShown) {
+            scope.rows.push_back({light.scope, {lightTexts.scopeSize, ""}});
+            scope.rows.push_back(endsRow(light.scopeThrowRow, lightTexts.scopeThrow));
+        }
+        scope.rows.push_back({"", {lightTexts.scopeNote, ""}});
+        sections.push_back(std::move(scope));
+    }
+    return sections;
 }
 
 // The texts of the controls lying on a drawing; the range sign joins the drawing's pictures.
@@ -179,9 +209,11 @@ ReportContent reportContent(const Calculation& c, const InterfaceTexts& texts,
     for (ReportSection& section : planningSections(c, texts))
         report.sections.push_back(std::move(section));
 
+    const std::optional<ScopePlan> scope = scopePlan(c.traits, c.options, c.scope, c.results);
     const FrontDrawing front =
         frontScene(c.results, c.options, c.frontScale, designFrontMetrics(),
-                   distancesOf(throwRangeFor(c.traits, c.options, c.results)));
+                   distancesOf(throwRangeFor(c.traits, c.options, c.results)),
+                   scope ? scope->screen.width : 0.0);
     const Scene side = sideScene(c.traits, c.options, c.results, designSideMetrics());
     for (auto& [caption, scene] : {std::pair{texts.text("rptFrontView"), front.scene},
                                    std::pair{texts.text("rptSideView"), side}}) {

@@ -6,8 +6,10 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/light.h"
 #include "calc/options.h"
 #include "calc/planning.h"
+#include "calc/scope.h"
 #include "diagrams/metrics.h"
 #include "diagrams/scene.h"
 #include "util/errors.h"
@@ -73,6 +75,24 @@ struct OptionsScreen {
 struct PlanningScreen {
     std::optional<Planning> planning;  // nothing when the selected model has no results
     Unit unit = Unit::Inches;
+
+    // The gain and share typed in, shown whether or not there are figures.
+    LightSettings lightSettings;
+    // The light of each end on the screen; nothing when the model has no lumens or there are no
+    // results.
+    std::optional<ScreenLight> light;
+    // The light of each end for the scope picture (by Zoom); empty without a scope plan or a
+    // figure for that end.
+    std::array<std::optional<double>, 2> scopeFootLamberts{};
+
+    // The scope screen chosen, and its figures: nothing when none is chosen, the aspect is not
+    // 16 : 9 (then `scopeNeeds16x9`) or there are no results.
+    ScopeRatio scopeRatio = ScopeRatio::None;
+    std::optional<ScopePlan> scope;
+    bool scopeNeeds16x9 = false;
+
+    // Distance ÷ image width of each end of the throw range (by Zoom).
+    ZoomLengths throwRatio{};
 
     friend bool operator==(const PlanningScreen&, const PlanningScreen&) = default;
 };

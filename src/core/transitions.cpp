@@ -1,10 +1,12 @@
 #include "core/transitions.h"
 
+#include "calc/light.h"
 #include "calc/limit_message.h"
 #include "calc/planning.h"
 #include "calc/readout.h"
 #include "calc/typed_value.h"
 #include "diagrams/front_view.h"
+#include "util/text.h"
 
 namespace projcalc {
 namespace {
@@ -68,6 +70,14 @@ Known storedDiagonal(const Calculation& c) noexcept {
 Transition stepOf(Calculation c, bool worked, std::vector<Notice> notices) {
     if (!worked) return {std::nullopt, std::move(notices)};
     return {std::move(c), std::move(notices)};
+}
+
+// A refused light input: the message names the input and quotes the text.
+Transition refuseLightInput(std::string_view typed, const std::string& caption,
+                            const std::string& pattern) {
+    std::string text = replaceAll(pattern, "%1", caption);
+    text = replaceAll(std::move(text), "%2", shortenForMessage(typed, 40));
+    return {std::nullopt, {Notice::message(std::move(text))}};
 }
 
 }  // namespace
@@ -142,6 +152,36 @@ Transition chooseMount(const Calculation& before, Mount mount, const StepContext
     // The front view does not depend on the mounting: its scale stays.
     const bool worked = recalculate(c, storedDiagonal(c), OnLimit::Reject, false, context, notices);
     return stepOf(std::move(c), worked, std::move(notices));
+}
+
+Transition setScreenGain(const Calculation& before, std::string_view typed,
+                         const StepContext& context) {
+    const std::optional<double> gain = readScreenGain(typed, context.texts.decimalComma);
+    if (!gain) {
+        return refuseLightInput(typed, context.texts.text("lblPlanGain"),
+                                context.texts.text("msgBadGain"));
+    }
+    Calculation c = before;
+    c.light.gain = *gain;
+    return {std::move(c), {}};
+}
+
+Transition setLightShare(const Calculation& before, std::string_view typed,
+                         const StepContext& context) {
+    const std::optional<double> percent = readLightShare(typed, context.texts.decimalComma);
+    if (!percent) {
+        return refuseLightInput(typed, context.texts.text("lblPlanShare"),
+                                context.texts.text("msgBadShare"));
+    }
+    Calculation c = before;
+    c.light.percent = *percent;
+    return {std::move(c), {}};
+}
+
+Transition chooseScope(const Calculation& before, ScopeRatio ratio) {
+    Calculation c = before;
+    c.scope = ratio;
+    return {std::move(c), {}};
 }
 
 Calculation withModel(Calculation c, int row, const ModelTraits& model) {

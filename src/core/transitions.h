@@ -48,6 +48,18 @@ struct Transition {
 [[nodiscard]] Transition chooseUnit(const Calculation& c, Unit unit, const StepContext& context);
 [[nodiscard]] Transition chooseMount(const Calculation& c, Mount mount, const StepContext& context);
 
+// The light inputs, typed: the screen gain (above 0 up to 10) and the light share (percent, 1 to
+// 100), kept as typed. A text that reads as the value in force changes nothing; any other text
+// that is not such a number is refused with a message that names the input and quotes the text.
+// Nothing is solved: the results stay, only the light figures follow.
+[[nodiscard]] Transition setScreenGain(const Calculation& c, std::string_view typed,
+                                       const StepContext& context);
+[[nodiscard]] Transition setLightShare(const Calculation& c, std::string_view typed,
+                                       const StepContext& context);
+
+// The scope screen planned beside the picture (None: no scope screen). The results stay.
+[[nodiscard]] Transition chooseScope(const Calculation& c, ScopeRatio ratio);
+
 // Takes a model's traits as row `row`: checks its first aspect and starting zoom end, and
 // starts from its largest diagonal. Nothing is solved.
 [[nodiscard]] Calculation withModel(Calculation c, int row, const ModelTraits& model);

@@ -186,6 +186,10 @@ constexpr std::array kTexts = {
     OptionalText{"txtScopeTooShort",
                  "The zoom range is too short to serve both pictures from one place."},
     OptionalText{"txtScopeNeeds169", "The zoom method needs the 16 : 9 aspect ratio."},
+    OptionalText{"lblPlanRatio", "Throw ratio"},
+    OptionalText{"tipPlanRatio",
+                 "The projection distance divided by the image width, at each zoom end: the "
+                 "figure a lens is specified by."},
 };
 
 }  // namespace

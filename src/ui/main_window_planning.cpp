@@ -5,6 +5,7 @@
 #include <QSettings>
 
 #include "calc/planning_text.h"
+#include "core/light_scope_text.h"
 #include "ui/main_window.h"
 #include "ui/planning_panel.h"
 #include "ui/qt_text.h"
@@ -46,6 +47,16 @@ void MainWindow::buildPlanningPanel() {
     show->setChecked(shown);
     planningPanel_->setVisible(shown);
     connect(show, &QAction::toggled, this, &MainWindow::onPlanningToggled);
+
+    // A refused gain or share leaves the figures as they are: the inputs get their texts back.
+    connect(planningPanel_, &PlanningPanel::gainEntered, this, [this](const QString& text) {
+        if (!calculator_.setScreenGain(fromQt(text))) showPlanning(shown_.planning);
+    });
+    connect(planningPanel_, &PlanningPanel::shareEntered, this, [this](const QString& text) {
+        if (!calculator_.setLightShare(fromQt(text))) showPlanning(shown_.planning);
+    });
+    connect(planningPanel_, &PlanningPanel::scopeChosen, this,
+            [this](int ratio) { calculator_.choose(static_cast<ScopeRatio>(ratio)); });
 }
 
 void MainWindow::onPlanningToggled(bool shown) {
@@ -60,10 +71,14 @@ void MainWindow::applyPlanningCaptions(const PlanningCaptions& captions) {
     if (auto* show = findChild<QAction*>(QStringLiteral("mnuViewPlanning")))
         show->setText(toQtLines(captions.showPlanning));
     planningPanel_->setCaptions(captions);
+    planningPanel_->setLightScopeCaptions(lightScopeCaptions(calculator_.texts()));
+    // The rating words and notes are in the language just taken.
+    planningPanel_->showLightScope(lightScopeTexts(shown_.planning, calculator_.texts()));
 }
 
 void MainWindow::showPlanning(const PlanningScreen& planning) {
     planningPanel_->showTexts(planningTexts(planning.planning, planning.unit));
+    planningPanel_->showLightScope(lightScopeTexts(planning, calculator_.texts()));
 }
 
 }  // namespace projcalc::ui

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "calc/planning_text.h"
@@ -47,6 +48,17 @@ QString number(double value) {
     return QString::number(value, 'f', 0);
 }
 
+// Each end's light, "22.5 / 18.0", and the larger of the two to sort by.
+NumberItem* lightItem(const EndFootLamberts& ends) {
+    QStringList texts;
+    std::optional<double> largest;
+    for (const std::optional<double>& end : ends) {
+        texts << (end ? QString::fromStdString(formatFixed(*end, 1)) : toQt(kNoPlanningValue));
+        if (end) largest = largest ? std::max(*largest, *end) : *end;
+    }
+    return new NumberItem(texts.join(QStringLiteral(" / ")), largest);
+}
+
 }  // namespace
 
 QString ModelFinderDialog::text(const char* key) const {
@@ -74,6 +86,9 @@ ModelFinderDialog::ModelFinderDialog(const Calculator& calculator, QWidget* pare
     nearest_->setObjectName(QStringLiteral("txtFindNearest"));
     farthest_ = new QLineEdit(this);
     farthest_->setObjectName(QStringLiteral("txtFindFarthest"));
+    minimumLight_ = new QLineEdit(this);
+    minimumLight_->setObjectName(QStringLiteral("txtFindMinLight"));
+    minimumLight_->setToolTip(text("tipFindMinLight"));
     if (c.resultsValid) {
         // The screen shown, and a room around the projector's place.
         const double diagonal = fromInches(c.results.diagonal, c.unit);
@@ -88,12 +103,15 @@ ModelFinderDialog::ModelFinderDialog(const Calculator& calculator, QWidget* pare
     form->addRow(text("lblFindAspect"), aspect_);
     form->addRow(withUnit("lblFindNearest"), nearest_);
     form->addRow(withUnit("lblFindFarthest"), farthest_);
+    form->addRow(text("lblFindMinLight"), minimumLight_);
+    if (auto* caption = form->labelForField(minimumLight_))
+        caption->setToolTip(text("tipFindMinLight"));
 
-    table_ = new QTableWidget(0, 5, this);
+    table_ = new QTableWidget(0, 6, this);
     table_->setObjectName(QStringLiteral("tblFindModels"));
     table_->setHorizontalHeaderLabels({text("colFindModel"), text("colFindWide"),
-                                       text("colFindTele"), text("colFindFrom"),
-                                       text("colFindTo")});
+                                       text("colFindTele"), text("colFindFrom"), text("colFindTo"),
+                                       text("colFindLight")});
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -119,7 +137,7 @@ ModelFinderDialog::ModelFinderDialog(const Calculator& calculator, QWidget* pare
     column->addWidget(status_);
     column->addWidget(buttons);
 
-    for (QLineEdit* field : {diagonal_, nearest_, farthest_})
+    for (QLineEdit* field : {diagonal_, nearest_, farthest_, minimumLight_})
         connect(field, &QLineEdit::textChanged, this, &ModelFinderDialog::refresh);
     connect(aspect_, &QComboBox::currentIndexChanged, this, &ModelFinderDialog::refresh);
     refresh();
@@ -132,15 +150,18 @@ void ModelFinderDialog::refresh() {
     const std::optional<double> diagonal = typedNumber(diagonal_);
     const std::optional<double> nearest = typedNumber(nearest_);
     const std::optional<double> farthest = typedNumber(farthest_);
+    // An empty least light asks for none.
+    const std::optional<double> minimumLight =
+        minimumLight_->text().trimmed().isEmpty() ? 0.0 : typedNumber(minimumLight_);
     if (!diagonal || !nearest || !farthest || *diagonal <= 0 || *nearest < 0 ||
-        *nearest > *farthest) {
+        *nearest > *farthest || !minimumLight || *minimumLight < 0) {
         status_->setText(text("msgFindTypeNumbers"));
         return;
     }
     const auto aspect = static_cast<Aspect>(aspect_->currentData().toInt());
     const Room room{toInches(*nearest, c.unit), toInches(*farthest, c.unit)};
     const std::vector<FittingModel> fits =
-        calculator_.findModels(toInches(*diagonal, c.unit), aspect, room);
+        calculator_.findModels(toInches(*diagonal, c.unit), aspect, room, *minimumLight);
     table_->setRowCount(static_cast<int>(fits.size()));
     const auto& catalogue = calculator_.catalogue();
     for (int row = 0; row < static_cast<int>(fits.size()); ++row) {
@@ -165,6 +186,7 @@ void ModelFinderDialog::refresh() {
             row, 3, new NumberItem(toQt(planningLengthText(fit.standFrom, c.unit)), fit.standFrom));
         table_->setItem(row, 4,
                         new NumberItem(toQt(planningLengthText(fit.standTo, c.unit)), fit.standTo));
+        table_->setItem(row, 5, lightItem(fit.footLamberts));
     }
     table_->setSortingEnabled(true);
     if (!fits.empty()) table_->selectRow(0);

@@ -16,7 +16,8 @@ namespace projcalc::ui {
 
 // Find models...: the user gives a screen (diagonal and aspect) and the stretch of the room
 // where the projector may stand; the dialog lists, while the user types, every model of the
-// catalogue that fits, with its distances at both zoom ends and where in the room it can stand.
+// catalogue that fits, with its distances at both zoom ends, where in the room it can stand and
+// the light of each end on the screen; with a least light typed, only the models that reach it.
 // Double-click or Enter takes the model.
 class ModelFinderDialog : public QDialog {
     Q_OBJECT
@@ -46,6 +47,7 @@ class ModelFinderDialog : public QDialog {
     QComboBox* aspect_ = nullptr;
     QLineEdit* nearest_ = nullptr;
     QLineEdit* farthest_ = nullptr;
+    QLineEdit* minimumLight_ = nullptr;  // at least this many fL; empty or 0: no minimum
     QTableWidget* table_ = nullptr;
     QLabel* status_ = nullptr;
     std::optional<Choice> choice_;

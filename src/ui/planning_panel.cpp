@@ -8,42 +8,12 @@
 #include <QLabel>
 
 #include "ui/artwork.h"
+#include "ui/planning_grid.h"
 #include "ui/qt_text.h"
 
 namespace projcalc::ui {
-namespace {
 
-// The grid's columns: row captions, WIDE's value and mark, TELE's value and mark, a stretch,
-// the line between the parts, then the seats' captions and values.
-constexpr int kCaptionColumn = 0;
-constexpr int kSeparatorColumn = 6;
-constexpr int kSeatCaptionColumn = 7;
-constexpr int kSeatValueColumn = 8;
-
-constexpr int valueColumn(std::size_t end) {
-    return 1 + 2 * static_cast<int>(end);
-}
-
-QLabel* label(QWidget* parent, const QString& name, Qt::Alignment alignment = Qt::AlignLeft) {
-    auto* shown = new QLabel(parent);
-    shown->setObjectName(name);
-    shown->setTextFormat(Qt::PlainText);
-    shown->setAlignment(alignment | Qt::AlignVCenter);
-    return shown;
-}
-
-// A value the user may select and copy.
-QLabel* valueLabel(QWidget* parent, const QString& name) {
-    QLabel* value = label(parent, name, Qt::AlignRight);
-    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return value;
-}
-
-QString indexedName(const char* name, std::size_t index) {
-    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
-}
-
-}  // namespace
+using namespace planning_grid;
 
 PlanningPanel::PlanningPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("planningPanel"));
@@ -54,9 +24,14 @@ PlanningPanel::PlanningPanel(QWidget* parent) : QWidget(parent) {
     frame_->setObjectName(QStringLiteral("fraPlanning"));
     margins->addWidget(frame_);
     QWidget* const box = frame_;  // the parent of everything the frame shows
-    auto* grid = new QGridLayout(box);
+    // The zoom ends and seats above, the light inputs and the scope screen's rows across the
+    // whole width below.
+    auto* stack = new QVBoxLayout(box);
+    stack->setSpacing(2);
+    auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(2);
+    stack->addLayout(grid);
 
     throwCaption_ = label(box, QStringLiteral("lblPlanThrow"));
     imageCaption_ = label(box, QStringLiteral("lblPlanImage"));
@@ -87,7 +62,7 @@ PlanningPanel::PlanningPanel(QWidget* parent) : QWidget(parent) {
     auto* separator = new QFrame(box);
     separator->setObjectName(QStringLiteral("linePlanning"));
     separator->setFrameStyle(QFrame::VLine | QFrame::Sunken);
-    grid->addWidget(separator, 0, kSeparatorColumn, 4, 1);
+    grid->addWidget(separator, 0, kSeparatorColumn, kLightRow, 1);
 
     seatingHeading_ = label(box, QStringLiteral("lblPlanSeating"));
     grid->addWidget(seatingHeading_, 0, kSeatCaptionColumn, 1, 2);
@@ -98,6 +73,8 @@ PlanningPanel::PlanningPanel(QWidget* parent) : QWidget(parent) {
         grid->addWidget(seatCaptions_[seat], row, kSeatCaptionColumn);
         grid->addWidget(seatValues_[seat], row, kSeatValueColumn);
     }
+
+    buildLightScopeRows(grid, stack, box);
 
     setCaptions(captions_);
     colourMarks();
@@ -113,7 +90,7 @@ void PlanningPanel::colourMarks() {
     QPalette red = palette();
     red.setColor(QPalette::WindowText,
                  isDarkPalette(red) ? QColor(255, 128, 128) : QColor(192, 0, 0));
-    for (const auto& ends : {throwEnds_, imageEnds_}) {
+    for (const auto& ends : {throwEnds_, imageEnds_, scopeEnds_}) {
         for (const EndLabels& end : ends) {
             if (end.mark != nullptr) end.mark->setPalette(red);
         }

@@ -87,6 +87,9 @@ QByteArray throwTablePdf(const Calculator& calculator, const std::vector<ThrowRo
     const auto end = [&](const std::optional<EndResult>& e, double Solution::*field) {
         return cell(e ? length(e->solution.*field, unit) : QStringLiteral("\u2014"));
     };
+    const auto footLamberts = [](const std::optional<double>& value) {
+        return value ? QString::fromStdString(formatFixed(*value, 1)) : QStringLiteral("\u2014");
+    };
     const auto within = [&](const std::optional<EndResult>& e) {
         if (!e) return QStringLiteral("\u2014");
         return e->withinLimits ? text(calculator, "txtYes") : text(calculator, "txtNo");
@@ -98,9 +101,9 @@ QByteArray throwTablePdf(const Calculator& calculator, const std::vector<ThrowRo
                  toQt(std::string(shapeOf(c.options.aspect).caption)),
                  QLocale().toString(QDate::currentDate(), QLocale::ShortFormat), sign.trimmed());
     html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>");
-    for (const char* key :
-         {"colTableDiagonal", "colTableWidth", "colTableHeight", "colTableWideDistance",
-          "colTableTeleDistance", "colTableWideOffsets", "colTableTeleOffsets", "colTableWithin"}) {
+    for (const char* key : {"colTableDiagonal", "colTableWidth", "colTableHeight",
+                            "colTableWideDistance", "colTableTeleDistance", "colTableWideOffsets",
+                            "colTableTeleOffsets", "colTableWithin", "colTableLight"}) {
         html += QStringLiteral("<th>%1</th>").arg(text(calculator, key).toHtmlEscaped());
     }
     html += QStringLiteral("</tr>");
@@ -116,6 +119,8 @@ QByteArray throwTablePdf(const Calculator& calculator, const std::vector<ThrowRo
                 cell(length(row.width, unit)) + cell(length(row.height, unit)) +
                 end(wide, &Solution::distance) + end(tele, &Solution::distance) + offsets(wide) +
                 offsets(tele) + cell(within(wide) + QStringLiteral(" / ") + within(tele)) +
+                cell(footLamberts(row.footLamberts[0]) + QStringLiteral(" / ") +
+                     footLamberts(row.footLamberts[1])) +
                 QStringLiteral("</tr>");
     }
     html += QStringLiteral("</table>");

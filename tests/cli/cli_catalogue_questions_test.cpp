@@ -15,11 +15,11 @@ TEST_F(CliTest, FitListsTheModelsThatThrowTheScreenFromTheRoom) {
         "diagonal": 100.0, "near": 90.0, "far": 200.0,
         "models": [
             {"row": 0, "name": "Plain 100",
-             "wide": {"distance": 100.0, "withinLimits": true},
-             "tele": {"distance": 125.0, "withinLimits": true},
+             "wide": {"distance": 100.0, "withinLimits": true, "fL": null},
+             "tele": {"distance": 125.0, "withinLimits": true, "fL": null},
              "standFrom": 100.0, "standTo": 125.0},
             {"row": 2, "name": "Flat Tele",
-             "wide": {"distance": 100.0, "withinLimits": true}, "tele": null,
+             "wide": {"distance": 100.0, "withinLimits": true, "fL": null}, "tele": null,
              "standFrom": 100.0, "standTo": 100.0}]})");
     EXPECT_EQ(r["fit"], expected);
 

@@ -309,14 +309,19 @@ class MainWindowTest : public QObject {
         WindowHarness h;
         QVERIFY(h.start(data));
         QStringList visited;
-        for (int i = 0; i < 9; ++i) {
+        for (int i = 0; i < 12; ++i) {
             h.press(QApplication::focusWidget(), Qt::Key_Tab);
             visited << QApplication::focusWidget()->objectName();
         }
-        QCOMPARE(visited,
-                 QStringList({"txtValue_0", "txtValue_1", "txtValue_2", "txtValue_3", "optUnits_0",
-                              "optWIDE_0", "optPosition_1", "optAspect_0", "cboModel"}));
+        // The planning panel's inputs follow the options.
+        QCOMPARE(visited, QStringList({"txtValue_0", "txtValue_1", "txtValue_2", "txtValue_3",
+                                       "optUnits_0", "optWIDE_0", "optPosition_1", "optAspect_0",
+                                       "txtPlanGain", "txtPlanShare", "cboPlanScope", "cboModel"}));
         // Shift+Tab comes back the same way.
+        for (const char* back : {"cboPlanScope", "txtPlanShare", "txtPlanGain"}) {
+            h.press(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(back));
+        }
         h.press(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("optAspect_0"));
         h.press(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);

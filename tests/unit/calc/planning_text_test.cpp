@@ -95,3 +95,76 @@ TEST(PlanningTexts, EachEndShowsItsLengthAndWhetherItIsOutsideItsLimits) {
 
 }  // namespace
 }  // namespace projcalc
+
+namespace projcalc {
+namespace {
+
+struct ThrowRatioCase {
+    double distance, width;
+    const char* text;
+};
+
+class ThrowRatioTest : public ::testing::TestWithParam<ThrowRatioCase> {};
+
+// Distance ÷ width, written with two decimals; no ratio where either is not a length.
+TEST_P(ThrowRatioTest, IsDistanceOverWidthWithTwoDecimals) {
+    const ThrowRatioCase& c = GetParam();
+    EXPECT_EQ(throwRatioText(throwRatio(c.distance, c.width)), c.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ratios, ThrowRatioTest,
+    ::testing::Values(ThrowRatioCase{152, 100, "1.52 : 1"}, ThrowRatioCase{300, 240, "1.25 : 1"},
+                      ThrowRatioCase{2.675, 1, "2.68 : 1"},  // halves away from zero
+                      ThrowRatioCase{50, 100, "0.50 : 1"}, ThrowRatioCase{1000, 3, "333.33 : 1"},
+                      ThrowRatioCase{0, 100, "\u2014"}, ThrowRatioCase{-10, 100, "\u2014"},
+                      ThrowRatioCase{100, 0, "\u2014"},
+                      ThrowRatioCase{std::numeric_limits<double>::infinity(), 100, "\u2014"},
+                      ThrowRatioCase{100, std::numeric_limits<double>::quiet_NaN(), "\u2014"},
+                      ThrowRatioCase{1e308, 1e-10, "\u2014"}));  // too large to be a ratio
+
+TEST(ThrowRatios, FollowTheEndsOfTheThrowRange) {
+    BothEnds range;
+    range[1] =
+        EndResult{Solution{.distance = 125, .diagonal = 100, .width = 80, .height = 60}, true};
+    const ZoomLengths ratios = throwRatiosOf(range, 80);
+    EXPECT_FALSE(ratios[0]);
+    ASSERT_TRUE(ratios[1]);
+    EXPECT_DOUBLE_EQ(*ratios[1], 125.0 / 80.0);
+}
+
+struct LightTextCase {
+    double footLamberts;
+    const char* text;
+};
+
+class LightEndTextTest : public ::testing::TestWithParam<LightTextCase> {};
+
+// fL to one decimal, nits whole, the band in words; the lower bound belongs to its band.
+TEST_P(LightEndTextTest, WritesFootLambertsNitsAndTheRating) {
+    const std::array<std::string, 5> words = {"too dim", "dark room", "dim room", "living room",
+                                              "bright room"};
+    EXPECT_EQ(lightEndText(endLightOf(GetParam().footLamberts), "%1 fL, %2 nits, %3", words),
+              GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bands, LightEndTextTest,
+    ::testing::Values(LightTextCase{0, "0.0 fL, 0 nits, too dim"},
+                      LightTextCase{11.96, "12.0 fL, 41 nits, too dim"},  // rated unrounded
+                      LightTextCase{12, "12.0 fL, 41 nits, dark room"},
+                      LightTextCase{16, "16.0 fL, 55 nits, dark room"},
+                      LightTextCase{27, "27.0 fL, 93 nits, dim room"},
+                      LightTextCase{40, "40.0 fL, 137 nits, living room"},
+                      LightTextCase{59.99, "60.0 fL, 206 nits, living room"},
+                      LightTextCase{60, "60.0 fL, 206 nits, bright room"},
+                      LightTextCase{1234.56, "1234.6 fL, 4230 nits, bright room"}));
+
+TEST(LightEndText, AnEndWithoutAFigureShowsNoValue) {
+    EXPECT_EQ(lightEndText(std::nullopt, "%1 fL", {}), kNoPlanningValue);
+    EXPECT_EQ(lightEndText(endLightOf(std::numeric_limits<double>::infinity()), "%1 fL", {}),
+              kNoPlanningValue);
+}
+
+}  // namespace
+}  // namespace projcalc

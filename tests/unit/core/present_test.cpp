@@ -88,6 +88,43 @@ INSTANTIATE_TEST_SUITE_P(
                    [](const Screen& s) {
                        EXPECT_EQ(s.selectedRow, -1);
                        EXPECT_FALSE(s.selectedModel());
+                   }},
+        ScreenCase{"AModelWithoutLumensHasNoLightButItsThrowRatios",
+                   [](Calculation& c) {
+                       c.light = {2, 50};
+                   },
+                   [](const Screen& s) {
+                       EXPECT_FALSE(s.planning.light);
+                       EXPECT_EQ(s.planning.lightSettings, (LightSettings{2, 50}));
+                       ASSERT_TRUE(s.planning.throwRatio[0]);
+                       EXPECT_DOUBLE_EQ(*s.planning.throwRatio[0], 300.0 / 240.0);
+                   }},
+        ScreenCase{"LumensGiveEachEndItsLight",
+                   [](Calculation& c) {
+                       c.traits.record.lumens = 3000;
+                       c.light = {1.5, 100};
+                   },
+                   [](const Screen& s) {
+                       ASSERT_TRUE(s.planning.light);
+                       ASSERT_TRUE(s.planning.light->at(Zoom::Tele));
+                       EXPECT_DOUBLE_EQ(s.planning.light->at(Zoom::Wide)->footLamberts, 15);
+                       EXPECT_EQ(s.planning.light->at(Zoom::Wide)->rating, LightRating::DarkRoom);
+                   }},
+        ScreenCase{"AScopeScreenNeeds16x9", [](Calculation& c) { c.scope = ScopeRatio::R239; },
+                   [](const Screen& s) {
+                       EXPECT_TRUE(s.planning.scopeNeeds16x9);
+                       EXPECT_EQ(s.planning.scopeRatio, ScopeRatio::R239);
+                       EXPECT_FALSE(s.planning.scope);
+                   }},
+        ScreenCase{"NoResultsNoLightNoScope",
+                   [](Calculation& c) {
+                       c.traits.record.lumens = 3000;
+                       c.resultsValid = false;
+                       c.resultsCleared = true;
+                   },
+                   [](const Screen& s) {
+                       EXPECT_FALSE(s.planning.light);
+                       EXPECT_FALSE(s.planning.throwRatio[0]);
                    }}),
     CaseName());
 

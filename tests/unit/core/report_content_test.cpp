@@ -121,12 +121,17 @@ TEST_F(ReportContentTest, PlanningIsByZoomEndWithTheOutsideMarkThenTheSeats) {
     const ReportSection* planning = section(content, "Planning");
     ASSERT_NE(planning, nullptr);
     EXPECT_EQ(planning->columns, (std::vector<std::string>{"WIDE", "TELE"}));
-    ASSERT_EQ(planning->rows.size(), 2u);
+    // The distances, the images, the throw ratios and the one line of a model without lumens.
+    ASSERT_EQ(planning->rows.size(), 4u);
     EXPECT_EQ(planning->rows[0].label, "Distance for this screen");
     EXPECT_EQ(planning->rows[0].cells,
               (std::vector<std::string>{"300.0\u2033", "375.0\u2033 (outside limits)"}));
     EXPECT_EQ(planning->rows[1].label, "Image at this distance");
     EXPECT_EQ(planning->rows[1].cells, (std::vector<std::string>{"300.0\u2033", "240.0\u2033"}));
+    EXPECT_EQ(planning->rows[2].label, "Throw ratio");
+    EXPECT_EQ(planning->rows[2].cells, (std::vector<std::string>{"1.25 : 1", "1.56 : 1"}));
+    EXPECT_EQ(planning->rows[3].label, "Light on the screen");
+    EXPECT_EQ(planning->rows[3].cells.at(0), "The catalogue gives no light output for this model.");
     const ReportSection* seats = section(content, "Seating distance");
     ASSERT_NE(seats, nullptr);
     ASSERT_EQ(seats->rows.size(), 3u);
@@ -134,6 +139,36 @@ TEST_F(ReportContentTest, PlanningIsByZoomEndWithTheOutsideMarkThenTheSeats) {
     EXPECT_EQ(seats->rows[2].label, "40\u00b0 (THX, recommended)");
     for (const ReportRow& row : seats->rows)
         EXPECT_TRUE(row.cells.at(0).ends_with("\u2033")) << row.cells.at(0);
+}
+
+// With lumens the light row, the gain and the share; with a scope screen its own section and
+// its outline on the front drawing.
+TEST_F(ReportContentTest, LightAndScopeFiguresFollowTheCalculation) {
+    ASSERT_TRUE(start({kModelPlain}));
+    Calculation c = calculation();
+    c.traits.record.lumens = 3000;
+    c.light = {1.5, 100};
+    c.options.aspect = Aspect::R16x9;
+    c.scope = ScopeRatio::R239;
+    const ReportContent content = reportContent(c, calculator->texts(), {"Hall", "", "2024-05-01"});
+    const ReportSection* planning = section(content, "Planning");
+    ASSERT_NE(planning, nullptr);
+    ASSERT_EQ(planning->rows.size(), 6u);
+    EXPECT_EQ(planning->rows[3].label, "Light on the screen");
+    EXPECT_TRUE(planning->rows[3].cells.at(0).starts_with("15.0 fL, 51 nits, dark room"))
+        << planning->rows[3].cells.at(0);
+    EXPECT_EQ(planning->rows[4].cells.at(0), "1.5");
+    EXPECT_EQ(planning->rows[5].cells.at(0), "100");
+    const ReportSection* scope = section(content, "Scope screen: 2.39 : 1");
+    ASSERT_NE(scope, nullptr);
+    ASSERT_EQ(scope->rows.size(), 3u);
+    EXPECT_EQ(scope->rows[1].label, "Distance for the scope picture");
+    EXPECT_FALSE(scope->rows[2].cells.at(0).empty());
+    ASSERT_FALSE(content.drawings.empty());
+    bool outline = false;
+    for (const SceneItem& item : content.drawings.front().scene.items)
+        outline = outline || item.pen == PenId::ScopeOutline;
+    EXPECT_TRUE(outline);
 }
 
 TEST_F(ReportContentTest, OneOffsetHasNoRangeSignAndTwoHaveOneOnTheSideDrawing) {
