@@ -49,6 +49,9 @@ bool askAndSaveAs(Calculator& calculator, View& view) {
 bool askAndReplaceCatalogue(Calculator& calculator, View& view) {
     const std::string chosen = view.askOpenFileName(kCatalogueFilter, currentFolder());
     if (chosen.empty()) return false;
+    // Nothing is replaced without a word: the user sees how many models go and come first.
+    const std::optional<std::string> question = calculator.replacementQuestion(chosen);
+    if (!question || !view.askToGoOn(*question)) return false;
     return calculator.replaceCatalogue(chosen);
 }
 

@@ -28,7 +28,8 @@ bool openAfterAsking(Calculator& calculator, View& view, const std::string& path
 bool askAndSave(Calculator& calculator, View& view);
 // File > Save As: always asks for the name.
 bool askAndSaveAs(Calculator& calculator, View& view);
-// Option > Select model info file...: asks for the catalogue, then replaces it.
+// Option > Select model info file...: asks for the catalogue, then whether to replace the models
+// of the current one with its models, then replaces it.
 bool askAndReplaceCatalogue(Calculator& calculator, View& view);
 
 }  // namespace projcalc

@@ -122,6 +122,17 @@ class Calculator {
     // folder (see setUserDataFolder) with the language file beside it, and that folder is used
     // from then on.
     bool replaceCatalogue(const std::string& chosen);
+
+    // The question before a replacement: "Replace the 16 models of the current catalogue with
+    // the 2 models of FILE? The current catalogue is kept." Nothing when the file cannot be
+    // used; what is wrong with it is then shown, as replaceCatalogue would.
+    [[nodiscard]] std::optional<std::string> replacementQuestion(const std::string& chosen);
+
+    // Option > Restore previous catalogue: puts OLD.ini back as the catalogue in force, the
+    // replaced one becoming OLD.ini, under the same lock and checks as a replacement. False,
+    // with a message, when there is no usable previous catalogue.
+    bool restorePreviousCatalogue();
+    [[nodiscard]] bool hasPreviousCatalogue() const;
     void setUserDataFolder(std::filesystem::path folder) { userDataFolder_ = std::move(folder); }
 
     // Writes the throw table of the selected model (limits in steps of `step` inches) as CSV in
@@ -199,6 +210,15 @@ class Calculator {
     // Loads the catalogue in force at start-up (ModelInfo.ini, or OLD.ini as the rules allow),
     // saying what it left out.
     [[nodiscard]] bool loadCatalogueAtStartUp(StartUpRules rules, std::vector<Notice>& notices);
+    // A catalogue file read and checked in memory, before it is installed.
+    struct CatalogueCandidate {
+        std::string bytes;
+        std::vector<ModelRecord> models;
+        std::vector<LeftOutLine> leftOut;
+        std::vector<UnusedLightValue> unusedLight;
+    };
+    // Reads and checks a catalogue file; shows what is wrong with it and gives nothing.
+    [[nodiscard]] std::optional<CatalogueCandidate> readCandidate(const std::string& chosen);
     // Installs checked catalogue bytes as ModelInfo.ini in a folder, keeping the catalogue in force
     // as OLD.ini there (and the language file, in a folder other than the data folder), under
     // the folder's lock.

@@ -9,26 +9,55 @@
 #include "util/text.h"
 
 namespace projcalc {
-bool Calculator::replaceCatalogue(const std::string& chosen) {
-    std::string bytes;
-    if (auto readError = fileSystem_.readFile(chosen, bytes)) {
+std::optional<Calculator::CatalogueCandidate> Calculator::readCandidate(const std::string& chosen) {
+    CatalogueCandidate candidate;
+    if (auto readError = fileSystem_.readFile(chosen, candidate.bytes)) {
         report(*readError);
-        return false;
+        return std::nullopt;
     }
-
     // The candidate is read and checked in memory, so every message names the chosen file, and
     // the catalogue in force stays until the candidate proves good.
-    std::vector<ModelRecord> models;
-    std::vector<LeftOutLine> leftOut;
-    std::vector<UnusedLightValue> unusedLight;
-    if (auto loadError = parseModelCatalogue(bytes, chosen, models, leftOut, unusedLight)) {
+    if (auto loadError = parseModelCatalogue(candidate.bytes, chosen, candidate.models,
+                                             candidate.leftOut, candidate.unusedLight)) {
         report(*loadError);
-        return false;
+        return std::nullopt;
     }
-    if (models.empty()) {
+    if (candidate.models.empty()) {
         show({Notice::message(replaceAll(texts_.invalidModelFileMessage, "%1", chosen))});
+        return std::nullopt;
+    }
+    return candidate;
+}
+
+std::optional<std::string> Calculator::replacementQuestion(const std::string& chosen) {
+    const std::optional<CatalogueCandidate> candidate = readCandidate(chosen);
+    if (!candidate) return std::nullopt;
+    std::string question = texts_.text("msgReplaceCatalogue");
+    question = replaceAll(question, "%1", std::to_string(catalogue_.size()));
+    question = replaceAll(question, "%2", std::to_string(candidate->models.size()));
+    return replaceAll(question, "%3", displayPath(chosen));
+}
+
+bool Calculator::hasPreviousCatalogue() const {
+    return catalogueName_ != "OLD.ini" && fileSystem_.fileExists(dataFile("OLD.ini"));
+}
+
+bool Calculator::restorePreviousCatalogue() {
+    if (!hasPreviousCatalogue()) {
+        show({Notice::message(replaceAll(texts_.text("msgNoPreviousCatalogue"), "%1",
+                                         dataFile("OLD.ini").string()))});
         return false;
     }
+    return replaceCatalogue(dataFile("OLD.ini").string());
+}
+
+bool Calculator::replaceCatalogue(const std::string& chosen) {
+    std::optional<CatalogueCandidate> candidate = readCandidate(chosen);
+    if (!candidate) return false;
+    const std::string& bytes = candidate->bytes;
+    std::vector<ModelRecord>& models = candidate->models;
+    const std::vector<LeftOutLine>& leftOut = candidate->leftOut;
+    const std::vector<UnusedLightValue>& unusedLight = candidate->unusedLight;
 
     // Installed beside the catalogue in force; where that folder cannot be written (an
     // installed program), in the user's own folder, which the program uses from then on.

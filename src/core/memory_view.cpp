@@ -36,4 +36,12 @@ SaveChoice MemoryView::askSaveChanges(const SaveQuestion& question) {
     return answer;
 }
 
+bool MemoryView::askToGoOn(const std::string& question) {
+    questions.push_back(question);
+    if (goOnAnswers.empty()) return true;
+    const bool answer = goOnAnswers.front();
+    goOnAnswers.pop_front();
+    return answer;
+}
+
 }  // namespace projcalc

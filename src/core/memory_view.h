@@ -25,6 +25,7 @@ class MemoryView : public View {
                                               const std::string& initialFolder,
                                               const std::string& defaultExtension) override;
     [[nodiscard]] SaveChoice askSaveChanges(const SaveQuestion& question) override;
+    [[nodiscard]] bool askToGoOn(const std::string& question) override;
 
     // The Screen last shown, and how many have been shown.
     Screen screen;
@@ -42,6 +43,8 @@ class MemoryView : public View {
     // the command-line tool always does.
     std::deque<SaveChoice> saveAnswers;
     std::vector<std::string> questions;  // the text of every question asked
+    // Answers to OK/Cancel questions, taken in order; with none left the answer is OK.
+    std::deque<bool> goOnAnswers;
 
     // What the Screen last shown shows.
     [[nodiscard]] const std::string& boxText(Quantity box) const {

@@ -57,6 +57,9 @@ class View {
 
     // Asks the question with its three buttons and returns the answer.
     [[nodiscard]] virtual SaveChoice askSaveChanges(const SaveQuestion& question) = 0;
+
+    // Asks a question with OK and Cancel ("Replace the 16 models ...?"); true for OK.
+    [[nodiscard]] virtual bool askToGoOn(const std::string& question) = 0;
 };
 
 }  // namespace projcalc

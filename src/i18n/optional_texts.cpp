@@ -38,6 +38,13 @@ constexpr std::array kTexts = {
     OptionalText{"mnuOptionFindModels", "&Find models..."},
     OptionalText{"mnuFileExportThrowTable", "Export &throw table..."},
     OptionalText{"mnuOptionKeepScreen", "&Keep the screen when changing model"},
+    OptionalText{"mnuOptionRestoreCatalogue", "&Restore previous catalogue"},
+    // %1 and %2 are the numbers of models, %3 the chosen file.
+    OptionalText{"msgReplaceCatalogue",
+                 "Replace the %1 models of the current catalogue with the %2 models of %3? The "
+                 "current catalogue is kept."},
+    OptionalText{"msgNoPreviousCatalogue",
+                 "There is no previous catalogue to restore: %1 is not there."},
     OptionalText{"dlgFindModels", "Find models"},
     OptionalText{"lblFindDiagonal", "Screen diagonal"},
     OptionalText{"lblFindAspect", "Aspect ratio"},

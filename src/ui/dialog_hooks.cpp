@@ -35,6 +35,18 @@ SaveChoice askQuestionBox(QWidget* parent, const QuestionRequest& request) {
     return SaveChoice::Cancel;
 }
 
+bool askGoOnBox(QWidget* parent, const QuestionRequest& request) {
+    QMessageBox box(QMessageBox::Question, request.title, request.text,
+                    QMessageBox::Ok | QMessageBox::Cancel, parent);
+    box.setTextFormat(Qt::PlainText);
+    if (!request.save.isEmpty()) box.button(QMessageBox::Ok)->setText(request.save);
+    if (!request.cancel.isEmpty()) box.button(QMessageBox::Cancel)->setText(request.cancel);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == box.button(QMessageBox::Ok);
+}
+
 QString showFileDialog(QWidget* parent, const FileDialogRequest& request) {
     QFileDialog dialog(parent, QString(), request.folder, request.nameFilter);
     if (request.mode == FileDialogRequest::Mode::Save) {

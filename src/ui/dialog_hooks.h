@@ -40,6 +40,14 @@ using QuestionHook = std::function<SaveChoice(QWidget* parent, const QuestionReq
 // The real question box: Save (the default), Discard and Cancel (also Escape and closing it).
 [[nodiscard]] SaveChoice askQuestionBox(QWidget* parent, const QuestionRequest& request);
 
+// A question with OK and Cancel; true for OK. The window uses askGoOnBox; tests answer in its
+// place. The request's `save` is the OK button's caption; `discard` is not used.
+using GoOnHook = std::function<bool(QWidget* parent, const QuestionRequest& request)>;
+
+// The real question box: OK and Cancel (the default, also Escape and closing it), so that a
+// stray Enter never replaces anything.
+[[nodiscard]] bool askGoOnBox(QWidget* parent, const QuestionRequest& request);
+
 // A file dialog the window asks for: open an existing file, or save (asking before it overwrites
 // a file, appending `defaultSuffix` to a name without an extension).
 struct FileDialogRequest {

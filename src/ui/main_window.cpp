@@ -74,6 +74,10 @@ void MainWindow::setQuestionHook(QuestionHook hook) {
     questionHook_ = std::move(hook);
 }
 
+void MainWindow::setGoOnHook(GoOnHook hook) {
+    goOnHook_ = std::move(hook);
+}
+
 void MainWindow::connectUserEvents() {
     for (const Quantity box : kAllQuantities) {
         const auto i = static_cast<std::size_t>(indexOf(box));

@@ -57,6 +57,7 @@ class MainWindow : public QMainWindow, public View {
     void setExitHook(ExitHook hook);
     // Replace how "Save changes?" is asked (tests answer it).
     void setQuestionHook(QuestionHook hook);
+    void setGoOnHook(GoOnHook hook);
 
     [[nodiscard]] Calculator& calculator() noexcept { return calculator_; }
 
@@ -75,6 +76,7 @@ class MainWindow : public QMainWindow, public View {
                                               const std::string& initialFolder,
                                               const std::string& defaultExtension) override;
     [[nodiscard]] SaveChoice askSaveChanges(const SaveQuestion& question) override;
+    [[nodiscard]] bool askToGoOn(const std::string& question) override;
 
   private slots:
     void onFindModels();
@@ -215,6 +217,7 @@ class MainWindow : public QMainWindow, public View {
     PrinterProvider printerProvider_ = systemPrinters;
     ExitHook exitHook_ = endProgram;
     QuestionHook questionHook_ = askQuestionBox;
+    GoOnHook goOnHook_ = askGoOnBox;
 
     std::array<ValueBox*, 4> valueBoxes_{};
     std::array<QPushButton*, 4> enterButtons_{};

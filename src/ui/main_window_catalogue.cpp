@@ -32,6 +32,18 @@ void MainWindow::buildCatalogueCommands() {
     option->insertAction(option->actions().value(0), find);
     connect(find, &QAction::triggered, this, &MainWindow::onFindModels);
 
+    // The catalogue replaced last comes back in one step.
+    auto* restore = new QAction(QStringLiteral("&Restore previous catalogue"), this);
+    restore->setObjectName(QStringLiteral("mnuOptionRestoreCatalogue"));
+    auto* modelInfo = findChild<QAction*>(QStringLiteral("mnuOptionModelInfo"));
+    option->insertAction(option->actions().value(option->actions().indexOf(modelInfo) + 1),
+                         restore);
+    connect(restore, &QAction::triggered, this, [this] {
+        if (commitPendingEdit()) (void)calculator_.restorePreviousCatalogue();
+    });
+    connect(option, &QMenu::aboutToShow, this,
+            [this, restore] { restore->setEnabled(calculator_.hasPreviousCatalogue()); });
+
     // For comparing projectors for one screen; remembered between runs.
     auto* keep = new QAction(QStringLiteral("&Keep the screen when changing model"), this);
     keep->setObjectName(QStringLiteral("mnuOptionKeepScreen"));

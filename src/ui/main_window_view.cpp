@@ -163,6 +163,11 @@ SaveChoice MainWindow::askSaveChanges(const SaveQuestion& question) {
                                 toQtLines(question.discard), toQtLines(question.cancel)});
 }
 
+bool MainWindow::askToGoOn(const std::string& question) {
+    // OK and Cancel in Qt's own words, in the interface language.
+    return goOnHook_(this, {title_, toQtLines(question), {}, {}, {}});
+}
+
 void MainWindow::useTexts(const InterfaceTexts& texts) {
     for (const ControlCaption& item : texts.menuCaptions) {
         const QString name = toQt(item.objectName);

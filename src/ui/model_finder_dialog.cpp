@@ -48,6 +48,17 @@ QString number(double value) {
     return QString::number(value, 'f', 0);
 }
 
+// A length with up to two decimals and no trailing zeros: "37.5", "100".
+std::string decimalText(double value) {
+    std::string text = formatFixed(value, 2);
+    if (text.find('.') != std::string::npos) {
+        while (text.back() == '0')
+            text.pop_back();
+        if (text.back() == '.') text.pop_back();
+    }
+    return text;
+}
+
 // Each end's light, "22.5 / 18.0", and the larger of the two to sort by.
 NumberItem* lightItem(const EndFootLamberts& ends) {
     QStringList texts;
@@ -93,7 +104,9 @@ ModelFinderDialog::ModelFinderDialog(const Calculator& calculator, QWidget* pare
         // The screen shown, and a room around the projector's place.
         const double diagonal = fromInches(c.results.diagonal, c.unit);
         const double distance = fromInches(c.results.distance, c.unit);
-        diagonal_->setText(number(std::round(diagonal)));
+        // The calculation's own diagonal, with its decimals: a rounded one may be beyond the
+        // limits of the very model that throws this screen.
+        diagonal_->setText(toQt(decimalText(diagonal)));
         nearest_->setText(number(std::floor(distance * 0.75)));
         farthest_->setText(number(std::ceil(distance * 1.25)));
     }
@@ -121,8 +134,16 @@ ModelFinderDialog::ModelFinderDialog(const Calculator& calculator, QWidget* pare
     // In catalogue order until the user sorts by a column.
     table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     table_->setToolTip(text("tipFindModels"));
+    // Headers sized to their text and sort arrow, so that neither clips the other.
+    for (int column = 1; column < table_->columnCount(); ++column)
+        table_->horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("lblFindStatus"));
+    // What the * after a distance means, shown while one is listed.
+    starNote_ = new QLabel(QStringLiteral("* ") + text("tipPlanOutside"), this);
+    starNote_->setObjectName(QStringLiteral("lblFindStar"));
+    starNote_->setWordWrap(true);
+    starNote_->setVisible(false);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(text("btnFindTake"));
@@ -134,6 +155,7 @@ ModelFinderDialog::ModelFinderDialog(const Calculator& calculator, QWidget* pare
     auto* column = new QVBoxLayout(this);
     column->addLayout(form);
     column->addWidget(table_, 1);
+    column->addWidget(starNote_);
     column->addWidget(status_);
     column->addWidget(buttons);
 
@@ -145,8 +167,15 @@ ModelFinderDialog::ModelFinderDialog(const Calculator& calculator, QWidget* pare
 
 void ModelFinderDialog::refresh() {
     const Calculation& c = calculator_.calculation();
+    // The model selected stays selected while it is listed, so that Enter takes the one the
+    // user picked, whatever was typed in the meantime.
+    const int selectedModel =
+        table_->currentRow() >= 0 && table_->item(table_->currentRow(), 0)
+            ? table_->item(table_->currentRow(), 0)->data(Qt::UserRole).toInt()
+            : -1;
     table_->setSortingEnabled(false);
     table_->setRowCount(0);
+    starNote_->setVisible(false);
     const std::optional<double> diagonal = typedNumber(diagonal_);
     const std::optional<double> nearest = typedNumber(nearest_);
     const std::optional<double> farthest = typedNumber(farthest_);
@@ -179,6 +208,7 @@ void ModelFinderDialog::refresh() {
             if (end && !end->withinLimits) {
                 cell->setText(shown + QStringLiteral(" *"));
                 cell->setToolTip(text("tipPlanOutside"));
+                starNote_->setVisible(true);
             }
             table_->setItem(row, 1 + indexOf(zoom), cell);
         }
@@ -189,7 +219,11 @@ void ModelFinderDialog::refresh() {
         table_->setItem(row, 5, lightItem(fit.footLamberts));
     }
     table_->setSortingEnabled(true);
-    if (!fits.empty()) table_->selectRow(0);
+    int selectRow = fits.empty() ? -1 : 0;
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        if (table_->item(row, 0)->data(Qt::UserRole).toInt() == selectedModel) selectRow = row;
+    }
+    if (selectRow >= 0) table_->selectRow(selectRow);
     status_->setText(toQt(
         replaceAll(calculator_.texts().text("msgFindCount"), "%1", std::to_string(fits.size()))));
 }

@@ -50,6 +50,7 @@ class ModelFinderDialog : public QDialog {
     QLineEdit* minimumLight_ = nullptr;  // at least this many fL; empty or 0: no minimum
     QTableWidget* table_ = nullptr;
     QLabel* status_ = nullptr;
+    QLabel* starNote_ = nullptr;
     std::optional<Choice> choice_;
 };
 

@@ -1,6 +1,7 @@
 // The File menu's calculation commands and the Option menu's catalogue command, driven through
 // their shortcuts and menu items with the file dialogs answered by the tests.
 #include <QAction>
+#include <QMenu>
 #include <QtTest>
 #include <fstream>
 
@@ -108,6 +109,26 @@ class FileMenuTest : public QObject {
         const TempDir elsewhere;
         const auto chosen = elsewhere.write("new.ini", catalogueText({kModelWideOnly169}));
         std::vector<ui::FileDialogRequest> asked;
+        const int models = h.modelList()->count();
+        auto* restore = h.window().findChild<QAction*>(QStringLiteral("mnuOptionRestoreCatalogue"));
+        auto* option = h.window().findChild<QMenu*>(QStringLiteral("mnuOption"));
+        const auto restoreOffered = [&] {
+            option->popup(h.window().mapToGlobal(QPoint(0, 0)));
+            option->hide();
+            return restore->isEnabled();
+        };
+        QVERIFY(!restoreOffered());
+        // The question comes first; Cancel changes nothing.
+        h.goOnAnswers().push_back(false);
+        answerDialogs(h, QString::fromStdString(chosen.string()), asked);
+        h.window().findChild<QAction*>(QStringLiteral("mnuOptionModelInfo"))->trigger();
+        QCOMPARE(h.questions().size(), std::size_t{1});
+        QCOMPARE(h.questions()[0].text,
+                 QStringLiteral("Replace the %1 models of the current catalogue with the 1 models "
+                                "of %2? The current catalogue is kept.")
+                     .arg(models)
+                     .arg(QString::fromStdString(chosen.string())));
+        QCOMPARE(h.modelList()->count(), models);
         answerDialogs(h, QString::fromStdString(chosen.string()), asked);
         h.window().findChild<QAction*>(QStringLiteral("mnuOptionModelInfo"))->trigger();
         QCOMPARE(asked.back().nameFilter, QStringLiteral("ModelFile (*.ini)"));
@@ -124,6 +145,12 @@ class FileMenuTest : public QObject {
         QCOMPARE(h.messages().size(), std::size_t{1});
         QVERIFY(h.messages()[0].text.contains(QString::fromStdString(empty.string())));
         QCOMPARE(h.modelList()->currentText(), QStringLiteral("Wide 169"));
+
+        // Option > Restore previous catalogue brings the replaced one back in one step.
+        QVERIFY(restoreOffered());
+        restore->trigger();
+        QCOMPARE(h.modelList()->count(), models);
+        QCOMPARE(h.messages().size(), std::size_t{1});
     }
 };
 

@@ -119,6 +119,13 @@ WindowHarness::WindowHarness(Settings settings) {
         answers_.pop_front();
         return answer;
     });
+    window_->setGoOnHook([this](QWidget* /*parent*/, const ui::QuestionRequest& request) {
+        questions_.push_back(request);
+        if (goOnAnswers_.empty()) return true;
+        const bool answer = goOnAnswers_.front();
+        goOnAnswers_.pop_front();
+        return answer;
+    });
 }
 
 bool WindowHarness::start(const DataFolder& data, bool show) {

@@ -74,6 +74,7 @@ class WindowHarness {
     [[nodiscard]] ui::MainWindow& window() { return *window_; }
     [[nodiscard]] std::vector<ui::MessageRequest>& messages() { return messages_; }
     [[nodiscard]] std::vector<ui::QuestionRequest>& questions() { return questions_; }
+    [[nodiscard]] std::deque<bool>& goOnAnswers() { return goOnAnswers_; }
     [[nodiscard]] std::deque<SaveChoice>& answers() { return answers_; }
 
     template <typename Widget = QWidget>
@@ -105,6 +106,7 @@ class WindowHarness {
     std::unique_ptr<ui::MainWindow> window_;
     std::vector<ui::MessageRequest> messages_;
     std::vector<ui::QuestionRequest> questions_;
+    std::deque<bool> goOnAnswers_;  // answers to OK/Cancel questions; OK when none is left
     std::deque<SaveChoice> answers_;
 };
 

@@ -92,6 +92,7 @@ class MainWindowTest : public QObject {
              {{"mnuOptionFindModels", "&Find models...", QKeySequence(QStringLiteral("Ctrl+F"))},
               {"mnuOptionKeepScreen", "&Keep the screen when changing model", {}},
               {"mnuOptionModelInfo", "Select model info file...", {}},
+              {"mnuOptionRestoreCatalogue", "&Restore previous catalogue", {}},
               {"mnuOptionLanguage", "&Language", {}}}},
             {"mnuHelp", {{"mnuAboutAbout", "&About", {}}}},
         };

@@ -2,6 +2,8 @@
 // (WCAG AA) against the pixels behind it, the pictures stay legible on what they lie on, and the
 // offset boxes look like results rather than boxes to type in.
 #include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -85,7 +87,9 @@ std::optional<TextPlace> textPlaceOf(QWidget& widget) {
                                                         QStyle::SC_GroupBoxLabel, frame)};
     }
     if (auto* box = qobject_cast<QLineEdit*>(&widget)) {
-        if (box->text().isEmpty()) return std::nullopt;
+        // The model list's field is painted by the list itself, in the style's own colours.
+        if (box->text().isEmpty() || qobject_cast<QComboBox*>(box->parentWidget()) != nullptr)
+            return std::nullopt;
         return TextPlace{box->rect().adjusted(3, 3, -3, -3), QPalette::Text};
     }
     return std::nullopt;
@@ -162,6 +166,47 @@ class WindowColoursTest : public QObject {
         // Drawing captions, units, value and offset boxes, options, frames, the model label and
         // the planning panel.
         QVERIFY(checked > 40);
+    }
+
+    // The dot of a checked option is what tells it from the others: under either palette it must
+    // stand out from the same button unchecked.
+    void theCheckedOptionsDotStaysVisible_data() { palettes_data(); }
+
+    void theCheckedOptionsDotStaysVisible() {
+        QFETCH(bool, dark);
+        if (dark) QApplication::setPalette(darkPalette());
+        DataFolder data({kModelPlain, kModelWideOnly169});
+        WindowHarness h;
+        QVERIFY(h.start(data));
+        int checked = 0;
+        for (QRadioButton* option : h.window().findChildren<QRadioButton*>()) {
+            if (!option->isVisibleTo(&h.window()) || !option->isChecked()) continue;
+            QStyleOptionButton style;
+            style.initFrom(option);
+            const QRect indicator =
+                option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, option);
+            const QImage on = option->grab(indicator).toImage();
+            // Unchecked for the picture only: an exclusive group would keep it checked.
+            QButtonGroup* group = option->group();
+            if (group != nullptr) group->setExclusive(false);
+            const bool autoExclusive = option->autoExclusive();
+            option->setAutoExclusive(false);
+            option->setChecked(false);
+            const QImage off = option->grab(indicator).toImage();
+            option->setChecked(true);
+            option->setAutoExclusive(autoExclusive);
+            if (group != nullptr) group->setExclusive(true);
+            double highest = 1.0;
+            for (int y = 0; y < std::min(on.height(), off.height()); ++y) {
+                for (int x = 0; x < std::min(on.width(), off.width()); ++x)
+                    highest =
+                        std::max(highest, contrast(on.pixelColor(x, y), off.pixelColor(x, y)));
+            }
+            QVERIFY2(highest >= 3.0,
+                     qPrintable(QStringLiteral("%1: %2").arg(option->objectName()).arg(highest)));
+            ++checked;
+        }
+        QVERIFY(checked >= 4);  // one per option group
     }
 
     void picturesStayLegible_data() { palettes_data(); }

@@ -74,6 +74,42 @@ TEST_F(CatalogueReplacementTest, AValidFileBecomesTheCatalogueAndTheOldOneIsKept
     EXPECT_EQ(dir.read("OLD.ini"), std::string(kCatalogueHeader) + kModelWideOnly16x9 + "\n");
 }
 
+// Before anything is installed the user is told how many models go and come, and may cancel;
+// Restore previous catalogue then swaps ModelInfo.ini and OLD.ini in one step.
+TEST_F(CatalogueReplacementTest, AsksFirstAndTheReplacedCatalogueComesBack) {
+    const std::string before = dir.read("ModelInfo.ini");
+    const std::string chosen = candidate("new.ini", std::string(kModelWideOnly16x9) + "\n");
+    EXPECT_FALSE(calculator->hasPreviousCatalogue());
+    view.goOnAnswers.push_back(false);
+    choose(chosen);
+    ASSERT_EQ(view.questions.size(), 1u);
+    EXPECT_EQ(view.questions[0],
+              "Replace the 2 models of the current catalogue with the 1 models "
+              "of " +
+                  chosen + "? The current catalogue is kept.");
+    EXPECT_EQ(dir.read("ModelInfo.ini"), before);  // Cancel changes nothing
+    EXPECT_FALSE(fs::exists(dir.path() / "OLD.ini"));
+    EXPECT_EQ(view.screen.models.size(), 2u);
+
+    choose(chosen);  // OK this time
+    ASSERT_EQ(view.screen.models.size(), 1u);
+    EXPECT_TRUE(calculator->hasPreviousCatalogue());
+    ASSERT_TRUE(calculator->restorePreviousCatalogue());
+    EXPECT_EQ(dir.read("ModelInfo.ini"), before);
+    EXPECT_EQ(dir.read("OLD.ini"), std::string(kCatalogueHeader) + kModelWideOnly16x9 + "\n");
+    EXPECT_EQ(view.screen.models.size(), 2u);
+    // A bad file is reported without a question.
+    const std::size_t asked = view.questions.size();
+    choose(candidate("empty.ini", ""));
+    EXPECT_EQ(view.questions.size(), asked);
+    // Without an OLD.ini there is nothing to restore, and the message says so.
+    fs::remove(dir.path() / "OLD.ini");
+    view.messages.clear();
+    EXPECT_FALSE(calculator->restorePreviousCatalogue());
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_NE(view.messages[0].find("no previous catalogue"), std::string::npos);
+}
+
 TEST_F(CatalogueReplacementTest, ChoosingTheCatalogueInForceWorks) {
     const std::string before = dir.read("ModelInfo.ini");
     choose((dir.path() / "ModelInfo.ini").string());

@@ -104,7 +104,8 @@ const std::vector<std::vector<std::string>> kAcceleratorGroups = {
     {"mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "mnuFilePrint", "mnuFileExportPdf",
      "mnuFileExportThrowTable", "mnuFileExportReport", "mnuFileQuit"},
     {"mnuEditUndo", "mnuEditRedo", "mnuEditCopyResults"},
-    {"mnuOptionFindModels", "mnuOptionModelInfo", "mnuOptionKeepScreen", "mnuOptionLanguage"},
+    {"mnuOptionFindModels", "mnuOptionModelInfo", "mnuOptionKeepScreen",
+     "mnuOptionRestoreCatalogue", "mnuOptionLanguage"},
     {"btnSave", "btnDiscard", "btnCancel"},
 };
 
