@@ -30,6 +30,15 @@ fail() {
   exit 1
 }
 
+# Starts the window on FILE in the background, reporting its titles to first.err. The file is
+# emptied first: the shell opens the redirection only once the background process runs, and on a
+# busy machine that can be after the first wait_for_title has read an earlier window's titles.
+start_window() {
+  : >"$scratch/first.err"
+  PROJCALC_REPORT_TITLE=1 "$prefix/bin/projcalc" "$@" 2>"$scratch/first.err" &
+  first_pid=$!
+}
+
 # Waits until the running window reports a title matching the pattern.
 wait_for_title() {
   local pattern=$1
@@ -99,8 +108,7 @@ jq -e '.errors == [] and .messages == [] and .boxes[1] == "100" and
   fail "projcalc-cli could not save the second plan"
 
 # The window on the first plan.
-PROJCALC_REPORT_TITLE=1 "$prefix/bin/projcalc" "$scratch/plans/first.cf" 2>"$scratch/first.err" &
-first_pid=$!
+start_window "$scratch/plans/first.cf"
 wait_for_title '.*\[first\]'
 
 # A later start, from another folder with a relative name, hands its file to the window.
@@ -126,8 +134,7 @@ kill -0 "$first_pid" 2>/dev/null || fail "the window ended"
 kill -KILL "$first_pid"
 wait "$first_pid" 2>/dev/null || true
 [ -S "$XDG_RUNTIME_DIR/projcalc.socket" ] || fail "the crashed window left no socket to test with"
-PROJCALC_REPORT_TITLE=1 "$prefix/bin/projcalc" "$scratch/plans/first.cf" 2>"$scratch/first.err" &
-first_pid=$!
+start_window "$scratch/plans/first.cf"
 wait_for_title '.*\[first\]'
 (cd "$scratch/plans" && PROJCALC_REPORT_TITLE=1 later_start "second plan.cf") \
   2>"$scratch/second.err" ||
