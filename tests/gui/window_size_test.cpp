@@ -260,7 +260,7 @@ class WindowSizeTest : public QObject {
         QCOMPARE(started.size(), 5);
         QVERIFY(started[0] != folder);
         QVERIFY(started[1] != folder);
-        QCOMPARE(started[2], folder);   // after Save As there
+        QCOMPARE(started[2], folder);  // after Save As there
         // Before any PDF was written, a PDF goes beside the calculation; catalogues have a
         // folder of their own.
         QCOMPARE(started[3], folder);
