@@ -2,25 +2,27 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QPointer>
 #include <QTranslator>
-#include <memory>
 
 namespace projcalc::ui {
 
 bool useQtTranslations(const QString& languageCode) {
-    // One translator for the program's life, replaced when the language changes.
-    static std::unique_ptr<QTranslator> installed;
+    // One translator at a time, owned by the application so that it goes with it.
+    static QPointer<QTranslator> installed;
     if (installed) {
-        QCoreApplication::removeTranslator(installed.get());
-        installed.reset();
+        QCoreApplication::removeTranslator(installed);
+        delete installed;
     }
     if (languageCode.isEmpty() || languageCode == QLatin1String("en")) return false;
-    auto translator = std::make_unique<QTranslator>();
+    auto* translator = new QTranslator(QCoreApplication::instance());
     if (!translator->load(QStringLiteral("qtbase_") + languageCode,
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
         return false;
-    QCoreApplication::installTranslator(translator.get());
-    installed = std::move(translator);
+    }
+    QCoreApplication::installTranslator(translator);
+    installed = translator;
     return true;
 }
 
