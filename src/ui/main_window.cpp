@@ -43,8 +43,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), calculator_(*this
 }
 
 MainWindow::~MainWindow() {
-    // Closing the window moves the focus; by then the controller is going away.
+    // Closing the window moves the focus; by then the controller is going away. The model
+    // list's field would be told it lost the focus after the window is gone.
     disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    disconnect(modelList_->lineEdit(), nullptr, this, nullptr);
 }
 
 bool MainWindow::startUp(const std::filesystem::path& dataFolder,
