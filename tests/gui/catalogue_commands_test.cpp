@@ -15,13 +15,6 @@ using namespace projcalc::gui_test;
 
 namespace {
 
-// Replaces the text of a field as a user does: select all, type.
-void retype(QLineEdit* field, const QString& text) {
-    field->setFocus();
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(field, text);
-}
-
 // The row of the finder's table that shows a model.
 int rowOf(QTableWidget* table, const QString& model) {
     for (int row = 0; row < table->rowCount(); ++row) {

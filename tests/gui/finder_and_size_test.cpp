@@ -17,12 +17,6 @@ using namespace projcalc::gui_test;
 
 namespace {
 
-void retype(QLineEdit* field, const QString& text) {
-    field->setFocus();
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(field, text);
-}
-
 QString selectedModel(QTableWidget* table) {
     const int row = table->currentRow();
     return row >= 0 ? table->item(row, 0)->text() : QString();

@@ -63,6 +63,12 @@ constexpr const char* kCatalogueHeader =
 
 }  // namespace
 
+void retype(QLineEdit* field, const QString& text) {
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, text);
+}
+
 std::string languageText(const LanguageChanges& changes) {
     LanguageChanges pending = changes;
     std::string text = "[Language]\n";

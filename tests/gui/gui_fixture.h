@@ -23,6 +23,9 @@ namespace projcalc::gui_test {
 // that key of section "Language"; a key mapped to nothing is left out of the file.
 using LanguageChanges = std::map<std::string, std::optional<std::string>>;
 
+// Replaces what a field holds by `text`, typed as a user would: focus, Ctrl+A, the keys.
+void retype(QLineEdit* field, const QString& text);
+
 // A complete English Language.ini with the changes applied.
 [[nodiscard]] std::string languageText(const LanguageChanges& changes = {});
 

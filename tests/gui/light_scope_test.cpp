@@ -70,12 +70,6 @@ QString pdfText(const QString& path) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-void retype(QLineEdit* field, const QString& typed) {
-    field->setFocus();
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(field, typed);
-}
-
 int scopeOutlineLines(WindowHarness& h) {
     int lines = 0;
     for (const SceneItem& item : h.find<ui::SceneView>(QStringLiteral("picDraw1"))->scene().items)
