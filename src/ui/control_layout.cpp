@@ -89,6 +89,18 @@ QRect placedRect(const ControlDesign& design, QSize area) noexcept {
     return rect;
 }
 
+QRect placedInFrame(const ControlDesign& design, QRect contents, int minimumHeight) noexcept {
+    int topmost = design.top;
+    for (const ControlDesign& other : kDesigns) {
+        if (other.container == design.container) topmost = std::min(topmost, other.top);
+    }
+    QRect rect = designPixels(design);
+    rect.translate(0, std::max(0, contents.top() - toPixels(topmost)));
+    if (rect.bottom() > contents.bottom())
+        rect.setBottom(std::max(contents.bottom(), rect.top() + minimumHeight - 1));
+    return rect;
+}
+
 ControlArea::ControlArea(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("window"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);

@@ -35,6 +35,13 @@ inline constexpr int kWindowInnerHeight = 396;
 // frame or a drawing keep their design rectangle in it.
 [[nodiscard]] QRect placedRect(const ControlDesign& design, QSize area) noexcept;
 
+// A control of an option frame placed in the frame's contents (the part below its title and
+// inside its border): the frame's controls move down together until the topmost clears the title,
+// as a taller title font needs, and one that then reaches past the bottom gives up height, down to
+// minimumHeight.
+[[nodiscard]] QRect placedInFrame(const ControlDesign& design, QRect contents,
+                                  int minimumHeight) noexcept;
+
 // The window's area below the menu bar ("window"): the designed controls at placedRect() for its
 // size, which is at least the design size, and the two lines under the menu bar across it.
 class ControlArea : public QWidget {

@@ -155,6 +155,8 @@ class MainWindow : public QMainWindow, public View {
     // Labels and options whose text does not fit grow to their size hint, keeping their top-left
     // (the drawings size the controls lying on them themselves).
     void fitTextControls();
+    // The options and the aspect preview below their frame's title, however tall its font.
+    void keepOptionsInFrames();
     void centreAspectCaption();
     // The aspect preview on the drawings' paper, and the offset boxes in the colours of text that
     // cannot be edited.

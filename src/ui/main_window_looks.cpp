@@ -1,6 +1,7 @@
 // How the main window looks: its pictures for the screen, the drawings' scale and the palette,
 // the colours of the aspect preview and the offset boxes, and captions that grow to their text.
 #include <QComboBox>
+#include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include "ui/artwork.h"
 #include "ui/control_layout.h"
 #include "ui/main_window.h"
+#include "ui/qt_text.h"
 #include "ui/scene_view.h"
 
 namespace projcalc::ui {
@@ -92,9 +94,24 @@ void MainWindow::fitTextControls() {
     // Options keep their height: the text is centred in it and fits.
     for (QRadioButton* option : findChildren<QRadioButton*>())
         grow(option, false);
+    keepOptionsInFrames();
     if (auto* area = dynamic_cast<ControlArea*>(modelList_->parentWidget()))
         area->keepCaptionsClear();
     centreAspectCaption();
+}
+
+void MainWindow::keepOptionsInFrames() {
+    for (QGroupBox* frame : findChildren<QGroupBox*>()) {
+        const std::string frameName = fromQt(frame->objectName());
+        for (QWidget* control : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            const ControlDesign* design = controlDesign(fromQt(control->objectName()));
+            if (design == nullptr || design->container != frameName) continue;
+            const int least =
+                std::min(designPixels(*design).height(), control->sizeHint().height());
+            const QRect place = placedInFrame(*design, frame->contentsRect(), least);
+            control->setGeometry(control->x(), place.top(), control->width(), place.height());
+        }
+    }
 }
 
 void MainWindow::centreAspectCaption() {

@@ -48,6 +48,12 @@ std::optional<QString> clippedText(const QWidget& widget) {
     } else if (const auto* frame = qobject_cast<const QGroupBox*>(&widget)) {
         if (frame->fontMetrics().horizontalAdvance(frame->title()) + 16 > frame->width())
             return frame->title();
+        // A control reaching up into the title or down over the border.
+        const QRect contents = frame->contentsRect();
+        for (const QWidget* control : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (control->y() < contents.top() || control->geometry().bottom() > contents.bottom())
+                return frame->title() + QStringLiteral(" over ") + control->objectName();
+        }
     } else if (const auto* button = qobject_cast<const QPushButton*>(&widget)) {
         if (!button->text().isEmpty() && button->sizeHint().width() > button->width())
             return button->text();

@@ -69,6 +69,13 @@ class LayoutTest : public QObject {
             const QFontMetrics metrics = frame->fontMetrics();
             QVERIFY2(metrics.horizontalAdvance(frame->title()) + 16 <= frame->width(),
                      qPrintable(frame->objectName()));
+            // Nothing reaches up into the title or down over the border.
+            const QRect contents = frame->contentsRect();
+            for (QWidget* control : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                QVERIFY2(control->y() >= contents.top() &&
+                             control->geometry().bottom() <= contents.bottom(),
+                         qPrintable(control->objectName()));
+            }
         }
         for (QAbstractButton* button : harness_->window().findChildren<QPushButton*>()) {
             if (button->text().isEmpty()) continue;
