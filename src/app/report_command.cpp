@@ -12,6 +12,7 @@
 #include "core/report_content.h"
 #include "core/report_date.h"
 #include "ui/qt_text.h"
+#include "ui/report_layout.h"
 #include "ui/report_output.h"
 
 namespace projcalc::app {
@@ -67,9 +68,10 @@ int writeReportOfFile(const ReportCommand& command) {
         command.title ? ui::fromQt(*command.title) : defaultReportTitle(calculation, texts),
         ui::fromQt(command.preparedBy.value_or(rememberedPreparedBy()).trimmed()),
         std::get<ReportDate>(date).text};
-    const auto failure =
-        ui::writeReportPdf(reportContent(calculation, texts, heading), ui::toQt(texts.fontName),
-                           ui::localePaper(), command.output, std::get<ReportDate>(date).epoch);
+    const QString font = ui::toQt(texts.fontName);
+    const auto failure = ui::writeReportPdf(
+        reportContent(calculation, texts, heading, ui::reportTextMeasure(font)), font,
+        ui::localePaper(), command.output, std::get<ReportDate>(date).epoch);
     if (failure) {
         say(failure->description);
         return 1;

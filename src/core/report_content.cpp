@@ -1,5 +1,6 @@
 #include "core/report_content.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "calc/offsets.h"
@@ -10,6 +11,7 @@
 #include "calc/unit_equivalent.h"
 #include "core/light_scope_text.h"
 #include "core/present.h"
+#include "core/screen.h"
 #include "diagrams/front_view.h"
 #include "diagrams/metrics.h"
 #include "diagrams/side_view.h"
@@ -148,12 +150,42 @@ std::vector<ReportSection> planningSections(const Calculation& c, const Interfac
     return sections;
 }
 
+// The captions the report writes on its drawings: the window's, with the unit.
+struct DrawingCaptions {
+    std::array<std::string, 4> values;  // lblValue_0 to lblValue_3
+    std::string offset;                 // lblOffset
+};
+
+DrawingCaptions drawingCaptions(const Calculation& c, const InterfaceTexts& texts) {
+    const std::string unit = " (" + unitSign(texts, lengthUnitOf(c.unit)) + ")";
+    DrawingCaptions captions;
+    for (const Quantity box : kAllQuantities)
+        captions.values[static_cast<std::size_t>(indexOf(box))] = boxCaption(texts, box) + unit;
+    captions.offset = captionOf(texts, "lblOffset") + unit;
+    return captions;
+}
+
+// The window's design sizes with each caption as large as its report text needs and no unit
+// beside the boxes.
+DiagramMetrics drawingMetrics(const DrawingCaptions& captions, const DrawingTextMeasure& measure) {
+    const auto atLeast = [](Size size, Size needed) {
+        return Size{std::max(size.width, needed.width), std::max(size.height, needed.height)};
+    };
+    DiagramMetrics m;
+    for (std::size_t i = 0; i < 4; ++i) {
+        m.front.caption[i] = atLeast(m.front.caption[i], measure(captions.values[i]));
+        m.front.unit[i] = {};
+    }
+    m.side.caption = atLeast(m.side.caption, measure(captions.offset));
+    m.side.unit = {};
+    return m;
+}
+
 // The texts of the controls lying on a drawing; the range sign joins the drawing's pictures.
 // The boxes show what the window's boxes show, their captions add the unit.
 ReportDrawing drawingOf(std::string caption, Scene scene, const Calculation& c,
-                        const InterfaceTexts& texts) {
+                        const DrawingCaptions& captions) {
     ReportDrawing drawing{std::move(caption), std::move(scene), {}};
-    const std::string unit = " (" + unitSign(texts, lengthUnitOf(c.unit)) + ")";
     const auto offsets =
         offsetTexts(c.traits, c.options, c.unit, c.results.height, c.results.distance);
     const Solution& r = c.results;
@@ -169,14 +201,13 @@ ReportDrawing drawingOf(std::string caption, Scene scene, const Calculation& c,
             if (control.name == indexed("txtValue", i))
                 add(DrawingText::Kind::Box, lengthText(lengths[i], c.unit, c.options.zoom));
             if (control.name == indexed("lblValue", i))
-                add(DrawingText::Kind::Caption, boxCaption(texts, box) + unit);
+                add(DrawingText::Kind::Caption, captions.values[static_cast<std::size_t>(i)]);
         }
         for (std::size_t i = 0; i < 2; ++i) {
             if (offsets && control.name == indexed("txtOffset", static_cast<int>(i)))
                 add(DrawingText::Kind::Box, (*offsets)[i]);
         }
-        if (control.name == "lblOffset")
-            add(DrawingText::Kind::Caption, captionOf(texts, "lblOffset") + unit);
+        if (control.name == "lblOffset") add(DrawingText::Kind::Caption, captions.offset);
         if (control.name == "imgKara") {
             SceneItem sign;
             sign.kind = SceneItem::Kind::Image;
@@ -196,7 +227,7 @@ std::string defaultReportTitle(const Calculation& calculation, const InterfaceTe
 }
 
 ReportContent reportContent(const Calculation& c, const InterfaceTexts& texts,
-                            const ReportHeading& heading) {
+                            const ReportHeading& heading, const DrawingTextMeasure& measure) {
     ReportContent report;
     report.title = heading.title;
     if (!heading.preparedBy.empty())
@@ -209,16 +240,18 @@ ReportContent reportContent(const Calculation& c, const InterfaceTexts& texts,
     for (ReportSection& section : planningSections(c, texts))
         report.sections.push_back(std::move(section));
 
+    const DrawingCaptions captions = drawingCaptions(c, texts);
+    const DiagramMetrics metrics = drawingMetrics(captions, measure);
     const std::optional<ScopePlan> scope = scopePlan(c.traits, c.options, c.scope, c.results);
     const FrontDrawing front =
-        frontScene(c.results, c.options, c.frontScale, designFrontMetrics(),
+        frontScene(c.results, c.options, c.frontScale, metrics.front,
                    distancesOf(throwRangeFor(c.traits, c.options, c.results)),
                    scope ? scope->screen.width : 0.0);
-    const Scene side = sideScene(c.traits, c.options, c.results, designSideMetrics());
+    const Scene side = sideScene(c.traits, c.options, c.results, metrics.side);
     for (auto& [caption, scene] : {std::pair{texts.text("rptFrontView"), front.scene},
                                    std::pair{texts.text("rptSideView"), side}}) {
         // A drawing that could not be laid out (a screen that never fits) is left out.
-        if (!scene.items.empty()) report.drawings.push_back(drawingOf(caption, scene, c, texts));
+        if (!scene.items.empty()) report.drawings.push_back(drawingOf(caption, scene, c, captions));
     }
     return report;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,7 +48,7 @@ struct DrawingText {
     friend bool operator==(const DrawingText&, const DrawingText&) = default;
 };
 
-// One drawing of a report: the window's scene laid out for the design sizes, with the pictures
+// One drawing of a report: the window's scene laid out for the report's texts, with the pictures
 // that lie on it as controls added as items, and the texts of its boxes and captions.
 struct ReportDrawing {
     std::string caption;  // under the drawing: "Front view (to scale)"
@@ -77,8 +78,15 @@ struct ReportContent {
                                              const InterfaceTexts& texts);
 
 // The report of a calculation, its labels as the window and the planning panel show them.
+// The size, in drawing pixels, of a text as the report writes it on a drawing (the view measures
+// it in the report's font at the window's type size).
+using DrawingTextMeasure = std::function<Size(const std::string& text)>;
+
+// The report's drawings are laid out as the window lays out its own, for the texts the report
+// writes: each caption, which carries the unit, is given the room `measure` says it needs (and no
+// unit lies beside the boxes), so that the layout keeps rays and marks off the whole caption.
 [[nodiscard]] ReportContent reportContent(const Calculation& calculation,
-                                          const InterfaceTexts& texts,
-                                          const ReportHeading& heading);
+                                          const InterfaceTexts& texts, const ReportHeading& heading,
+                                          const DrawingTextMeasure& measure);
 
 }  // namespace projcalc

@@ -11,6 +11,7 @@
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 #include "ui/report_dialog.h"
+#include "ui/report_layout.h"
 #include "ui/report_output.h"
 #include "ui/window_printer.h"
 
@@ -64,7 +65,8 @@ std::optional<ReportContent> MainWindow::askReport() {
     if (details.title.isEmpty()) details.title = defaultTitle;
     return reportContent(calculation, texts,
                          {fromQt(details.title), fromQt(details.preparedBy),
-                          fromQt(QDate::currentDate().toString(Qt::ISODate))});
+                          fromQt(QDate::currentDate().toString(Qt::ISODate))},
+                         reportTextMeasure(toQt(texts.fontName)));
 }
 
 void MainWindow::onExportReport() {

@@ -84,4 +84,8 @@ class ReportLayout {
                                                          const QPaintDevice& device,
                                                          const QPageLayout& page, int resolution);
 
+// How large a text comes out on a report's drawing, in drawing pixels: in `fontFamily` (empty:
+// the application's) at the window's type size, as the report paints it, scaled and unhinted.
+[[nodiscard]] DrawingTextMeasure reportTextMeasure(const QString& fontFamily);
+
 }  // namespace projcalc::ui

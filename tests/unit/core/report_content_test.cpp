@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "controller_fixture.h"
+#include "diagrams/free_place.h"
 
 namespace projcalc {
 namespace {
@@ -14,7 +15,11 @@ namespace {
 class ReportContentTest : public ControllerFixture {
   protected:
     [[nodiscard]] ReportContent report(const ReportHeading& heading = {"Hall", "", "2024-05-01"}) {
-        return reportContent(calculation(), calculator->texts(), heading);
+        return reportContent(calculation(), calculator->texts(), heading, sixPixelsALetter);
+    }
+    // About what the window's 8-point type takes.
+    static Size sixPixelsALetter(const std::string& text) {
+        return {6 * static_cast<int>(text.size()), 13};
     }
     [[nodiscard]] static const ReportSection* section(const ReportContent& content,
                                                       const std::string& heading) {
@@ -150,7 +155,8 @@ TEST_F(ReportContentTest, LightAndScopeFiguresFollowTheCalculation) {
     c.light = {1.5, 100};
     c.options.aspect = Aspect::R16x9;
     c.scope = ScopeRatio::R239;
-    const ReportContent content = reportContent(c, calculator->texts(), {"Hall", "", "2024-05-01"});
+    const ReportContent content =
+        reportContent(c, calculator->texts(), {"Hall", "", "2024-05-01"}, sixPixelsALetter);
     const ReportSection* planning = section(content, "Planning");
     ASSERT_NE(planning, nullptr);
     ASSERT_EQ(planning->rows.size(), 6u);
@@ -169,6 +175,39 @@ TEST_F(ReportContentTest, LightAndScopeFiguresFollowTheCalculation) {
     for (const SceneItem& item : content.drawings.front().scene.items)
         outline = outline || item.pen == PenId::ScopeOutline;
     EXPECT_TRUE(outline);
+}
+
+// The captions carry the unit, so they are longer than the window's: the drawings are laid out
+// for them, and the rays keep off them as they keep off the window's.
+TEST_F(ReportContentTest, EachCaptionOnADrawingHasTheRoomOfItsTextAndNoRayCrossesIt) {
+    ASSERT_TRUE(start({kModelPlain}));
+    for (const char* diagonal : {"", "60", "150"}) {
+        calculator->choose(Unit::Inches);
+        if (*diagonal != 0) {
+            ASSERT_TRUE(type(Quantity::Diagonal, diagonal));
+        }
+        for (const Unit unit : kAllUnits) {
+            calculator->choose(unit);
+            SCOPED_TRACE(std::to_string(indexOf(unit)) + " " + diagonal);
+            const ReportContent content = report();
+            ASSERT_EQ(content.drawings.size(), 2u);
+            for (const ReportDrawing& drawing : content.drawings) {
+                std::vector<Segment> rays;
+                for (const SceneItem& item : drawing.scene.items) {
+                    if (item.kind == SceneItem::Kind::Line && item.pen == PenId::Ray)
+                        rays.push_back({item.points.at(0), item.points.at(1)});
+                }
+                for (const DrawingText& text : drawing.texts) {
+                    if (text.kind != DrawingText::Kind::Caption) continue;
+                    const Size needed = sixPixelsALetter(text.text);
+                    EXPECT_GE(text.size.width, needed.width) << text.text;
+                    EXPECT_GE(text.size.height, needed.height) << text.text;
+                    for (const Segment& ray : rays)
+                        EXPECT_FALSE(crosses(rectAt(text.at, needed), ray)) << text.text;
+                }
+            }
+        }
+    }
 }
 
 TEST_F(ReportContentTest, OneOffsetHasNoRangeSignAndTwoHaveOneOnTheSideDrawing) {
