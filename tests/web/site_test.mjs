@@ -286,9 +286,15 @@ const tests = [
     const refused = cliReport(["model=Halcyon 9", "gain=1.30", "light=150"]);
     check((await shown(page)).notices.includes(refused.messages.at(-1)), `the notice has "${refused.messages.at(-1)}"`);
     equal(await page.inputValue("#txtPlanShare"), "100", "the share after the refusal");
+    // A scope screen on 4 : 3 has no figures but is kept: the note says what it needs.
+    await page.selectOption("#cboPlanScope", "2.35");
+    const needs169 = cliReport(["model=Halcyon 9", "gain=1.30", "scope=2.35"]);
+    check(typeof needs169.planningTexts.scope === "string", "the CLI explains the missing scope figures");
+    await showsAll(needs169, "scope 2.35 on 4 : 3");
+    equal(await page.inputValue("#cboPlanScope"), "2.35", "the scope chosen on 4 : 3");
     await page.check("#optAspect_2");
     await page.selectOption("#cboPlanScope", "2.39");
-    const actions = ["model=Halcyon 9", "gain=1.30", "aspect=16:9", "scope=2.39"];
+    const actions = ["model=Halcyon 9", "gain=1.30", "scope=2.35", "aspect=16:9", "scope=2.39"];
     const scoped = cliReport(actions);
     check(scoped.planningTexts.scope && scoped.planningTexts.scope.size, "the CLI has scope figures");
     await showsAll(scoped, "scope 2.39");
@@ -300,10 +306,12 @@ const tests = [
     check(linked.includes("gain=1.3") && linked.includes("scope=2.39") && !linked.some((a) => a.startsWith("light=")), `the address ${hash}`);
     equal(cliReport(linked).planning, scoped.planning, `the planning of ${hash}`);
     await page.click("#cmdUndo");
-    equal(await page.inputValue("#cboPlanScope"), "none", "the scope after undo");
     await page.click("#cmdUndo");
+    equal(await page.inputValue("#cboPlanScope"), "2.35", "the scope after two undos");
     await page.click("#cmdUndo");
-    equal(await page.inputValue("#txtPlanGain"), "1", "the gain after three undos");
+    equal(await page.inputValue("#cboPlanScope"), "none", "the scope after three undos");
+    await page.click("#cmdUndo");
+    equal(await page.inputValue("#txtPlanGain"), "1", "the gain after four undos");
     await page.close();
   }],
   ["a long session keeps its calculation and its last steps to undo", async (context) => {

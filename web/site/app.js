@@ -72,10 +72,10 @@ const usageText = (err) => err.trim().replace(/^projcalc-cli: /gm, "");
 // What the user sees of a report; two reports that agree on it show the same calculation.
 function calculationOf(report) {
   if (!report) return "";
-  const { title, model, modelList, options, boxes, offsets, offsetVisible, state: numbers, planning, currentFile, changed,
-    canUndo, canRedo } = report;
-  return JSON.stringify({ title, model, modelList, options, boxes, offsets, offsetVisible, numbers, planning, currentFile,
-    changed, canUndo, canRedo });
+  const { title, model, modelList, options, boxes, offsets, offsetVisible, state: numbers, planning, planningInputs,
+    currentFile, changed, canUndo, canRedo } = report;
+  return JSON.stringify({ title, model, modelList, options, boxes, offsets, offsetVisible, numbers, planning,
+    planningInputs, currentFile, changed, canUndo, canRedo });
 }
 
 function withoutScenes(report) {
