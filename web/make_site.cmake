@@ -1,9 +1,9 @@
 # Lays out the static site (make web): cmake -DSOURCE_DIR=... -DSHIPPED_DATA_DIR=...
-#   -DENGINE_DIR=... -DSITE_DIR=... -P make_site.cmake
+#   -DENGINE_DIR=... -DSITE_DIR=... -DENGLISH_TEXTS=... -P make_site.cmake
 # The page's own files, the engine, the artwork of the drawings, the shipped catalogue and
 # language files, and a service worker that lists every one of them under a version that is a
 # digest of their contents (so any change makes a new version that replaces the old cache).
-foreach(var SOURCE_DIR SHIPPED_DATA_DIR ENGINE_DIR SITE_DIR)
+foreach(var SOURCE_DIR SHIPPED_DATA_DIR ENGINE_DIR SITE_DIR ENGLISH_TEXTS)
     if(NOT DEFINED ${var})
         message(FATAL_ERROR "make_site.cmake needs -D${var}=...")
     endif()
@@ -18,6 +18,13 @@ foreach(name style.css app.js engine.js scene.js texts.js manifest.webmanifest)
 endforeach()
 file(COPY ${page}/icons DESTINATION ${SITE_DIR})
 file(COPY ${ENGINE_DIR}/projcalc.js ${ENGINE_DIR}/projcalc.wasm DESTINATION ${SITE_DIR}/engine)
+
+# The English of the optional interface texts (projcalc-english-texts.js wrote them from the
+# program's table) as a module the page imports: what a language file lacks shows in English.
+file(READ ${ENGLISH_TEXTS} english)
+file(WRITE ${SITE_DIR}/english.js
+     "// Written by make web from the program's table of optional texts.\n"
+     "export const englishTexts = ${english};")
 
 # The window's artwork for the drawings and the header.
 set(art ${SOURCE_DIR}/src/ui/resources)

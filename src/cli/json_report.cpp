@@ -1,6 +1,7 @@
 #include "cli/json_report.h"
 
 #include "calc/planning_text.h"
+#include "calc/scope.h"
 #include "cli/cli_actions.h"
 #include "cli/planning_json.h"
 #include "core/light_scope_text.h"
@@ -227,6 +228,15 @@ Json planningTextsJson(const PlanningScreen& planning, const InterfaceTexts& int
               {"thx40", texts.seating[2]}}}};
 }
 
+// The planning panel's inputs as it shows them, with or without figures: the gain and the share
+// in force, and the scope screen chosen, each as gain=, light= and scope= take it.
+Json planningInputsJson(const PlanningScreen& planning, const InterfaceTexts& interfaceTexts) {
+    const LightScopeTexts shown = lightScopeTexts(planning, interfaceTexts);
+    return {{"gain", shown.gain},
+            {"share", shown.share},
+            {"scope", std::string(scopeRatioText(planning.scopeRatio))}};
+}
+
 }  // namespace
 
 Json sceneJson(const Scene& scene) {
@@ -267,6 +277,7 @@ Json buildReport(const Calculator& calculator, const MemoryView& view,
     json["state"] = stateJson(calculator.calculation());
     json["planning"] = planningJson(screen.planning);
     json["planningTexts"] = planningTextsJson(screen.planning, calculator.texts());
+    json["planningInputs"] = planningInputsJson(screen.planning, calculator.texts());
     json["messages"] = messagesJson(view, options.since.messages);
     json["errors"] = errorsJson(view, options.since.errors);
     json["dataFolder"] = options.dataFolder.string();

@@ -197,6 +197,22 @@ constexpr std::array kTexts = {
     OptionalText{"tipPlanRatio",
                  "The projection distance divided by the image width, at each zoom end: the "
                  "figure a lens is specified by."},
+    // The browser page's own texts: its catalogue buttons, the copy and throw table dialogs,
+    // what a link cannot do, and the names of its drawings for a screen reader.
+    OptionalText{"webCatalogueShipped", "Shipped catalogue"},
+    OptionalText{"webCatalogueMine", "My catalogue"},
+    OptionalText{"webCataloguePrevious", "Previous catalogue"},
+    OptionalText{"webCatalogueInUse", "Models from: %1"},
+    OptionalText{"webCopied", "The results were copied."},
+    OptionalText{"webCopyHere", "Copy the results from this box:"},
+    OptionalText{"webTableFrom", "From diagonal"},
+    OptionalText{"webTableTo", "To diagonal"},
+    OptionalText{"webFindNone", "No model fits."},
+    OptionalText{"webEngineFailed", "The calculator could not start in this browser: %1"},
+    OptionalText{"webLinkFile",
+                 "The link stops before \u201c%1\u201d: a link cannot open or save files."},
+    OptionalText{"webFront", "Front view"},
+    OptionalText{"webSide", "Side view"},
 };
 
 }  // namespace

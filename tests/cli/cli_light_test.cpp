@@ -126,6 +126,25 @@ TEST_F(CliLightTest, ALightChangeIsAChangeAndAModelWithoutLumensHasNoLight) {
     EXPECT_TRUE(unlit["planning"]["light"].is_null());
 }
 
+// ---- "planningInputs" -------------------------------------------------------------------------
+
+// What the panel's inputs show: the values in force, with or without figures to show them in.
+TEST_F(CliLightTest, PlanningInputsHoldTheValuesInForce) {
+    const std::vector<std::pair<std::vector<std::string>, json>> cases = {
+        {{}, {{"gain", "1"}, {"share", "100"}, {"scope", "none"}}},
+        {{"gain=1.30", "light=70", "scope=2.4"},
+         {{"gain", "1.3"}, {"share", "70"}, {"scope", "2.40"}}},
+        {{"gain=2", "gain=abc"}, {{"gain", "2"}, {"share", "100"}, {"scope", "none"}}},
+        {{"gain=2", "undo"}, {{"gain", "1"}, {"share", "100"}, {"scope", "none"}}},
+        // Without lumens and without 16 : 9 there are no light or scope figures, only the inputs.
+        {{"model=Unlit", "gain=2", "scope=2.39"},
+         {{"gain", "2"}, {"share", "100"}, {"scope", "2.39"}}},
+    };
+    for (const auto& [actions, inputs] : cases) {
+        EXPECT_EQ(report(actions)["planningInputs"], inputs) << actionsName(actions, 0);
+    }
+}
+
 // ---- "planning": "throwRatio" -----------------------------------------------------------------
 
 TEST_F(CliLightTest, ThrowRatioIsEachEndsDistanceOverTheImageWidth) {

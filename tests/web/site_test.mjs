@@ -257,6 +257,63 @@ const tests = [
     equal((await shown(page)).boxes, cliReport(["model=Kestrel T4", "diagonal=150"]).boxes, "boxes after redo");
     await page.close();
   }],
+  ["the planning inputs follow the CLI: gain, a refused share, a scope screen, the link and undo", async (context) => {
+    const page = await open(context);
+    const planningTexts = (report) => {
+      const texts = [];
+      const collect = (node) => {
+        if (typeof node === "string") texts.push(node);
+        else if (node && typeof node.text === "string") texts.push(node.text);
+        else if (node && typeof node === "object") Object.values(node).forEach(collect);
+      };
+      collect(report.planningTexts);
+      return texts;
+    };
+    const showsAll = async (report, what) => {
+      const cells = (await shown(page)).planning;
+      for (const text of planningTexts(report)) check(cells.some((cell) => cell.startsWith(text)), `${what}: ${JSON.stringify(cells)} shows ${text}`);
+    };
+    await pickModel(page, "Halcyon 9");
+    await page.fill("#txtPlanGain", "1.30");
+    await page.press("#txtPlanGain", "Enter");
+    const gained = cliReport(["model=Halcyon 9", "gain=1.30"]);
+    check(gained.planningTexts.light.wide !== cliReport(["model=Halcyon 9"]).planningTexts.light.wide, "the gain changes the light");
+    await showsAll(gained, "gain 1.30");
+    equal(await page.inputValue("#txtPlanGain"), gained.planningInputs.gain, "the gain shown");
+    // A refused text: the engine's message, and the text in force back in the box.
+    await page.fill("#txtPlanShare", "150");
+    await page.press("#txtPlanShare", "Enter");
+    const refused = cliReport(["model=Halcyon 9", "gain=1.30", "light=150"]);
+    check((await shown(page)).notices.includes(refused.messages.at(-1)), `the notice has "${refused.messages.at(-1)}"`);
+    equal(await page.inputValue("#txtPlanShare"), "100", "the share after the refusal");
+    // A scope screen on 4 : 3 has no figures but is kept: the note says what it needs.
+    await page.selectOption("#cboPlanScope", "2.35");
+    const needs169 = cliReport(["model=Halcyon 9", "gain=1.30", "scope=2.35"]);
+    check(typeof needs169.planningTexts.scope === "string", "the CLI explains the missing scope figures");
+    await showsAll(needs169, "scope 2.35 on 4 : 3");
+    equal(await page.inputValue("#cboPlanScope"), "2.35", "the scope chosen on 4 : 3");
+    await page.check("#optAspect_2");
+    await page.selectOption("#cboPlanScope", "2.39");
+    const actions = ["model=Halcyon 9", "gain=1.30", "scope=2.35", "aspect=16:9", "scope=2.39"];
+    const scoped = cliReport(actions);
+    check(scoped.planningTexts.scope && scoped.planningTexts.scope.size, "the CLI has scope figures");
+    await showsAll(scoped, "scope 2.39");
+    const cells = (await shown(page)).planning;
+    check(!cells.includes("1.3") && !cells.includes("2.39"), `no table row repeats an input: ${JSON.stringify(cells)}`);
+    // The address carries the planning settings, and gives the same calculation back.
+    const hash = (await shown(page)).hash;
+    const linked = decodeHash(hash);
+    check(linked.includes("gain=1.3") && linked.includes("scope=2.39") && !linked.some((a) => a.startsWith("light=")), `the address ${hash}`);
+    equal(cliReport(linked).planning, scoped.planning, `the planning of ${hash}`);
+    await page.click("#cmdUndo");
+    await page.click("#cmdUndo");
+    equal(await page.inputValue("#cboPlanScope"), "2.35", "the scope after two undos");
+    await page.click("#cmdUndo");
+    equal(await page.inputValue("#cboPlanScope"), "none", "the scope after three undos");
+    await page.click("#cmdUndo");
+    equal(await page.inputValue("#txtPlanGain"), "1", "the gain after four undos");
+    await page.close();
+  }],
   ["a long session keeps its calculation and its last steps to undo", async (context) => {
     await context.addInitScript(() => {
       globalThis.projcalcLineLimits = { max: 12, keep: 4 };
@@ -308,6 +365,8 @@ const tests = [
       const texts = readFileSync(join(siteDir, "data/languages/de/Language.ini"), "utf8");
       const caption = /^LBL1=(.*)$/m.exec(texts)[1].trim();
       equal((await page.textContent("label.field span[data-text='LBL1']")).trim(), caption, "the model caption");
+      // The page's own texts too.
+      equal(await page.getAttribute("#picDraw1", "aria-label"), /^webFront=(.*)$/m.exec(texts)[1].trim(), "the front view's name");
       await type(page, 1, "abc");
       const report = cliReport(["diagonal=abc"], [], "de");
       check((await shown(page)).notices.includes(report.messages[0]), `the German message ${report.messages[0]}`);

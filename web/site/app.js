@@ -4,7 +4,7 @@
 // worked out here; the page only lays out what the engine says.
 import { startEngine, SHIPPED, MINE } from "./engine.js";
 import { drawScene } from "./scene.js";
-import { parseLanguage, plainCaption, textOf } from "./texts.js";
+import { hasText, parseLanguage, plainCaption, textOf } from "./texts.js";
 
 const $ = (id) => document.getElementById(id);
 
@@ -18,6 +18,14 @@ const GROUPS = {
   position: { id: "optPosition_", words: ["top", "bottom"], names: ["Top of Screen", "Bottom of Screen"] },
 };
 const OPTION_ACTIONS = new Set(["model", "model-row", ...Object.keys(GROUPS)]);
+// The planning panel's inputs: the element, the command line's action, the report's name (in
+// "planningInputs") and the value in force until the user types another.
+const PLAN_INPUTS = [
+  { id: "txtPlanGain", action: "gain", name: "gain", initial: "1", tip: "tipPlanGain" },
+  { id: "txtPlanShare", action: "light", name: "share", initial: "100", tip: "tipPlanShare" },
+];
+const SCOPE = { id: "cboPlanScope", action: "scope", name: "scope", initial: "none", tip: "tipPlanScope" };
+const PLAN_ACTIONS = new Set([...PLAN_INPUTS, SCOPE].map((p) => p.action));
 // Actions on files: the page does them for the user's own choices, never from a link.
 const FILE_ACTIONS = new Set(["open", "save", "save-as", "catalogue"]);
 const STORE_CATALOGUE = "projcalc.catalogue";   // {current, previous}: base64 bytes
@@ -64,10 +72,10 @@ const usageText = (err) => err.trim().replace(/^projcalc-cli: /gm, "");
 // What the user sees of a report; two reports that agree on it show the same calculation.
 function calculationOf(report) {
   if (!report) return "";
-  const { title, model, modelList, options, boxes, offsets, offsetVisible, state: numbers, planning, currentFile, changed,
-    canUndo, canRedo } = report;
-  return JSON.stringify({ title, model, modelList, options, boxes, offsets, offsetVisible, numbers, planning, currentFile,
-    changed, canUndo, canRedo });
+  const { title, model, modelList, options, boxes, offsets, offsetVisible, state: numbers, planning, planningInputs,
+    currentFile, changed, canUndo, canRedo } = report;
+  return JSON.stringify({ title, model, modelList, options, boxes, offsets, offsetVisible, numbers, planning,
+    planningInputs, currentFile, changed, canUndo, canRedo });
 }
 
 function withoutScenes(report) {
@@ -170,10 +178,18 @@ function optionActions(report) {
   return actions;
 }
 
+// The planning settings of a report that differ from their defaults, as actions.
+function planActions(report) {
+  const inputs = report.planningInputs ?? {};
+  return [...PLAN_INPUTS, SCOPE].filter((p) => inputs[p.name] !== undefined && inputs[p.name] !== p.initial)
+    .map((p) => `${p.action}=${inputs[p.name]}`);
+}
+
 // A short line that gives the calculation after `actions` back: the model and options in force
-// before the last value typed, that value with its text, and the option clicks after it
-// (`snapshots[i]` is the report before actions[i], `report` the one after them all). Null when
-// that does not give the same calculation (an undo after the value, a file opened, ...).
+// before the last value typed, that value with its text, the option clicks after it, and the
+// planning settings in force (`snapshots[i]` is the report before actions[i], `report` the one
+// after them all). Null when that does not give the same calculation (an undo after the value,
+// a file opened, ...).
 function shortLine(actions, snapshots, report) {
   if (actions.some((a) => FILE_ACTIONS.has(actionName(a)))) return null;
   let last = -1;
@@ -183,11 +199,12 @@ function shortLine(actions, snapshots, report) {
       break;
     }
   }
+  const isPlan = (a) => PLAN_ACTIONS.has(actionName(a));
   let candidate;
   if (last < 0) {
-    candidate = optionActions(report);
-  } else if (actions.slice(last + 1).every((a) => OPTION_ACTIONS.has(actionName(a)))) {
-    candidate = [...optionActions(snapshots[last]), ...actions.slice(last)];
+    candidate = [...optionActions(report), ...planActions(report)];
+  } else if (actions.slice(last + 1).every((a) => OPTION_ACTIONS.has(actionName(a)) || isPlan(a))) {
+    candidate = [...optionActions(snapshots[last]), ...actions.slice(last).filter((a) => !isPlan(a)), ...planActions(report)];
   } else {
     return null;
   }
@@ -390,7 +407,7 @@ const PLANNING_CAPTIONS = {
   throwRange: "lblPlanThrow", imageRange: "lblPlanImage", seating: "lblPlanSeating",
   wide: "lblPlanZoom_0", tele: "lblPlanZoom_1",
   smpte30: "lblPlanSeat_0", thx36: "lblPlanSeat_1", thx40: "lblPlanSeat_2",
-  light: "lblPlanLight", gain: "lblPlanGain", share: "lblPlanShare", scope: "lblPlanScope",
+  throwRatio: "lblPlanRatio", light: "lblPlanLight", scope: "lblPlanScope",
 };
 // Keys whose numbers are lengths in inches.
 const LENGTH_KEYS = new Set(["distance", "diagonal", "width", "height", "from", "to", "near", "far",
@@ -398,18 +415,33 @@ const LENGTH_KEYS = new Set(["distance", "diagonal", "width", "height", "from", 
 
 function captionOf(key) {
   const textKey = PLANNING_CAPTIONS[key];
-  if (textKey && (state.texts.has(textKey))) return plainCaption(t(textKey));
+  if (textKey && hasText(state.texts, textKey)) return plainCaption(t(textKey));
   return key.replace(/([a-z0-9])([A-Z])/g, "$1 $2").replace(/^./, (c) => c.toUpperCase());
 }
 
-// The rows of one planning value: its text from "planningTexts" (the panel's own text) where
-// the report has one, else its number, a length in the selected unit where the key says so.
+// A row's caption from the keys that lead to it. The scope screen's rows are the panel's: where
+// each end throws the scope picture, and its size and note under the scope caption alone.
+function rowCaption(path) {
+  if (path[0] === "scope" && path.length > 1) {
+    if (path[1] === "wide" || path[1] === "tele") {
+      return [plainCaption(t("lblScopeThrow")), ...path.slice(1).map(captionOf)].join(" \u00b7 ");
+    }
+    return captionOf("scope");
+  }
+  return path.map(captionOf).join(" \u00b7 ");
+}
+
+// The rows of one planning value: the panel's own texts from "planningTexts" where the report
+// has them (so the figures the inputs show, such as the gain, are not repeated), else its
+// number, a length in the selected unit where the key says so.
 function planningRows(rows, path, value, text, report) {
-  const label = path.map(captionOf).join(" · ");
+  const label = rowCaption(path);
   if (typeof text === "string") {
-    rows.push([label, text]);
+    if (text !== "") rows.push([label, text]);
   } else if (text && typeof text.text === "string") {
     rows.push([label, text.text + (text.outsideLimits ? ` (${t("lblPlanOutside")})` : ""), text.outsideLimits]);
+  } else if (text && typeof text === "object" && !Array.isArray(text)) {
+    for (const k of Object.keys(text)) planningRows(rows, [...path, k], value?.[k], text[k], report);
   } else if (value === null || value === undefined) {
     rows.push([label, "\u2014"]);
   } else if (typeof value === "number") {
@@ -440,7 +472,10 @@ function renderPlanning(report) {
   if (!report.planning) return;
   const rows = [];
   for (const [key, value] of Object.entries(report.planning)) {
-    planningRows(rows, [key], value, report.planningTexts?.[key], report);
+    const text = report.planningTexts?.[key];
+    // No scope screen chosen: the choice above says so.
+    if (key === "scope" && value === null && (text === null || text === undefined)) continue;
+    planningRows(rows, [key], value, text, report);
   }
   const table = document.createElement("table");
   for (const [label, text, outside] of rows) {
@@ -458,6 +493,17 @@ function renderPlanning(report) {
   body.appendChild(table);
 }
 
+// The planning panel's inputs show the values in force: after a refusal, the one before it.
+function renderPlanInputs(report) {
+  const inputs = report.planningInputs ?? {};
+  for (const p of PLAN_INPUTS) {
+    const input = $(p.id);
+    input.value = inputs[p.name] ?? p.initial;
+    input.classList.remove("refused");
+  }
+  $(SCOPE.id).value = inputs[SCOPE.name] ?? SCOPE.initial;
+}
+
 function render(report) {
   if (!report) return;
   const title = userText(`${report.title}${report.changed ? "*" : ""}`);
@@ -467,6 +513,7 @@ function render(report) {
   renderOptions(report);
   renderValues(report);
   renderDrawings(report);
+  renderPlanInputs(report);
   renderPlanning(report);
   $("cmdUndo").disabled = !report.canUndo;
   $("cmdRedo").disabled = !report.canRedo;
@@ -488,7 +535,15 @@ function applyCaptions() {
   $("cmdCataloguePrevious").textContent = t("webCataloguePrevious");
   $("cmdCatalogueShipped").textContent = t("webCatalogueShipped");
   $("cmdCatalogueMine").textContent = t("webCatalogueMine");
-  for (let i = 0; i < 4; ++i) $(`cmdEnter_${i}`).title = t("tipEnter");
+  for (let i = 0; i < 4; ++i) {
+    $(`cmdEnter_${i}`).title = t("tipEnter");
+    $(`cmdEnter_${i}`).setAttribute("aria-label", t("tipEnter"));
+  }
+  for (const p of [...PLAN_INPUTS, SCOPE]) {
+    $(p.id).title = t(p.tip);
+    $(p.id).parentElement.title = t(p.tip);
+  }
+  $("copyFallback").setAttribute("aria-label", t("webCopyHere"));
 }
 
 // ---- files, downloads and the user's catalogue ------------------------------------------------
@@ -746,6 +801,15 @@ function commitBox(i) {
   }
 }
 
+function commitPlan(p) {
+  const input = $(p.id);
+  if (act(`${p.action}=${input.value}`) === "refused") {
+    input.classList.add("refused");
+    input.focus();
+    input.select();
+  }
+}
+
 function wire() {
   for (let i = 0; i < 4; ++i) {
     const input = $(`txtValue_${i}`);
@@ -762,6 +826,22 @@ function wire() {
     });
     $(`cmdEnter_${i}`).addEventListener("click", () => commitBox(i));
   }
+  for (const p of PLAN_INPUTS) {
+    const input = $(p.id);
+    const shownText = () => state.report?.planningInputs?.[p.name] ?? p.initial;
+    input.addEventListener("keydown", (event) => {
+      if (event.key === "Enter") {
+        event.preventDefault();
+        commitPlan(p);
+      } else if (event.key === "Escape") {
+        input.value = shownText();
+      }
+    });
+    input.addEventListener("change", () => {
+      if (input.value !== shownText()) commitPlan(p);
+    });
+  }
+  $(SCOPE.id).addEventListener("change", (event) => act(`${SCOPE.action}=${event.target.value}`));
   for (const [group, g] of Object.entries(GROUPS)) {
     g.words.forEach((word, i) => {
       $(`${g.id}${i}`).addEventListener("change", () => act(`${group}=${word}`));

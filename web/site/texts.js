@@ -1,5 +1,6 @@
 // The interface texts of a Language.ini, read for the page's own captions. The engine reads the
 // same file for its messages and drawings; the page only needs the [Language] section's captions.
+import { englishTexts } from "./english.js";
 
 // The [Language] keys of a language file's text, with the menu accelerators ("&File") taken out.
 export function parseLanguage(text) {
@@ -25,26 +26,14 @@ export function plainCaption(text) {
     .replace(/<BR>/gi, " ").replace(/\.\.\.$/, "…");
 }
 
-// The texts the page shows that the window has no caption for. A language file may give them
-// under these keys; older files keep the English text.
-export const pageDefaults = {
-  webCatalogueShipped: "Shipped catalogue",
-  webCatalogueMine: "My catalogue",
-  webCataloguePrevious: "Previous catalogue",
-  webCatalogueInUse: "Models from: %1",
-  webCopied: "The results were copied.",
-  webCopyHere: "Copy the results from this box:",
-  webTableFrom: "From diagonal",
-  webTableTo: "To diagonal",
-  webFindNone: "No model fits.",
-  webEngineFailed: "The calculator could not start in this browser: %1",
-  webLinkFile: "The link stops before \u201c%1\u201d: a link cannot open or save files.",
-  webFront: "Front view",
-  webSide: "Side view",
-};
-
-// One text of a language: the file's, else the page's English default, else the key itself.
+// A text of a language: the file's, else the program's English (every optional text has one),
+// else the key itself.
 export function textOf(texts, key) {
   if (texts && texts.has(key) && texts.get(key) !== "") return texts.get(key);
-  return pageDefaults[key] ?? key;
+  return Object.hasOwn(englishTexts, key) ? englishTexts[key] : key;
+}
+
+// Whether a language, or the program's English, has a text for the key.
+export function hasText(texts, key) {
+  return (texts && texts.has(key) && texts.get(key) !== "") || Object.hasOwn(englishTexts, key);
 }
