@@ -5,15 +5,23 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <system_error>
+#include <thread>
 
 #include "util/paths.h"
 #include "util/posix_calls.h"
 
 namespace projcalc {
 
+namespace {
+
+constexpr std::chrono::milliseconds kLockRetry{20};
+
+}  // namespace
+
 std::optional<AppError> lockFolder(const std::filesystem::path& folder, FolderLock& lock,
-                                   const PosixCalls& calls) {
+                                   const PosixCalls& calls, std::chrono::milliseconds patience) {
     lock.release();
     const std::filesystem::path path = folder / kFolderLockName;
     const auto failed = [&](int error) {
@@ -26,14 +34,22 @@ std::optional<AppError> lockFolder(const std::filesystem::path& folder, FolderLo
         fd = calls.open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW, 0);
     }
     if (fd < 0) return failed(errno);
-    int result = 0;
-    do {
-        result = calls.flock(fd, LOCK_EX);
-    } while (result != 0 && errno == EINTR);
-    if (result != 0) {
+    // A copy that holds the lock and has stopped answering must not stall this one for ever.
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    for (;;) {
+        if (calls.flock(fd, LOCK_EX | LOCK_NB) == 0) break;
         const int error = errno;
+        if (error == EINTR) continue;
+        if (error == EWOULDBLOCK && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(kLockRetry);
+            continue;
+        }
         ::close(fd);
-        return failed(error);
+        if (error != EWOULDBLOCK) return failed(error);
+        return describedError(ErrorCode::PathFileAccess,
+                              "Another copy of the program is still changing this folder; try "
+                              "again when it has finished.",
+                              displayPath(folder.string()));
     }
     lock = FolderLock([fd] { ::close(fd); });
     return std::nullopt;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -44,10 +45,15 @@ class FolderLock {
     std::function<void()> release_;
 };
 
+// How long a lock is waited for before the operation gives up and says why.
+inline constexpr std::chrono::milliseconds kFolderLockPatience{10'000};
+
 // Takes the exclusive lock of `folder` on the real file system, waiting while another process
-// holds it. A folder this process cannot write, and whose lock file does not exist yet, cannot be
-// locked (Permission denied); nobody without more rights can change such a folder either.
-[[nodiscard]] std::optional<AppError> lockFolder(const std::filesystem::path& folder,
-                                                 FolderLock& lock, const PosixCalls& calls);
+// holds it, for at most `patience`. A folder this process cannot write, and whose lock file does
+// not exist yet, cannot be locked (Permission denied); nobody without more rights can change such
+// a folder either.
+[[nodiscard]] std::optional<AppError> lockFolder(
+    const std::filesystem::path& folder, FolderLock& lock, const PosixCalls& calls,
+    std::chrono::milliseconds patience = kFolderLockPatience);
 
 }  // namespace projcalc

@@ -1,7 +1,5 @@
 #include "util/temporary_files.h"
 
-#include "util/folder_lock.h"
-
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -11,6 +9,7 @@
 #include <system_error>
 #include <vector>
 
+#include "util/folder_lock.h"
 #include "util/paths.h"
 #include "util/posix_calls.h"
 
@@ -24,6 +23,8 @@ constexpr std::string_view kMarker = ".projcalc-";
 constexpr std::string_view kSuffix = ".tmp";
 constexpr std::size_t kUniqueDigits = 12;
 constexpr std::size_t kOverhead = 1 + kMarker.size() + kUniqueDigits + kSuffix.size();
+// How long start-up waits for a folder being changed by another copy before it leaves the tidying.
+constexpr std::chrono::milliseconds kTidyPatience{2000};
 
 bool isHexDigits(std::string_view text) noexcept {
     if (text.size() != kUniqueDigits) return false;
@@ -104,10 +105,12 @@ std::optional<AppError> removeStaleTemporaryFiles(const fs::path& folder, const 
         if (ours) candidates.push_back(entries->path());
     }
     if (candidates.empty()) return std::nullopt;
-    // Tidying a whole folder waits for a catalogue replacement going on there; a folder that
-    // leaves nothing to tidy is not touched at all (no lock file appears in it).
+    // Tidying a whole folder waits a little for a catalogue replacement going on there, and is
+    // left for another time when that takes longer; a folder that leaves nothing to tidy is not
+    // touched at all (no lock file appears in it).
     FolderLock lock;
-    if (targetName.empty()) (void)lockFolder(listed, lock, calls);
+    if (targetName.empty() && lockFolder(listed, lock, calls, kTidyPatience).has_value())
+        return std::nullopt;
     for (const fs::path& candidate : candidates)
         removeIfStale(candidate, calls);
     return std::nullopt;

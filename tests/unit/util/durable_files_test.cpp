@@ -8,6 +8,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <functional>
 #include <future>
@@ -16,6 +18,7 @@
 
 #include "test_support.h"
 #include "util/file_system.h"
+#include "util/folder_lock.h"
 #include "util/memory_file_system.h"
 #include "util/posix_calls.h"
 #include "util/temporary_files.h"
@@ -321,6 +324,46 @@ TEST(FolderLock, WaitsForAnotherProcessAndIsFreedWhenThatProcessDies) {
     EXPECT_TRUE(memory.lockFolder("/d", second).has_value());
     first.release();
     EXPECT_FALSE(memory.lockFolder("/d", second).has_value());
+}
+
+// A lock held by a copy that no longer answers is given up after the patience, with words that
+// name the folder; other failures are reported at once and an interrupted wait goes on.
+TEST(FolderLock, GivesUpAfterItsPatienceAndSaysWhy) {
+    struct Case {
+        const char* name;
+        std::vector<int> flockErrors;  // errno of each call in turn, 0 taking the lock
+        bool held;
+        const char* words;
+    };
+    const int busy = EWOULDBLOCK;
+    const Case cases[] = {
+        {"taken at once", {0}, true, ""},
+        {"interrupted, then taken", {EINTR, 0}, true, ""},
+        {"busy a while, then taken", {busy, busy, 0}, true, ""},
+        {"busy for good", {busy}, false, "Another copy of the program is still changing"},
+        {"a device error", {EIO}, false, "The disk could not be read or written."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        PosixCalls calls = realPosixCalls();
+        std::size_t call = 0;
+        calls.flock = [&](int, int operation) {
+            EXPECT_NE(operation & LOCK_NB, 0);
+            const int error = c.flockErrors[std::min(call++, c.flockErrors.size() - 1)];
+            errno = error;
+            return error == 0 ? 0 : -1;
+        };
+        FolderLock lock;
+        const auto error = lockFolder(dir.path(), lock, calls, std::chrono::milliseconds(60));
+        EXPECT_EQ(lock.held(), c.held);
+        EXPECT_EQ(error.has_value(), !c.held);
+        if (error) {
+            EXPECT_NE(error->description.find(c.words), std::string::npos) << error->description;
+            EXPECT_NE(error->description.find(dir.path().filename().string()), std::string::npos)
+                << error->description;
+        }
+    }
 }
 
 }  // namespace
