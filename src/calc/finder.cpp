@@ -58,7 +58,7 @@ std::vector<FittingModel> modelsThatFit(std::span<const ModelTraits> models, Asp
     std::vector<FittingModel> fits;
     for (std::size_t i = 0; i < models.size(); ++i) {
         if (auto fit = fitOf(models[i], static_cast<int>(i), aspect, mount, diagonal, room, light))
-            fits.push_back(std::move(*fit));
+            fits.push_back(*fit);
     }
     return fits;
 }

@@ -31,7 +31,7 @@ fs::path userDataFolder(const DataFolderInputs& inputs) {
 
 fs::path resolveDataFolder(const DataFolderInputs& inputs) {
     if (inputs.commandLine) return *inputs.commandLine;
-    if (const fs::path user = userDataFolder(inputs); holdsCatalogue(user)) return user;
+    if (fs::path user = userDataFolder(inputs); holdsCatalogue(user)) return user;
     if (holdsCatalogue(inputs.executableFolder)) return inputs.executableFolder;
     return (inputs.executableFolder / ".." / "share" / "projcalc").lexically_normal();
 }

@@ -53,7 +53,7 @@ std::string shortened(std::string_view text) {
 // A column as a message names it: its name on the header line and its field number,
 // `column "min43W" (field 1)`, or only `field 1` when the header line has no name there.
 std::string columnLabel(std::string_view headerName, int column) {
-    const std::string field = "field " + std::to_string(column);
+    std::string field = "field " + std::to_string(column);
     const std::string_view name = trimBlanks(headerName);
     if (name.empty()) return field;
     return "column " + quoteForMessage(name, 24) + " (" + field + ")";

@@ -230,6 +230,7 @@ void ModelFinderDialog::refresh() {
 
 std::vector<int> ModelFinderDialog::listedRows() const {
     std::vector<int> rows;
+    rows.reserve(static_cast<std::size_t>(table_->rowCount()));
     for (int row = 0; row < table_->rowCount(); ++row)
         rows.push_back(table_->item(row, 0)->data(Qt::UserRole).toInt());
     return rows;

@@ -52,16 +52,4 @@ struct AppError {
 // The message text shown for an error: "Err : " + number + CR LF + description.
 [[nodiscard]] std::string errorMessageText(const AppError& error);
 
-// Thrown by calculations that meet a division by zero, an overflow or a non-finite value. The
-// action that caught it stops; nothing of the failing calculation has been stored.
-class ArithmeticFault : public std::runtime_error {
-  public:
-    explicit ArithmeticFault(AppError error)
-        : std::runtime_error(error.description), error_(std::move(error)) {}
-    [[nodiscard]] const AppError& error() const noexcept { return error_; }
-
-  private:
-    AppError error_;
-};
-
 }  // namespace projcalc

@@ -59,7 +59,8 @@ std::optional<AppError> LocalFileSystem::readFile(const fs::path& path, std::str
     if (fs::is_regular_file(status) && fs::file_size(path, ec) > kMaxReadSize) {
         return describedError(ErrorCode::PathFileAccess,
                               "This file is too large: it is larger than " +
-                                  std::to_string(kMaxReadSize / (1024 * 1024)) + " MB.",
+                                  std::to_string(kMaxReadSize / (std::uintmax_t{1024} * 1024)) +
+                                  " MB.",
                               quoted(path));
     }
     errno = 0;
