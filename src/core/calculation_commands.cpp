@@ -29,12 +29,13 @@ bool Calculator::open(const std::string& path) {
 
 bool Calculator::restoreCalculation(const CalculationFile& file, const std::string& path) {
     // The first model of that name; a model the catalogue lacks joins the list.
-    const auto found = std::find_if(
-        catalogue_.begin(), catalogue_.end(),
-        [&](const ModelTraits& m) { return m.record.modelName == file.model.modelName; });
-    const ModelRecord& model = found != catalogue_.end() ? found->record : file.model;
+    const std::vector<ModelTraits>& models = catalogue_.models();
+    const auto found = std::find_if(models.begin(), models.end(), [&](const ModelTraits& m) {
+        return m.record.modelName == file.model.modelName;
+    });
+    const ModelRecord& model = found != models.end() ? found->record : file.model;
     // A model the file brings along gets the checks of a catalogue model.
-    if (found == catalogue_.end()) {
+    if (found == models.end()) {
         if (const auto problem = checkModelValues(file.model)) {
             report(makeError(ErrorCode::InvalidArgument,
                              displayPath(path) + ": the model \"" + file.model.modelName +
@@ -47,15 +48,15 @@ bool Calculator::restoreCalculation(const CalculationFile& file, const std::stri
         report(*error);
         return false;
     }
-    if (found == catalogue_.end() && catalogue_.size() >= kMaxModels) {
+    if (found == models.end() && models.size() >= kMaxModels) {
         report(makeError(ErrorCode::TableFull, "cannot open " + path +
                                                    ": the model list is full (" +
                                                    std::to_string(kMaxModels) + " models)"));
         return false;
     }
 
-    const int row = static_cast<int>(found - catalogue_.begin());
-    const ModelTraits traits = found != catalogue_.end() ? *found : traitsOf(file.model);
+    const int row = static_cast<int>(found - models.begin());
+    const ModelTraits traits = found != models.end() ? *found : traitsOf(file.model);
     Calculation c = withModel(calc_, row, traits);
     // The stored choices.
     c.options.zoom = file.zoom;
@@ -74,11 +75,7 @@ bool Calculator::restoreCalculation(const CalculationFile& file, const std::stri
         show(std::move(step.notices));
         return false;
     }
-    if (found == catalogue_.end()) {
-        std::vector<ModelTraits> catalogue = catalogue_;
-        catalogue.push_back(traits);
-        setCatalogue(std::move(catalogue));
-    }
+    if (found == models.end()) catalogue_.add(traits);
     calc_ = std::move(*step.next);
     calc_.file = path;
     history_.clear();
