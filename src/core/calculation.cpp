@@ -5,13 +5,10 @@ namespace projcalc {
 CalculationFile calculationFileOf(const Calculation& c) {
     CalculationFile f;
     f.model = c.traits.record;
-    f.zoomEnd = indexOf(c.options.zoom);
-    f.projectorPosition = indexOf(c.options.mount);
-    const AspectShape shape = shapeOf(c.options.aspect);
-    f.aspectRatio = shape.width / shape.height;
-    f.aspectHeight = shape.height;
-    f.aspectWidth = shape.width;
-    f.unitIndex = indexOf(c.unit);
+    f.zoom = c.options.zoom;
+    f.mount = c.options.mount;
+    f.aspect = c.options.aspect;
+    f.unit = c.unit;
     f.screenWidth = c.results.width;
     f.screenHeight = c.results.height;
     f.screenDiagonal = c.results.diagonal;

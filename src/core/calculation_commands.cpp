@@ -1,6 +1,5 @@
 // The File menu's calculation commands: Open, Save and Save As.
 #include <algorithm>
-#include <cstdint>
 #include <filesystem>
 #include <system_error>
 
@@ -11,50 +10,6 @@
 #include "util/paths.h"
 
 namespace projcalc {
-namespace {
-
-// The aspect of a stored pair of aspect parts; any pair but 4:3, 16:9 and 16:10 is 5:4.
-Aspect aspectOf(double height, double width) {
-    if (height == 3 && width == 4) return Aspect::R4x3;
-    if (height == 9 && width == 16) return Aspect::R16x9;
-    if (height == 10 && width == 16) return Aspect::R16x10;
-    return Aspect::R5x4;
-}
-
-// The stored selections must name options that exist.
-std::optional<AppError> checkSelections(const CalculationFile& f, const std::string& path) {
-    const auto outOfRange = [&](int line, const std::string& what) {
-        return makeError(ErrorCode::TypeMismatch,
-                         path + ", line " + std::to_string(line) + ": " + what);
-    };
-    if (!choiceAt<Zoom>(f.zoomEnd)) {
-        return outOfRange(
-            62, "the zoom end " + std::to_string(f.zoomEnd) + " is not 0 (WIDE) or 1 (TELE)");
-    }
-    if (!choiceAt<Mount>(f.projectorPosition)) {
-        return outOfRange(63, "the position " + std::to_string(f.projectorPosition) +
-                                  " is not 0 (top) or 1 (bottom)");
-    }
-    if (!choiceAt<Unit>(f.unitIndex)) {
-        return outOfRange(67, "the unit " + std::to_string(f.unitIndex) + " is not 0, 1 or 2");
-    }
-    return std::nullopt;
-}
-
-// The stored aspect must be one the model offers: a catalogue changed since the save may have
-// dropped it, and its limits would then be meaningless. A model that offers none keeps whatever
-// aspect is checked, so any stored one is taken.
-std::optional<AppError> checkAspectOffered(const ModelRecord& model, Aspect aspect,
-                                           const std::string& path) {
-    const std::int32_t offered = model.aspectMask & 15;
-    if (offered == 0 || (offered & maskBitOf(aspect)) != 0) return std::nullopt;
-    return makeError(ErrorCode::InvalidArgument, path + ", lines 65 and 66: the model \"" +
-                                                     model.modelName +
-                                                     "\" does not offer the aspect ratio " +
-                                                     std::string(shapeOf(aspect).caption));
-}
-
-}  // namespace
 
 // Open, from the menu or for a file handed over by a later start; the caller has entered what is
 // being typed and asked before unsaved changes would be lost.
@@ -69,23 +24,18 @@ bool Calculator::open(const std::string& path) {
         report(*error);
         return false;
     }
-    const CalculationFile& file = std::get<CalculationFile>(parsed);
-    if (auto error = checkSelections(file, path)) {
-        report(*error);
-        return false;
-    }
-    return restoreCalculation(file, path);
+    return restoreCalculation(std::get<CalculationFile>(parsed), path);
 }
 
 bool Calculator::restoreCalculation(const CalculationFile& file, const std::string& path) {
     // The first model of that name; a model the catalogue lacks joins the list.
-    const auto found = std::find_if(
-        catalogue_.begin(), catalogue_.end(),
-        [&](const ModelTraits& m) { return m.record.modelName == file.model.modelName; });
-    const Aspect aspect = aspectOf(file.aspectHeight, file.aspectWidth);
-    const ModelRecord& model = found != catalogue_.end() ? found->record : file.model;
+    const std::vector<ModelTraits>& models = catalogue_.models();
+    const auto found = std::find_if(models.begin(), models.end(), [&](const ModelTraits& m) {
+        return m.record.modelName == file.model.modelName;
+    });
+    const ModelRecord& model = found != models.end() ? found->record : file.model;
     // A model the file brings along gets the checks of a catalogue model.
-    if (found == catalogue_.end()) {
+    if (found == models.end()) {
         if (const auto problem = checkModelValues(file.model)) {
             report(makeError(ErrorCode::InvalidArgument,
                              displayPath(path) + ": the model \"" + file.model.modelName +
@@ -94,26 +44,26 @@ bool Calculator::restoreCalculation(const CalculationFile& file, const std::stri
             return false;
         }
     }
-    if (auto error = checkAspectOffered(model, aspect, path)) {
+    if (auto error = checkAspectOffered(model, file.aspect, path)) {
         report(*error);
         return false;
     }
-    if (found == catalogue_.end() && catalogue_.size() >= kMaxModels) {
+    if (found == models.end() && models.size() >= kMaxModels) {
         report(makeError(ErrorCode::TableFull, "cannot open " + path +
                                                    ": the model list is full (" +
                                                    std::to_string(kMaxModels) + " models)"));
         return false;
     }
 
-    const int row = static_cast<int>(found - catalogue_.begin());
-    const ModelTraits traits = found != catalogue_.end() ? *found : traitsOf(file.model);
+    const int row = static_cast<int>(found - models.begin());
+    const ModelTraits traits = found != models.end() ? *found : traitsOf(file.model);
     Calculation c = withModel(calc_, row, traits);
     // The stored choices.
-    c.options.zoom = static_cast<Zoom>(file.zoomEnd);
-    c.options.mount = static_cast<Mount>(file.projectorPosition);
-    c.unit = static_cast<Unit>(file.unitIndex);
-    c.options.aspect = aspect;
-    c.frontScale = c.traits.frontReferenceFor(aspect);
+    c.options.zoom = file.zoom;
+    c.options.mount = file.mount;
+    c.unit = file.unit;
+    c.options.aspect = file.aspect;
+    c.frontScale = c.traits.frontReferenceFor(file.aspect);
     // The light inputs and the scope screen; a catalogue model keeps the catalogue's lumens.
     c.light = LightSettings{file.tail.gain, file.tail.lightPercent};
     c.scope = file.tail.scope;
@@ -125,11 +75,7 @@ bool Calculator::restoreCalculation(const CalculationFile& file, const std::stri
         show(std::move(step.notices));
         return false;
     }
-    if (found == catalogue_.end()) {
-        std::vector<ModelTraits> catalogue = catalogue_;
-        catalogue.push_back(traits);
-        setCatalogue(std::move(catalogue));
-    }
+    if (found == models.end()) catalogue_.add(traits);
     calc_ = std::move(*step.next);
     calc_.file = path;
     history_.clear();

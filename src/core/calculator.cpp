@@ -3,23 +3,18 @@
 #include <utility>
 
 #include "core/present.h"
-#include "models/model_catalogue.h"
 #include "util/paths.h"
 #include "util/profile.h"
-#include "util/text.h"
 
 namespace projcalc {
 
-Calculator::Calculator(View& view, FileSystem& fileSystem) : view_(view), fileSystem_(fileSystem) {}
-
-std::filesystem::path Calculator::dataFile(const char* name) const {
-    return std::filesystem::path(dataFolder_ + name);
-}
+Calculator::Calculator(View& view, FileSystem& fileSystem)
+    : view_(view), fileSystem_(fileSystem), catalogue_(fileSystem) {}
 
 // ---- showing ---------------------------------------------------------------------------------
 
 Screen Calculator::screenFor(const DiagramMetrics& metrics, std::vector<Notice> notices) const {
-    return present({calc_, modelNames_, texts_, metrics, history_.changed(calc_),
+    return present({calc_, catalogue_.names(), texts_, metrics, history_.changed(calc_),
                     history_.canUndo(), history_.canRedo(), std::move(notices)});
 }
 
@@ -45,14 +40,6 @@ void Calculator::report(const AppError& error) {
     show({Notice::failure(error)});
 }
 
-void Calculator::setCatalogue(std::vector<ModelTraits> catalogue) {
-    catalogue_ = std::move(catalogue);
-    modelNames_.clear();
-    modelNames_.reserve(catalogue_.size());
-    for (const ModelTraits& model : catalogue_)
-        modelNames_.push_back(model.record.modelName);
-}
-
 // ---- start-up --------------------------------------------------------------------------------
 
 std::variant<InterfaceTexts, std::string> Calculator::readTexts(
@@ -71,8 +58,8 @@ std::variant<InterfaceTexts, std::string> Calculator::readTexts(
 }
 
 bool Calculator::startUp(const std::filesystem::path& dataFolder, StartUpRules rules) {
-    dataFolder_ = withTrailingBackslash(dataFolder.string());
-    languageFile_ = rules.languageFile.value_or(dataFile("Language.ini"));
+    catalogue_.setDataFolder(dataFolder.string());
+    languageFile_ = rules.languageFile.value_or(catalogue_.dataFile("Language.ini"));
 
     auto texts = readTexts(languageFile_);
     if (auto* message = std::get_if<std::string>(&texts)) {
@@ -89,12 +76,13 @@ bool Calculator::startUp(const std::filesystem::path& dataFolder, StartUpRules r
     calc_.unit = rules.unit;
 
     // Saves interrupted in the data folder leave temporary files that nothing else removes.
-    (void)fileSystem_.removeStaleTemporaryFiles(dataFolder_);
+    (void)fileSystem_.removeStaleTemporaryFiles(catalogue_.dataFolder());
 
-    std::vector<Notice> notices;
-    const bool loaded = loadCatalogueAtStartUp(rules, notices);
+    CatalogueOutcome load = catalogue_.loadAtStartUp(rules.fallBackToOldCatalogue, texts_);
+    std::vector<Notice> notices = std::move(load.notices);
+    const bool loaded = load.inForce;
     if (loaded) {
-        calc_ = withModel(calc_, 0, catalogue_.front());
+        calc_ = withModel(calc_, 0, catalogue_.models().front());
         // A broken first model is reported and start-up goes on; the boxes keep their texts.
         Transition step = solveStoredDiagonal(calc_, OnLimit::Reject, context());
         if (step.next) calc_ = std::move(*step.next);
@@ -105,82 +93,6 @@ bool Calculator::startUp(const std::filesystem::path& dataFolder, StartUpRules r
     history_.markSaved(calc_);
     show(std::move(notices));
     return loaded;
-}
-
-bool Calculator::loadCatalogueAtStartUp(StartUpRules rules, std::vector<Notice>& notices) {
-    std::vector<UnusedLightValue> unusedLight;
-    const auto load = [this, &unusedLight](const char* name, std::vector<LeftOutLine>& leftOut) {
-        std::vector<ModelRecord> models;
-        unusedLight.clear();
-        std::optional<AppError> error =
-            loadModelCatalogue(dataFile(name), models, leftOut, unusedLight, fileSystem_);
-        if (!error && models.empty()) {
-            error = makeError(ErrorCode::TableFull,
-                              displayPath(dataFile(name).string()) + " holds no projector model");
-        }
-        return std::pair{std::move(models), std::move(error)};
-    };
-    catalogueName_ = "ModelInfo.ini";
-    std::vector<LeftOutLine> leftOut;
-    auto [models, error] = load("ModelInfo.ini", leftOut);
-    if (error && rules.fallBackToOldCatalogue && fileSystem_.fileExists(dataFile("OLD.ini"))) {
-        std::vector<LeftOutLine> oldLeftOut;
-        auto [oldModels, oldError] = load("OLD.ini", oldLeftOut);
-        if (!oldError) {
-            notices.push_back(
-                Notice::message(replaceAll(replaceAll(texts_.text("msgOldCatalogue"), "%1",
-                                                      dataFile("ModelInfo.ini").string()),
-                                           "%2", dataFile("OLD.ini").string()) +
-                                "\r\n\r\n" + error->description));
-            models = std::move(oldModels);
-            leftOut = std::move(oldLeftOut);
-            error.reset();
-            catalogueName_ = "OLD.ini";
-        }
-    }
-    // The models read before an error are listed, as the list was filled while reading.
-    std::vector<ModelTraits> catalogue;
-    catalogue.reserve(models.size());
-    for (const ModelRecord& model : models)
-        catalogue.push_back(traitsOf(model));
-    setCatalogue(std::move(catalogue));
-    if (error) {
-        notices.push_back(Notice::failure(*error));
-        return false;
-    }
-    if (auto notice = leftOutNotice(dataFile(catalogueName_.c_str()).string(), leftOut))
-        notices.push_back(std::move(*notice));
-    if (auto notice = unusedLightNotice(dataFile(catalogueName_.c_str()).string(), unusedLight))
-        notices.push_back(std::move(*notice));
-    return true;
-}
-
-std::optional<Notice> Calculator::unusedLightNotice(
-    const std::string& file, const std::vector<UnusedLightValue>& unused) const {
-    if (unused.empty()) return std::nullopt;
-    constexpr std::size_t kShown = 12;
-    std::string text = replaceAll(texts_.text("msgUnusedLight"), "%1", displayPath(file));
-    for (std::size_t i = 0; i < unused.size() && i < kShown; ++i)
-        text += "\r\n" + describeUnusedLightValue(unused[i]);
-    if (unused.size() > kShown) {
-        text += "\r\n" + replaceAll(texts_.text("msgLeftOutMore"), "%1",
-                                    std::to_string(unused.size() - kShown));
-    }
-    return Notice::message(std::move(text));
-}
-
-std::optional<Notice> Calculator::leftOutNotice(const std::string& file,
-                                                const std::vector<LeftOutLine>& leftOut) const {
-    if (leftOut.empty()) return std::nullopt;
-    constexpr std::size_t kShown = 12;
-    std::string text = replaceAll(texts_.text("msgLeftOutModels"), "%1", displayPath(file));
-    for (std::size_t i = 0; i < leftOut.size() && i < kShown; ++i)
-        text += "\r\n" + describeLeftOutLine(leftOut[i]);
-    if (leftOut.size() > kShown) {
-        text += "\r\n" + replaceAll(texts_.text("msgLeftOutMore"), "%1",
-                                    std::to_string(leftOut.size() - kShown));
-    }
-    return Notice::message(std::move(text));
 }
 
 // ---- the interface texts ---------------------------------------------------------------------
@@ -213,10 +125,9 @@ bool Calculator::useLanguageFile(const std::filesystem::path& file) {
 // ---- intents ---------------------------------------------------------------------------------
 
 void Calculator::pickModel(int row) {
-    if (row < 0 || static_cast<std::size_t>(row) >= catalogue_.size() || row == calc_.model) {
-        return;
-    }
-    const ModelTraits& model = catalogue_[static_cast<std::size_t>(row)];
+    const std::vector<ModelTraits>& models = catalogue_.models();
+    if (row < 0 || static_cast<std::size_t>(row) >= models.size() || row == calc_.model) return;
+    const ModelTraits& model = models[static_cast<std::size_t>(row)];
     if (keepScreenOnPick_ && calc_.resultsValid && model.offers(calc_.options.aspect)) {
         (void)apply(pickModelKeepingScreen(calc_, row, model, calc_.options.aspect,
                                            boxText(calc_, Quantity::Diagonal), context()));
@@ -288,7 +199,8 @@ bool Calculator::redo() {
 }
 
 void Calculator::takeFoundModel(int row, Aspect aspect, const std::string& diagonalText) {
-    if (row < 0 || static_cast<std::size_t>(row) >= catalogue_.size()) return;
+    const std::vector<ModelTraits>& models = catalogue_.models();
+    if (row < 0 || static_cast<std::size_t>(row) >= models.size()) return;
     const StepContext step = context();
     Calculation c = calc_;
     std::vector<Notice> notices;
@@ -298,7 +210,7 @@ void Calculator::takeFoundModel(int row, Aspect aspect, const std::string& diago
             notices.push_back(std::move(notice));
     };
     if (row != c.model)
-        take(projcalc::pickModel(c, row, catalogue_[static_cast<std::size_t>(row)], step));
+        take(projcalc::pickModel(c, row, models[static_cast<std::size_t>(row)], step));
     if (c.traits.offers(aspect) && aspect != c.options.aspect) take(chooseAspect(c, aspect, step));
     take(commitTyped(c, Quantity::Diagonal, diagonalText, step));
     (void)apply({std::move(c), std::move(notices)});

@@ -12,6 +12,7 @@
 #include "calc/options.h"
 #include "calc/throw_table.h"
 #include "core/calculation.h"
+#include "core/catalogue_store.h"
 #include "core/history.h"
 #include "core/screen.h"
 #include "core/transitions.h"
@@ -34,7 +35,7 @@ struct StartUpRules {
     Mount mount = Mount::Bottom;
 };
 
-// The controller of the main window. It holds the catalogue, the one Calculation and its
+// The controller of the main window. It holds the catalogue store, the one Calculation and its
 // history, and answers every intent of the user (a value committed, a model picked, an option
 // chosen, a file to open) with one command: a transition from the calculation to the next (or
 // a refusal), then one Screen for the view, made by `present`, with everything the command said.
@@ -132,8 +133,10 @@ class Calculator {
     // replaced one becoming OLD.ini, under the same lock and checks as a replacement. False,
     // with a message, when there is no usable previous catalogue.
     bool restorePreviousCatalogue();
-    [[nodiscard]] bool hasPreviousCatalogue() const;
-    void setUserDataFolder(std::filesystem::path folder) { userDataFolder_ = std::move(folder); }
+    [[nodiscard]] bool hasPreviousCatalogue() const { return catalogue_.hasPrevious(); }
+    void setUserDataFolder(std::filesystem::path folder) {
+        catalogue_.setUserDataFolder(std::move(folder));
+    }
 
     // Writes the throw table of the selected model (limits in steps of `step` inches) as CSV in
     // the selected unit; reports a failure.
@@ -177,9 +180,11 @@ class Calculator {
     [[nodiscard]] std::vector<ThrowRow> throwTableByLimits(double step) const;
 
     [[nodiscard]] const Calculation& calculation() const noexcept { return calc_; }
-    [[nodiscard]] const std::vector<ModelTraits>& catalogue() const noexcept { return catalogue_; }
+    [[nodiscard]] const std::vector<ModelTraits>& catalogue() const noexcept {
+        return catalogue_.models();
+    }
     // The folder ModelInfo.ini and Language.ini are read from, with one trailing separator.
-    [[nodiscard]] const std::string& dataFolder() const noexcept { return dataFolder_; }
+    [[nodiscard]] const std::string& dataFolder() const noexcept { return catalogue_.dataFolder(); }
     [[nodiscard]] const InterfaceTexts& texts() const noexcept { return texts_; }
     [[nodiscard]] const std::string& currentFile() const noexcept { return calc_.file; }
     // The row of the model list that is selected, or -1.
@@ -200,50 +205,22 @@ class Calculator {
     void chooseWith(Choice chosen, Choice current,
                     Transition (*transition)(const Calculation&, Choice, const StepContext&));
 
-    // The catalogue as the model list shows it.
-    void setCatalogue(std::vector<ModelTraits> catalogue);
-
-    [[nodiscard]] std::filesystem::path dataFile(const char* name) const;
     // The texts of a language file, or the language message naming what is wrong with it.
     [[nodiscard]] std::variant<InterfaceTexts, std::string> readTexts(
         const std::filesystem::path& file) const;
-    // Loads the catalogue in force at start-up (ModelInfo.ini, or OLD.ini as the rules allow),
-    // saying what it left out.
-    [[nodiscard]] bool loadCatalogueAtStartUp(StartUpRules rules, std::vector<Notice>& notices);
-    // A catalogue file read and checked in memory, before it is installed.
-    struct CatalogueCandidate {
-        std::string bytes;
-        std::vector<ModelRecord> models;
-        std::vector<LeftOutLine> leftOut;
-        std::vector<UnusedLightValue> unusedLight;
-    };
-    // Reads and checks a catalogue file; shows what is wrong with it and gives nothing.
-    [[nodiscard]] std::optional<CatalogueCandidate> readCandidate(const std::string& chosen);
-    // Installs checked catalogue bytes as ModelInfo.ini in a folder, keeping the catalogue in force
-    // as OLD.ini there (and the language file, in a folder other than the data folder), under
-    // the folder's lock.
-    [[nodiscard]] std::optional<AppError> installCatalogueFile(const std::string& folder,
-                                                               const std::string& bytes);
-    // What to tell the user about light values of a catalogue that are not used, or nothing.
-    [[nodiscard]] std::optional<Notice> unusedLightNotice(
-        const std::string& file, const std::vector<UnusedLightValue>& unused) const;
-    // What to tell the user about catalogue lines left out, or nothing.
-    [[nodiscard]] std::optional<Notice> leftOutNotice(
-        const std::string& file, const std::vector<LeftOutLine>& leftOut) const;
+    // Takes the first model of a catalogue that came into force, with a new history, and shows
+    // what its step and the catalogue said; shows why when none came into force.
+    bool takeCatalogue(CatalogueOutcome outcome);
     bool restoreCalculation(const struct CalculationFile& file, const std::string& path);
     bool saveTo(const std::string& path);
 
     View& view_;
     FileSystem& fileSystem_;
-    std::string dataFolder_;
-    std::string catalogueName_ = "ModelInfo.ini";  // the data folder's catalogue in force
-    std::filesystem::path languageFile_;           // the interface texts in use
-    std::vector<ModelTraits> catalogue_;
-    std::vector<std::string> modelNames_;  // the model list: the catalogue's names
+    CatalogueStore catalogue_;
+    std::filesystem::path languageFile_;  // the interface texts in use
     Calculation calc_;
     InterfaceTexts texts_;
     History history_;
-    std::filesystem::path userDataFolder_;
     bool keepScreenOnPick_ = false;
 };
 

@@ -7,7 +7,7 @@ namespace projcalc {
 
 std::vector<FittingModel> Calculator::findModels(double diagonal, Aspect aspect, Room room,
                                                  double minimumFootLamberts) const {
-    return modelsThatFit(catalogue_, aspect, calc_.options.mount, diagonal, room,
+    return modelsThatFit(catalogue_.models(), aspect, calc_.options.mount, diagonal, room,
                          FinderLight{calc_.light, minimumFootLamberts});
 }
 

@@ -19,9 +19,38 @@ namespace {
 constexpr std::array<int, 6> kWideRatioColumns = {25, 26, 31, 32, 37, 38};
 constexpr std::array<int, 12> kTeleRatioColumns = {27, 29, 28, 30, 33, 35, 34, 36, 39, 41, 40, 42};
 
+// The choices as the file stores them: index codes, and the aspect as its ratio and sides.
+struct StoredChoices {
+    int zoom = 0;
+    int mount = 0;
+    double aspectRatio = 0.0;
+    double aspectHeight = 0.0;
+    double aspectWidth = 0.0;
+    int unit = 0;
+};
+
+// The file lines of the stored choices, for the messages about them.
+constexpr int kZoomLine = 62;
+constexpr int kMountLine = 63;
+constexpr int kUnitLine = 67;
+
+StoredChoices storedChoicesOf(const CalculationFile& f) {
+    const AspectShape shape = shapeOf(f.aspect);
+    return StoredChoices{indexOf(f.zoom), indexOf(f.mount), shape.width / shape.height,
+                         shape.height,    shape.width,      indexOf(f.unit)};
+}
+
+// The aspect of a stored pair of sides; any pair but 4:3, 16:9 and 16:10 is 5:4.
+Aspect aspectOf(double height, double width) noexcept {
+    if (height == 3 && width == 4) return Aspect::R4x3;
+    if (height == 9 && width == 16) return Aspect::R16x9;
+    if (height == 10 && width == 16) return Aspect::R16x10;
+    return Aspect::R5x4;
+}
+
 // Walks the 76 values in file order. Reader and writer share it, so the order is written once.
 template <typename Visitor>
-void visitValues(CalculationFile& f, Visitor& v) {
+void visitValues(CalculationFile& f, StoredChoices& choices, Visitor& v) {
     ModelRecord& m = f.model;
     v.text(m.modelName);
     for (int column = 1; column <= 12; ++column)
@@ -38,12 +67,12 @@ void visitValues(CalculationFile& f, Visitor& v) {
         v.flag(ratioColumn(m, column)->present);
     for (int column : kTeleRatioColumns)
         v.real(ratioColumn(m, column)->value);
-    v.whole16(f.zoomEnd);
-    v.whole16(f.projectorPosition);
-    v.real(f.aspectRatio);
-    v.real(f.aspectHeight);
-    v.real(f.aspectWidth);
-    v.whole16(f.unitIndex);
+    v.whole16(choices.zoom);
+    v.whole16(choices.mount);
+    v.real(choices.aspectRatio);
+    v.real(choices.aspectHeight);
+    v.real(choices.aspectWidth);
+    v.whole16(choices.unit);
     v.real(f.screenWidth);
     v.real(f.screenHeight);
     v.real(f.screenDiagonal);
@@ -260,6 +289,36 @@ class Reader {
     int count_ = 0;
 };
 
+// The typed choices of the stored codes, or the error naming the line of the first code that
+// names no choice.
+std::optional<AppError> decodeChoices(const StoredChoices& stored, CalculationFile& f,
+                                      const std::string& fileName) {
+    const auto outOfRange = [&](int line, const std::string& what) {
+        return makeError(ErrorCode::TypeMismatch,
+                         fileName + ", line " + std::to_string(line) + ": " + what);
+    };
+    const auto zoom = choiceAt<Zoom>(stored.zoom);
+    if (!zoom) {
+        return outOfRange(kZoomLine, "the zoom end " + std::to_string(stored.zoom) +
+                                         " is not 0 (WIDE) or 1 (TELE)");
+    }
+    const auto mount = choiceAt<Mount>(stored.mount);
+    if (!mount) {
+        return outOfRange(kMountLine, "the position " + std::to_string(stored.mount) +
+                                          " is not 0 (top) or 1 (bottom)");
+    }
+    const auto unit = choiceAt<Unit>(stored.unit);
+    if (!unit) {
+        return outOfRange(kUnitLine,
+                          "the unit " + std::to_string(stored.unit) + " is not 0, 1 or 2");
+    }
+    f.zoom = *zoom;
+    f.mount = *mount;
+    f.unit = *unit;
+    f.aspect = aspectOf(stored.aspectHeight, stored.aspectWidth);
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::variant<std::string, AppError> writeCalculationFile(const CalculationFile& file,
@@ -273,8 +332,9 @@ std::variant<std::string, AppError> writeCalculationFile(const CalculationFile& 
                               fileName);
     }
     CalculationFile copy = file;
+    StoredChoices choices = storedChoicesOf(file);
     Writer writer;
-    visitValues(copy, writer);
+    visitValues(copy, choices, writer);
     if (writer.firstNonFiniteLine != 0) {
         return describedError(ErrorCode::Overflow,
                               "The calculation cannot be saved: the value of line " +
@@ -290,8 +350,9 @@ std::variant<CalculationFile, AppError> parseCalculationFile(std::string_view by
                                                              const std::string& fileName) {
     const std::string text = decodeText(bytes);
     CalculationFile file;
+    StoredChoices choices;
     Reader reader(text, fileName);
-    visitValues(file, reader);
+    visitValues(file, choices, reader);
     if (reader.error) {
         // A file of another kind (a picture, a program) is named so, not quoted.
         if (holdsBinaryData(text)) {
@@ -302,11 +363,22 @@ std::variant<CalculationFile, AppError> parseCalculationFile(std::string_view by
         }
         return *reader.error;
     }
+    if (auto error = decodeChoices(choices, file, fileName)) return *error;
     const ReadTail tail = readCalculationTail(reader.rest());
     file.tail = tail.tail;
     file.model.lumens = tail.lumens;
     file.model.teleLumens = tail.teleLumens;
     return file;
+}
+
+std::optional<AppError> checkAspectOffered(const ModelRecord& model, Aspect aspect,
+                                           const std::string& fileName) {
+    const std::int32_t offered = model.aspectMask & 15;
+    if (offered == 0 || (offered & maskBitOf(aspect)) != 0) return std::nullopt;
+    return makeError(ErrorCode::InvalidArgument, fileName + ", lines 65 and 66: the model \"" +
+                                                     model.modelName +
+                                                     "\" does not offer the aspect ratio " +
+                                                     std::string(shapeOf(aspect).caption));
 }
 
 }  // namespace projcalc

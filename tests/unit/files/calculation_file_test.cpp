@@ -5,6 +5,7 @@
 #include <limits>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "test_support.h"
@@ -27,12 +28,10 @@ CalculationFile distinctFile() {
     }
     m.panelAspect = 13;
     m.aspectMask = 14;
-    f.zoomEnd = 1;
-    f.projectorPosition = 0;
-    f.aspectRatio = 1.25;
-    f.aspectHeight = 4;
-    f.aspectWidth = 5;
-    f.unitIndex = 2;
+    f.zoom = Zoom::Tele;
+    f.mount = Mount::Top;
+    f.aspect = Aspect::R5x4;
+    f.unit = Unit::Centimeters;
     f.screenWidth = 0.1;
     f.screenHeight = 1.0 / 3.0;
     f.screenDiagonal = 123.456;
@@ -71,12 +70,10 @@ AppError readError(const std::string& text) {
 
 void expectSame(const CalculationFile& a, const CalculationFile& b) {
     EXPECT_EQ(a.model, b.model);
-    EXPECT_EQ(a.zoomEnd, b.zoomEnd);
-    EXPECT_EQ(a.projectorPosition, b.projectorPosition);
-    EXPECT_EQ(a.aspectRatio, b.aspectRatio);
-    EXPECT_EQ(a.aspectHeight, b.aspectHeight);
-    EXPECT_EQ(a.aspectWidth, b.aspectWidth);
-    EXPECT_EQ(a.unitIndex, b.unitIndex);
+    EXPECT_EQ(a.zoom, b.zoom);
+    EXPECT_EQ(a.mount, b.mount);
+    EXPECT_EQ(a.aspect, b.aspect);
+    EXPECT_EQ(a.unit, b.unit);
     EXPECT_EQ(a.screenWidth, b.screenWidth);
     EXPECT_EQ(a.screenHeight, b.screenHeight);
     EXPECT_EQ(a.screenDiagonal, b.screenDiagonal);
@@ -194,6 +191,140 @@ INSTANTIATE_TEST_SUITE_P(Values, WrongValueTest,
                                            WrongValue{62, "32768", 13}, WrongValue{62, "&H1", 13},
                                            WrongValue{76, "inf", 13}, WrongValue{76, "nan", 13}));
 
+// The text of distinctFile() with some lines (1-based) replaced.
+std::string withLines(const std::vector<std::pair<std::size_t, std::string>>& replacements) {
+    std::vector<std::string> lines;
+    const std::string original = writeText(distinctFile());
+    for (std::string_view line : splitLines(original))
+        lines.emplace_back(line);
+    for (const auto& [line, text] : replacements)
+        lines[line - 1] = text;
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+struct StoredChoice {
+    const char* what;
+    std::vector<std::pair<std::size_t, std::string>> lines;
+    Zoom zoom;
+    Mount mount;
+    Aspect aspect;
+    Unit unit;
+};
+
+void PrintTo(const StoredChoice& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class StoredChoiceTest : public ::testing::TestWithParam<StoredChoice> {};
+
+TEST_P(StoredChoiceTest, ReadsAsItsChoice) {
+    const StoredChoice& c = GetParam();
+    const CalculationFile f = readOk(withLines(c.lines));
+    EXPECT_EQ(f.zoom, c.zoom);
+    EXPECT_EQ(f.mount, c.mount);
+    EXPECT_EQ(f.aspect, c.aspect);
+    EXPECT_EQ(f.unit, c.unit);
+}
+
+// distinctFile() holds TELE, top, 5:4 and centimetres.
+INSTANTIATE_TEST_SUITE_P(
+    Choices, StoredChoiceTest,
+    ::testing::Values(
+        StoredChoice{"as written", {}, Zoom::Tele, Mount::Top, Aspect::R5x4, Unit::Centimeters},
+        StoredChoice{"wide, bottom, inches",
+                     {{62, "0"}, {63, "1"}, {67, "0"}},
+                     Zoom::Wide,
+                     Mount::Bottom,
+                     Aspect::R5x4,
+                     Unit::Inches},
+        StoredChoice{"feet", {{67, "1"}}, Zoom::Tele, Mount::Top, Aspect::R5x4, Unit::Feet},
+        StoredChoice{
+            "4:3", {{65, "3"}, {66, "4"}}, Zoom::Tele, Mount::Top, Aspect::R4x3, Unit::Centimeters},
+        StoredChoice{"16:9",
+                     {{65, "9"}, {66, "16"}},
+                     Zoom::Tele,
+                     Mount::Top,
+                     Aspect::R16x9,
+                     Unit::Centimeters},
+        StoredChoice{"16:10 with a ratio that does not match",
+                     {{64, "99"}, {65, "10"}, {66, "16"}},
+                     Zoom::Tele,
+                     Mount::Top,
+                     Aspect::R16x10,
+                     Unit::Centimeters},
+        StoredChoice{"3 wide and 4 high, which no aspect is",
+                     {{64, "1.3333333333333333"}, {65, "4"}, {66, "3"}},
+                     Zoom::Tele,
+                     Mount::Top,
+                     Aspect::R5x4,
+                     Unit::Centimeters}));
+
+struct BadChoice {
+    const char* what;
+    std::vector<std::pair<std::size_t, std::string>> lines;
+    int number;
+    std::string description;
+};
+
+void PrintTo(const BadChoice& b, std::ostream* os) {
+    *os << b.what;
+}
+
+class BadChoiceTest : public ::testing::TestWithParam<BadChoice> {};
+
+TEST_P(BadChoiceTest, IsReportedWithItsLine) {
+    const BadChoice& b = GetParam();
+    const AppError error = readError(withLines(b.lines));
+    EXPECT_EQ(error.number, b.number);
+    EXPECT_EQ(error.description, b.description);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, BadChoiceTest,
+    ::testing::Values(
+        BadChoice{"zoom 2",
+                  {{62, "2"}},
+                  13,
+                  "Type mismatch: plan.cf, line 62: the zoom end 2 is not 0 (WIDE) or 1 (TELE)"},
+        BadChoice{"zoom -1",
+                  {{62, "-1"}},
+                  13,
+                  "Type mismatch: plan.cf, line 62: the zoom end -1 is not 0 (WIDE) or 1 (TELE)"},
+        BadChoice{"mount 2",
+                  {{63, "2"}},
+                  13,
+                  "Type mismatch: plan.cf, line 63: the position 2 is not 0 (top) or 1 (bottom)"},
+        BadChoice{"unit 3",
+                  {{67, "3"}},
+                  13,
+                  "Type mismatch: plan.cf, line 67: the unit 3 is not 0, 1 or 2"},
+        BadChoice{"zoom and unit: the zoom is named",
+                  {{62, "5"}, {67, "9"}},
+                  13,
+                  "Type mismatch: plan.cf, line 62: the zoom end 5 is not 0 (WIDE) or 1 (TELE)"},
+        BadChoice{"a bad value after a bad zoom is named first",
+                  {{62, "5"}, {70, "wide"}},
+                  13,
+                  "This is not a calculation file, or a damaged one: value 70 (line 70) should "
+                  "be a number, but it is \"wide\". (Type mismatch: plan.cf)"}));
+
+TEST(CalculationFile, AnAspectTheModelDoesNotOfferIsRefused) {
+    ModelRecord model;
+    model.modelName = "Orbis";
+    model.aspectMask = 1 | 4;  // 4:3 and 16:9
+    EXPECT_EQ(checkAspectOffered(model, Aspect::R4x3, "plan.cf"), std::nullopt);
+    EXPECT_EQ(checkAspectOffered(model, Aspect::R16x9, "plan.cf"), std::nullopt);
+    EXPECT_EQ(checkAspectOffered(model, Aspect::R16x10, "plan.cf"),
+              (AppError{5,
+                        "Invalid procedure call or argument: plan.cf, lines 65 and 66: the model "
+                        "\"Orbis\" does not offer the aspect ratio 16 : 10"}));
+    model.aspectMask = 16;  // no aspect among the four: any is taken
+    EXPECT_EQ(checkAspectOffered(model, Aspect::R5x4, "plan.cf"), std::nullopt);
+}
+
 TEST(CalculationFile, ReadsSignsExponentsAndTinyNumbers) {
     std::vector<std::string> lines;
     const std::string original = writeText(distinctFile());
@@ -208,7 +339,7 @@ TEST(CalculationFile, ReadsSignsExponentsAndTinyNumbers) {
         text += line + "\n";  // LF alone works too
     const CalculationFile f = readOk(text);
     EXPECT_EQ(f.model.limits.minDiagonal43Wide, 0.065);
-    EXPECT_EQ(f.zoomEnd, 1);
+    EXPECT_EQ(f.zoom, Zoom::Tele);
     EXPECT_EQ(f.screenWidth, 0.0);
     EXPECT_EQ(f.screenHeight, 0.5);
 }

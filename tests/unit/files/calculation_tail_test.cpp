@@ -15,9 +15,7 @@ namespace {
 CalculationFile plainFile() {
     CalculationFile f;
     f.model = sampleModel("Beam 3");
-    f.aspectRatio = 4.0 / 3.0;
-    f.aspectHeight = 3;
-    f.aspectWidth = 4;
+    f.aspect = Aspect::R4x3;
     f.screenDiagonal = 100;
     return f;
 }

@@ -1,0 +1,214 @@
+#include "core/catalogue_store.h"
+
+#include <utility>
+
+#include "util/folder_lock.h"
+#include "util/paths.h"
+#include "util/text.h"
+
+namespace projcalc {
+namespace {
+
+constexpr std::size_t kListedAtMost = 12;
+
+// What to tell the user about light values of a catalogue that are not used, or nothing.
+std::optional<Notice> unusedLightNotice(const std::string& file,
+                                        const std::vector<UnusedLightValue>& unused,
+                                        const InterfaceTexts& texts) {
+    if (unused.empty()) return std::nullopt;
+    std::string text = replaceAll(texts.text("msgUnusedLight"), "%1", displayPath(file));
+    for (std::size_t i = 0; i < unused.size() && i < kListedAtMost; ++i)
+        text += "\r\n" + describeUnusedLightValue(unused[i]);
+    if (unused.size() > kListedAtMost) {
+        text += "\r\n" + replaceAll(texts.text("msgLeftOutMore"), "%1",
+                                    std::to_string(unused.size() - kListedAtMost));
+    }
+    return Notice::message(std::move(text));
+}
+
+// What to tell the user about catalogue lines left out, or nothing.
+std::optional<Notice> leftOutNotice(const std::string& file,
+                                    const std::vector<LeftOutLine>& leftOut,
+                                    const InterfaceTexts& texts) {
+    if (leftOut.empty()) return std::nullopt;
+    std::string text = replaceAll(texts.text("msgLeftOutModels"), "%1", displayPath(file));
+    for (std::size_t i = 0; i < leftOut.size() && i < kListedAtMost; ++i)
+        text += "\r\n" + describeLeftOutLine(leftOut[i]);
+    if (leftOut.size() > kListedAtMost) {
+        text += "\r\n" + replaceAll(texts.text("msgLeftOutMore"), "%1",
+                                    std::to_string(leftOut.size() - kListedAtMost));
+    }
+    return Notice::message(std::move(text));
+}
+
+// Both reports of what a catalogue file left out, lines first.
+void addLeftOutNotices(std::vector<Notice>& notices, const std::string& file,
+                       const std::vector<LeftOutLine>& leftOut,
+                       const std::vector<UnusedLightValue>& unusedLight,
+                       const InterfaceTexts& texts) {
+    if (auto notice = leftOutNotice(file, leftOut, texts)) notices.push_back(std::move(*notice));
+    if (auto notice = unusedLightNotice(file, unusedLight, texts))
+        notices.push_back(std::move(*notice));
+}
+
+}  // namespace
+
+void CatalogueStore::setDataFolder(const std::string& folder) {
+    dataFolder_ = withTrailingBackslash(folder);
+}
+
+std::filesystem::path CatalogueStore::dataFile(const char* name) const {
+    return std::filesystem::path(dataFolder_ + name);
+}
+
+void CatalogueStore::setModels(const std::vector<ModelRecord>& models) {
+    models_.clear();
+    names_.clear();
+    models_.reserve(models.size());
+    names_.reserve(models.size());
+    for (const ModelRecord& model : models)
+        add(traitsOf(model));
+}
+
+void CatalogueStore::add(ModelTraits model) {
+    names_.push_back(model.record.modelName);
+    models_.push_back(std::move(model));
+}
+
+// ---- start-up --------------------------------------------------------------------------------
+
+CatalogueOutcome CatalogueStore::loadAtStartUp(bool fallBackToOld, const InterfaceTexts& texts) {
+    std::vector<UnusedLightValue> unusedLight;
+    const auto load = [this, &unusedLight](const char* name, std::vector<LeftOutLine>& leftOut) {
+        std::vector<ModelRecord> models;
+        unusedLight.clear();
+        std::optional<AppError> error =
+            loadModelCatalogue(dataFile(name), models, leftOut, unusedLight, fileSystem_);
+        if (!error && models.empty()) {
+            error = makeError(ErrorCode::TableFull,
+                              displayPath(dataFile(name).string()) + " holds no projector model");
+        }
+        return std::pair{std::move(models), std::move(error)};
+    };
+    CatalogueOutcome outcome;
+    inForce_ = "ModelInfo.ini";
+    std::vector<LeftOutLine> leftOut;
+    auto [models, error] = load("ModelInfo.ini", leftOut);
+    if (error && fallBackToOld && fileSystem_.fileExists(dataFile("OLD.ini"))) {
+        std::vector<LeftOutLine> oldLeftOut;
+        auto [oldModels, oldError] = load("OLD.ini", oldLeftOut);
+        if (!oldError) {
+            outcome.notices.push_back(
+                Notice::message(replaceAll(replaceAll(texts.text("msgOldCatalogue"), "%1",
+                                                      dataFile("ModelInfo.ini").string()),
+                                           "%2", dataFile("OLD.ini").string()) +
+                                "\r\n\r\n" + error->description));
+            models = std::move(oldModels);
+            leftOut = std::move(oldLeftOut);
+            error.reset();
+            inForce_ = "OLD.ini";
+        }
+    }
+    // The models read before an error are listed, as the list was filled while reading.
+    setModels(models);
+    if (error) {
+        outcome.notices.push_back(Notice::failure(*error));
+        return outcome;
+    }
+    addLeftOutNotices(outcome.notices, dataFile(inForce_.c_str()).string(), leftOut, unusedLight,
+                      texts);
+    outcome.inForce = true;
+    return outcome;
+}
+
+// ---- replacing -------------------------------------------------------------------------------
+
+std::variant<CatalogueStore::Candidate, Notice> CatalogueStore::readCandidate(
+    const std::string& chosen, const InterfaceTexts& texts) const {
+    Candidate candidate;
+    if (auto readError = fileSystem_.readFile(chosen, candidate.bytes))
+        return Notice::failure(*readError);
+    // The candidate is read and checked in memory, so every message names the chosen file, and
+    // the catalogue in force stays until the candidate proves good.
+    if (auto loadError = parseModelCatalogue(candidate.bytes, chosen, candidate.models,
+                                             candidate.leftOut, candidate.unusedLight)) {
+        return Notice::failure(*loadError);
+    }
+    if (candidate.models.empty())
+        return Notice::message(replaceAll(texts.invalidModelFileMessage, "%1", chosen));
+    return candidate;
+}
+
+std::variant<std::string, Notice> CatalogueStore::replacementQuestion(
+    const std::string& chosen, const InterfaceTexts& texts) const {
+    auto candidate = readCandidate(chosen, texts);
+    if (auto* notice = std::get_if<Notice>(&candidate)) return std::move(*notice);
+    std::string question = texts.text("msgReplaceCatalogue");
+    question = replaceAll(question, "%1", std::to_string(models_.size()));
+    question =
+        replaceAll(question, "%2", std::to_string(std::get<Candidate>(candidate).models.size()));
+    return replaceAll(question, "%3", displayPath(chosen));
+}
+
+bool CatalogueStore::hasPrevious() const {
+    return inForce_ != "OLD.ini" && fileSystem_.fileExists(dataFile("OLD.ini"));
+}
+
+CatalogueOutcome CatalogueStore::restorePrevious(const InterfaceTexts& texts) {
+    if (!hasPrevious()) {
+        return {false,
+                {Notice::message(replaceAll(texts.text("msgNoPreviousCatalogue"), "%1",
+                                            dataFile("OLD.ini").string()))}};
+    }
+    return replace(dataFile("OLD.ini").string(), texts);
+}
+
+CatalogueOutcome CatalogueStore::replace(const std::string& chosen, const InterfaceTexts& texts) {
+    auto read = readCandidate(chosen, texts);
+    if (auto* notice = std::get_if<Notice>(&read)) return {false, {std::move(*notice)}};
+    const Candidate& candidate = std::get<Candidate>(read);
+
+    // Installed beside the catalogue in force; where that folder cannot be written (an
+    // installed program), in the user's own folder, which the program uses from then on.
+    std::string folder = dataFolder_;
+    std::optional<AppError> error = install(folder, candidate.bytes);
+    const std::string userFolder =
+        userDataFolder_.empty() ? std::string() : withTrailingBackslash(userDataFolder_.string());
+    if (error && !userFolder.empty() && userFolder != folder) {
+        error = fileSystem_.createFolder(userDataFolder_);
+        if (!error) {
+            folder = userFolder;
+            error = install(folder, candidate.bytes);
+        }
+    }
+    if (error) return {false, {Notice::failure(*error)}};
+    dataFolder_ = folder;
+    inForce_ = "ModelInfo.ini";
+    setModels(candidate.models);
+    CatalogueOutcome outcome{true, {}};
+    addLeftOutNotices(outcome.notices, chosen, candidate.leftOut, candidate.unusedLight, texts);
+    return outcome;
+}
+
+std::optional<AppError> CatalogueStore::install(const std::string& folder,
+                                                const std::string& bytes) const {
+    // The whole sequence holds the folder's lock, so that replacements by two copies of the
+    // program follow each other instead of mixing their files.
+    FolderLock lock;
+    if (auto error = fileSystem_.lockFolder(folder, lock)) return error;
+    // The catalogue in force is kept as OLD.ini (a move to the user's folder takes the language
+    // file along), and the candidate becomes ModelInfo.ini last, in one atomic write: the data
+    // folder never lacks a ModelInfo.ini, the user's folder holds none until everything is in
+    // place, and a failure leaves the catalogue in force as it was. A start on OLD.ini (because
+    // ModelInfo.ini could not be used) keeps OLD.ini as it is.
+    std::optional<AppError> error;
+    const std::filesystem::path inForce = dataFile(inForce_.c_str());
+    if (fileSystem_.fileExists(inForce) && (inForce_ != "OLD.ini" || folder != dataFolder_))
+        error = fileSystem_.copyFile(inForce, folder + "OLD.ini");
+    if (!error && folder != dataFolder_)
+        error = fileSystem_.copyFile(dataFile("Language.ini"), folder + "Language.ini");
+    if (!error) error = fileSystem_.writeFileAtomic(folder + "ModelInfo.ini", bytes);
+    return error;
+}
+
+}  // namespace projcalc
