@@ -79,12 +79,12 @@ awk -v am="$app_ms" -v bm="$base_ms" -v ak="$app_kb" -v bk="$base_kb" -v n="$run
   -v cores="$(nproc)" -v cpu="$cpu" -v debian="$debian" 'BEGIN {
   tr = am / bm; mr = ak / bk
   verdict = "within target"
-  if (tr > 1.5 || mr > 1.3) verdict = "OVER TARGET"
+  if (tr > 1.20 || mr > 1.10) verdict = "OVER TARGET"
   printf "| Measure | projcalc | Bare Qt window | Ratio (target) |\n"
   printf "|---|---:|---:|---:|\n"
-  printf "| Start-up to first paint (median of %d runs) | %.1f ms | %.1f ms | %.2f (at most 1.5) |\n",
+  printf "| Start-up to first paint (median of %d runs) | %.1f ms | %.1f ms | %.2f (at most 1.20) |\n",
     n, am, bm, tr
-  printf "| Peak memory at first paint | %.1f MB | %.1f MB | %.2f (at most 1.3) |\n",
+  printf "| Peak memory at first paint | %.1f MB | %.1f MB | %.2f (at most 1.10) |\n",
     ak / 1024, bk / 1024, mr
   while ((getline line < rows) > 0) print line
   printf "\nStart-up and memory %s. Benchmark times are medians of %d repetitions.\n", verdict, r
