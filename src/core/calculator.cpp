@@ -57,7 +57,7 @@ std::variant<InterfaceTexts, std::string> Calculator::readTexts(
                              " of section [Language] is missing or empty");
 }
 
-bool Calculator::startUp(const std::filesystem::path& dataFolder, StartUpRules rules) {
+bool Calculator::startUp(const std::filesystem::path& dataFolder, const StartUpRules& rules) {
     catalogue_.setDataFolder(dataFolder.string());
     languageFile_ = rules.languageFile.value_or(catalogue_.dataFile("Language.ini"));
 

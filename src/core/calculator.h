@@ -54,7 +54,8 @@ class Calculator {
     // the catalogue, the first model and its results. Returns false when the program must end (a
     // missing interface text or an unreadable catalogue; the Screen shown says why). Our
     // temporary files left in the data folder by interrupted saves are removed first.
-    [[nodiscard]] bool startUp(const std::filesystem::path& dataFolder, StartUpRules rules = {});
+    [[nodiscard]] bool startUp(const std::filesystem::path& dataFolder,
+                               const StartUpRules& rules = {});
 
     // ---- intents --------------------------------------------------------------------------
 
