@@ -49,8 +49,12 @@ QString pdfText(const QString& path) {
 const QString kOutside = QStringLiteral("outside limits");
 
 // Lets the layouts take in new texts, as the event loop does before the window is painted.
+// What the user sees once the window has laid itself out again: a layout that grows asks the one
+// it lies in to grow in turn, however slowly the events come.
 void settle() {
     QTest::qWait(20);
+    for (int level = 0; level < 6; ++level)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 }
 
 }  // namespace
