@@ -11,34 +11,39 @@ namespace {
 
 constexpr std::size_t kListedAtMost = 12;
 
+// A message that names the file under its heading and lists the first entries, one a line,
+// with how many more there are; nothing when there is nothing to list.
+template <typename Entry, typename Describe>
+std::optional<Notice> listedNotice(const std::string& heading, const std::string& file,
+                                   const std::vector<Entry>& entries, Describe describe,
+                                   const InterfaceTexts& texts) {
+    if (entries.empty()) return std::nullopt;
+    std::string text = replaceAll(heading, "%1", displayPath(file));
+    for (std::size_t i = 0; i < entries.size() && i < kListedAtMost; ++i)
+        text += "\r\n" + describe(entries[i]);
+    if (entries.size() > kListedAtMost) {
+        text += "\r\n" + replaceAll(texts.text("msgLeftOutMore"), "%1",
+                                    std::to_string(entries.size() - kListedAtMost));
+    }
+    return Notice::message(std::move(text));
+}
+
 // What to tell the user about light values of a catalogue that are not used, or nothing.
 std::optional<Notice> unusedLightNotice(const std::string& file,
                                         const std::vector<UnusedLightValue>& unused,
                                         const InterfaceTexts& texts) {
-    if (unused.empty()) return std::nullopt;
-    std::string text = replaceAll(texts.text("msgUnusedLight"), "%1", displayPath(file));
-    for (std::size_t i = 0; i < unused.size() && i < kListedAtMost; ++i)
-        text += "\r\n" + describeUnusedLightValue(unused[i]);
-    if (unused.size() > kListedAtMost) {
-        text += "\r\n" + replaceAll(texts.text("msgLeftOutMore"), "%1",
-                                    std::to_string(unused.size() - kListedAtMost));
-    }
-    return Notice::message(std::move(text));
+    return listedNotice(
+        texts.text("msgUnusedLight"), file, unused,
+        [](const UnusedLightValue& value) { return describeUnusedLightValue(value); }, texts);
 }
 
 // What to tell the user about catalogue lines left out, or nothing.
 std::optional<Notice> leftOutNotice(const std::string& file,
                                     const std::vector<LeftOutLine>& leftOut,
                                     const InterfaceTexts& texts) {
-    if (leftOut.empty()) return std::nullopt;
-    std::string text = replaceAll(texts.text("msgLeftOutModels"), "%1", displayPath(file));
-    for (std::size_t i = 0; i < leftOut.size() && i < kListedAtMost; ++i)
-        text += "\r\n" + describeLeftOutLine(leftOut[i]);
-    if (leftOut.size() > kListedAtMost) {
-        text += "\r\n" + replaceAll(texts.text("msgLeftOutMore"), "%1",
-                                    std::to_string(leftOut.size() - kListedAtMost));
-    }
-    return Notice::message(std::move(text));
+    return listedNotice(
+        texts.text("msgLeftOutModels"), file, leftOut,
+        [](const LeftOutLine& line) { return describeLeftOutLine(line); }, texts);
 }
 
 // Both reports of what a catalogue file left out, lines first.
