@@ -19,12 +19,15 @@ endforeach()
 file(COPY ${page}/icons DESTINATION ${SITE_DIR})
 file(COPY ${ENGINE_DIR}/projcalc.js ${ENGINE_DIR}/projcalc.wasm DESTINATION ${SITE_DIR}/engine)
 
-# The English of the optional interface texts (projcalc-english-texts.js wrote them from the
-# program's table) as a module the page imports: what a language file lacks shows in English.
+# The English of the optional interface texts and the option buttons' names (projcalc-english-
+# texts.js wrote them from the program's tables) as a module the page imports: what a language
+# file lacks shows in English, and the options are named as the engine names them.
 file(READ ${ENGLISH_TEXTS} english)
 file(WRITE ${SITE_DIR}/english.js
-     "// Written by make web from the program's table of optional texts.\n"
-     "export const englishTexts = ${english};")
+     "// Written by make web from the program's tables of optional texts and option names.\n"
+     "const generated = ${english};\n"
+     "export const englishTexts = generated.texts;\n"
+     "export const choiceNames = generated.choices;\n")
 
 # The window's artwork for the drawings and the header.
 set(art ${SOURCE_DIR}/src/ui/resources)

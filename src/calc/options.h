@@ -2,7 +2,9 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string_view>
+#include <type_traits>
 
 #include "models/model_record.h"
 
@@ -58,25 +60,54 @@ template <typename Choice>
     return static_cast<Choice>(index);
 }
 
-// The sides of an aspect ratio ("16 : 9" is 16 wide and 9 high) and its caption.
+// How a choice is named: the caption its option button shows unless a language file says
+// otherwise (reports, the window's title and the JSON name it so too), and the word the command
+// line takes for it and the settings file keeps it by.
+struct ChoiceName {
+    std::string_view caption;
+    std::string_view word;
+};
+
+inline constexpr std::array<ChoiceName, 4> kAspectNames = {
+    {{"4 : 3", "4:3"}, {"5 : 4", "5:4"}, {"16 : 9", "16:9"}, {"16 : 10", "16:10"}}};
+inline constexpr std::array<ChoiceName, 2> kZoomNames = {{{"WIDE", "wide"}, {"TELE", "tele"}}};
+inline constexpr std::array<ChoiceName, 2> kMountNames = {
+    {{"Top of Screen", "top"}, {"Bottom of Screen", "bottom"}}};
+inline constexpr std::array<ChoiceName, 3> kUnitNames = {
+    {{"inches", "inches"}, {"Feet", "feet"}, {"centimeters", "centimeters"}}};
+
+// Every name of one kind of choice, by index.
+template <typename Choice>
+[[nodiscard]] constexpr std::span<const ChoiceName> namesOf() noexcept {
+    if constexpr (std::is_same_v<Choice, Aspect>) return kAspectNames;
+    if constexpr (std::is_same_v<Choice, Zoom>) return kZoomNames;
+    if constexpr (std::is_same_v<Choice, Mount>) return kMountNames;
+    if constexpr (std::is_same_v<Choice, Unit>) return kUnitNames;
+}
+
+template <typename Choice>
+[[nodiscard]] constexpr ChoiceName nameOf(Choice choice) noexcept {
+    return namesOf<Choice>()[static_cast<std::size_t>(indexOf(choice))];
+}
+
+// The sides of an aspect ratio ("16 : 9" is 16 wide and 9 high).
 struct AspectShape {
     double width;
     double height;
-    std::string_view caption;
 };
 
 [[nodiscard]] constexpr AspectShape shapeOf(Aspect aspect) noexcept {
     switch (aspect) {
         case Aspect::R5x4:
-            return {5.0, 4.0, "5 : 4"};
+            return {5.0, 4.0};
         case Aspect::R16x9:
-            return {16.0, 9.0, "16 : 9"};
+            return {16.0, 9.0};
         case Aspect::R16x10:
-            return {16.0, 10.0, "16 : 10"};
+            return {16.0, 10.0};
         case Aspect::R4x3:
             break;
     }
-    return {4.0, 3.0, "4 : 3"};
+    return {4.0, 3.0};
 }
 
 // Width divided by height.
@@ -97,8 +128,8 @@ struct AspectShape {
 }
 
 // The name of a zoom end as the user sees it: "WIDE" or "TELE".
-[[nodiscard]] constexpr const char* zoomName(Zoom zoom) noexcept {
-    return zoom == Zoom::Wide ? "WIDE" : "TELE";
+[[nodiscard]] constexpr std::string_view zoomName(Zoom zoom) noexcept {
+    return nameOf(zoom).caption;
 }
 
 }  // namespace projcalc

@@ -83,7 +83,7 @@ std::variant<double, AppError> distanceFromDiagonal(const ModelRecord& model, do
     if (slope == 0.0) {
         return makeError(ErrorCode::DivisionByZero,
                          "the model \"" + model.modelName + "\" has no size line at " +
-                             zoomName(zoom) +
+                             std::string(zoomName(zoom)) +
                              " (its slope is 0), so no projection distance can be worked out");
     }
     const double distance = (r - intercept) / slope;

@@ -17,26 +17,21 @@
 namespace projcalc::cli {
 namespace {
 
-// The words the command line takes for the option buttons, by index, compared without case and
-// blanks; the report names the options by their fixed names (optionName).
-constexpr std::array<std::string_view, 4> kAspectChoices = {"4:3", "5:4", "16:9", "16:10"};
-constexpr std::array<std::string_view, 2> kZoomChoices = {"wide", "tele"};
-constexpr std::array<std::string_view, 3> kUnitChoices = {"inches", "feet", "centimeters"};
-constexpr std::array<std::string_view, 2> kPositionChoices = {"top", "bottom"};
-
+// The command line names the option buttons by their words (nameOf), compared without case and
+// blanks; the report names the options by their captions (optionName).
 // The value boxes by index: 0 distance, 1 diagonal, 2 width, 3 height.
 constexpr std::array<std::string_view, 4> kBoxNames = {"distance", "diagonal", "width", "height"};
 
-std::span<const std::string_view> choicesOf(OptionGroup group) noexcept {
+std::span<const ChoiceName> choicesOf(OptionGroup group) noexcept {
     switch (group) {
         case OptionGroup::Aspect:
-            return kAspectChoices;
+            return namesOf<Aspect>();
         case OptionGroup::Zoom:
-            return kZoomChoices;
+            return namesOf<Zoom>();
         case OptionGroup::Units:
-            return kUnitChoices;
+            return namesOf<Unit>();
         case OptionGroup::Position:
-            return kPositionChoices;
+            return namesOf<Mount>();
     }
     return {};
 }
@@ -70,8 +65,8 @@ int optionIndex(OptionGroup group, std::string_view argument) {
     const std::string wanted = normalised(argument);
     std::vector<std::string_view> accepted;
     for (std::size_t i = 0; i < choices.size(); ++i) {
-        if (choices[i] == wanted) return static_cast<int>(i);
-        accepted.push_back(choices[i]);
+        if (choices[i].word == wanted) return static_cast<int>(i);
+        accepted.push_back(choices[i].word);
     }
     throw UsageError("expected one of " + joined(accepted, ", "));
 }

@@ -13,16 +13,12 @@
 namespace projcalc {
 namespace {
 
-// The fixed names of the option buttons, by group and index.
-constexpr std::array<std::string_view, 4> kAspectNames = {"4 : 3", "5 : 4", "16 : 9", "16 : 10"};
-constexpr std::array<std::string_view, 2> kZoomNames = {"WIDE", "TELE"};
-constexpr std::array<std::string_view, 3> kUnitNames = {"inches", "Feet", "centimeters"};
-constexpr std::array<std::string_view, 2> kPositionNames = {"Top of Screen", "Bottom of Screen"};
-
-template <std::size_t N>
-std::string_view nameAt(const std::array<std::string_view, N>& names, int index) noexcept {
-    if (index < 0 || static_cast<std::size_t>(index) >= N) return {};
-    return names[static_cast<std::size_t>(index)];
+// The caption of the choice at an index of a group, nothing outside the group.
+template <typename Choice>
+std::string_view captionAt(int index) noexcept {
+    const auto names = namesOf<Choice>();
+    if (index < 0 || static_cast<std::size_t>(index) >= names.size()) return {};
+    return names[static_cast<std::size_t>(index)].caption;
 }
 
 template <std::size_t N>
@@ -58,13 +54,13 @@ void presentLightAndScope(const Calculation& c, PlanningScreen& planning) {
 std::string_view optionName(OptionGroup group, int index) noexcept {
     switch (group) {
         case OptionGroup::Aspect:
-            return nameAt(kAspectNames, index);
+            return captionAt<Aspect>(index);
         case OptionGroup::Zoom:
-            return nameAt(kZoomNames, index);
+            return captionAt<Zoom>(index);
         case OptionGroup::Units:
-            return nameAt(kUnitNames, index);
+            return captionAt<Unit>(index);
         case OptionGroup::Position:
-            return nameAt(kPositionNames, index);
+            return captionAt<Mount>(index);
     }
     return {};
 }
@@ -132,7 +128,7 @@ OptionsScreen optionsScreen(const Calculation& c, const InterfaceTexts& texts) {
         OptionButton& button = options.aspects[static_cast<std::size_t>(indexOf(aspect))];
         button.enabled = c.model < 0 || c.traits.offers(aspect);
         button.tooltip = replaceAll(button.enabled ? offered : notOffered, "%1",
-                                    std::string(shapeOf(aspect).caption));
+                                    std::string(nameOf(aspect).caption));
     }
     const std::string fixedLens = texts.text("tipFixedLens");
     for (const Zoom zoom : kAllZooms) {

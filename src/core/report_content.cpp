@@ -58,7 +58,7 @@ ReportSection installationSection(const Calculation& c, const InterfaceTexts& te
     return {texts.text("rptInstallation"),
             {},
             {row("lblModel", c.model >= 0 ? c.traits.record.modelName : std::string()),
-             row("fraAspect", std::string(shapeOf(o.aspect).caption)),
+             row("fraAspect", std::string(nameOf(o.aspect).caption)),
              row("fraWIDE", captionOf(texts, indexed("optWIDE", indexOf(o.zoom)))),
              row("fraPosition", captionOf(texts, indexed("optPosition", indexOf(o.mount)))),
              row("fraUnits", captionOf(texts, indexed("optUnits", indexOf(c.unit))))}};

@@ -21,7 +21,7 @@ std::vector<std::string> resultSummaryLines(const Calculation& c, const Interfac
     const Options& options = c.options;
     std::vector<std::string> lines = {
         line("lblModel", c.model >= 0 ? c.traits.record.modelName : std::string()),
-        line("fraAspect", std::string(shapeOf(options.aspect).caption)),
+        line("fraAspect", std::string(nameOf(options.aspect).caption)),
         line("fraWIDE", captionOf(texts, indexed("optWIDE", indexOf(options.zoom)))),
         line("fraPosition", captionOf(texts, indexed("optPosition", indexOf(options.mount)))),
     };

@@ -378,7 +378,7 @@ std::optional<AppError> checkAspectOffered(const ModelRecord& model, Aspect aspe
     return makeError(ErrorCode::InvalidArgument, fileName + ", lines 65 and 66: the model \"" +
                                                      model.modelName +
                                                      "\" does not offer the aspect ratio " +
-                                                     std::string(shapeOf(aspect).caption));
+                                                     std::string(nameOf(aspect).caption));
 }
 
 }  // namespace projcalc

@@ -33,7 +33,7 @@ std::string throwTableCsv(const std::vector<ThrowRow>& rows, Unit unit, std::str
                           Aspect aspect) {
     const std::string u = " (" + std::string(unitSign(unit)) + ")";
     const std::string name(model);
-    const std::string shape(shapeOf(aspect).caption);
+    const std::string shape(nameOf(aspect).caption);
     const std::array<std::string, 15> header = {"Model",
                                                 "Aspect",
                                                 "Diagonal" + u,

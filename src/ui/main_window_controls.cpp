@@ -16,6 +16,7 @@
 #include <QStyleFactory>
 #include <algorithm>
 #include <array>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -211,7 +212,7 @@ void MainWindow::buildOptionFrames(QWidget* area) {
         const char* optionName;
         OptionGroup group;
         std::vector<int> controlOrder;
-        std::vector<const char*> texts;  // by index
+        std::span<const ChoiceName> names;  // by index
     };
     const std::array<Frame, 4> frames = {{
         {"fraAspect",
@@ -219,20 +220,10 @@ void MainWindow::buildOptionFrames(QWidget* area) {
          "optAspect",
          OptionGroup::Aspect,
          {3, 2, 0, 1},
-         {"4 : 3", "5 : 4", "16 : 9", "16 : 10"}},
-        {"fraPosition",
-         "Position",
-         "optPosition",
-         OptionGroup::Position,
-         {0, 1},
-         {"Top of Screen", "Bottom of Screen"}},
-        {"fraWIDE", "WIDE / TELE", "optWIDE", OptionGroup::Zoom, {1, 0}, {"WIDE", "TELE"}},
-        {"fraUnits",
-         "Units",
-         "optUnits",
-         OptionGroup::Units,
-         {2, 1, 0},
-         {"inches", "Feet", "centimeters"}},
+         namesOf<Aspect>()},
+        {"fraPosition", "Position", "optPosition", OptionGroup::Position, {0, 1}, namesOf<Mount>()},
+        {"fraWIDE", "WIDE / TELE", "optWIDE", OptionGroup::Zoom, {1, 0}, namesOf<Zoom>()},
+        {"fraUnits", "Units", "optUnits", OptionGroup::Units, {2, 1, 0}, namesOf<Unit>()},
     }};
     for (const Frame& frame : frames) {
         auto* box = placed(new QGroupBox(QString::fromLatin1(frame.title), area), frame.name);
@@ -240,8 +231,11 @@ void MainWindow::buildOptionFrames(QWidget* area) {
         group->setExclusive(true);
         optionGroups_[static_cast<std::size_t>(frame.group)] = group;
         for (const int i : frame.controlOrder) {
-            auto* option = placed(new QRadioButton(QString::fromLatin1(frame.texts[i]), box),
-                                  indexed(frame.optionName, i));
+            const std::string_view caption = frame.names[static_cast<std::size_t>(i)].caption;
+            auto* option =
+                placed(new QRadioButton(
+                           QString::fromLatin1(caption.data(), qsizetype(caption.size())), box),
+                       indexed(frame.optionName, i));
             group->addButton(option, i);
         }
         if (frame.group == OptionGroup::Aspect) {

@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <array>
+#include <optional>
 
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
@@ -19,17 +20,14 @@ constexpr const char* kPlacementKey = "window/geometry";
 constexpr const char* kUnitKey = "choices/unit";
 constexpr const char* kMountKey = "choices/mount";
 
-// The names the settings file keeps the choices by, in the order of the enums.
-constexpr std::array<const char*, 3> kUnitNames = {"inches", "feet", "centimeters"};
-constexpr std::array<const char*, 2> kMountNames = {"top", "bottom"};
-
-// The index of a remembered name, or -1.
-template <std::size_t N>
-int indexOfName(const std::array<const char*, N>& names, const QString& name) {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (name == QLatin1String(names[i])) return static_cast<int>(i);
+// The index of the choice a remembered word names, or nothing.
+template <typename Choice>
+std::optional<Choice> choiceNamed(const QString& word) {
+    const auto names = namesOf<Choice>();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (word == toQt(std::string(names[i].word))) return static_cast<Choice>(i);
     }
-    return -1;
+    return std::nullopt;
 }
 
 // The key of the folder of one kind of file: "folders/cf" for "*.cf".
@@ -51,18 +49,16 @@ void MainWindow::rememberWindowPlacement() {
     QSettings settings = userSettings();
     settings.setValue(QLatin1String(kPlacementKey), saveGeometry());
     const Calculation& c = calculator_.calculation();
-    settings.setValue(QLatin1String(kUnitKey),
-                      QLatin1String(kUnitNames[static_cast<std::size_t>(c.unit)]));
-    settings.setValue(QLatin1String(kMountKey),
-                      QLatin1String(kMountNames[static_cast<std::size_t>(c.options.mount)]));
+    settings.setValue(QLatin1String(kUnitKey), toQt(std::string(nameOf(c.unit).word)));
+    settings.setValue(QLatin1String(kMountKey), toQt(std::string(nameOf(c.options.mount).word)));
 }
 
 StartUpRules MainWindow::withRememberedChoices(StartUpRules rules) const {
     const QSettings settings = userSettings();
     const QString unit = settings.value(QLatin1String(kUnitKey)).toString();
-    if (const int i = indexOfName(kUnitNames, unit); i >= 0) rules.unit = static_cast<Unit>(i);
+    if (const auto remembered = choiceNamed<Unit>(unit)) rules.unit = *remembered;
     const QString mount = settings.value(QLatin1String(kMountKey)).toString();
-    if (const int i = indexOfName(kMountNames, mount); i >= 0) rules.mount = static_cast<Mount>(i);
+    if (const auto remembered = choiceNamed<Mount>(mount)) rules.mount = *remembered;
     return rules;
 }
 

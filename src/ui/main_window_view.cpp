@@ -117,7 +117,7 @@ void MainWindow::showAspectPreview(Aspect aspect) {
     const int width = static_cast<int>(std::lround(box.height() * ratioOf(aspect)));
     const int left = static_cast<int>(std::lround(aspectBoxCentre_ - width / 2.0));
     aspectBox_->setGeometry(left, box.top(), width, box.height());
-    aspectCaption_->setText(toQt(std::string(shapeOf(aspect).caption)));
+    aspectCaption_->setText(toQt(std::string(nameOf(aspect).caption)));
     centreAspectCaption();
 }
 

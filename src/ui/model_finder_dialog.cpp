@@ -91,7 +91,7 @@ ModelFinderDialog::ModelFinderDialog(const Calculator& calculator, QWidget* pare
     aspect_ = new QComboBox(this);
     aspect_->setObjectName(QStringLiteral("cboFindAspect"));
     for (const Aspect aspect : kAllAspects)
-        aspect_->addItem(toQt(std::string(shapeOf(aspect).caption)), indexOf(aspect));
+        aspect_->addItem(toQt(std::string(nameOf(aspect).caption)), indexOf(aspect));
     aspect_->setCurrentIndex(indexOf(c.options.aspect));
     nearest_ = new QLineEdit(this);
     nearest_->setObjectName(QStringLiteral("txtFindNearest"));

@@ -98,7 +98,7 @@ QByteArray throwTablePdf(const Calculator& calculator, const std::vector<ThrowRo
         QStringLiteral("<h2>%1</h2><p>%2: %3 &nbsp; %4 &nbsp; %5</p>")
             .arg(text(calculator, "dlgThrowTable").toHtmlEscaped(),
                  toQt(c.traits.record.modelName).toHtmlEscaped(),
-                 toQt(std::string(shapeOf(c.options.aspect).caption)),
+                 toQt(std::string(nameOf(c.options.aspect).caption)),
                  QLocale().toString(QDate::currentDate(), QLocale::ShortFormat), sign.trimmed());
     html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>");
     for (const char* key : {"colTableDiagonal", "colTableWidth", "colTableHeight",

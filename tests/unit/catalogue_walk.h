@@ -26,7 +26,7 @@ struct WalkCase {
 // limits. With `sampleEvery` above 1 only every so many cases are kept (the first always).
 inline std::vector<WalkCase> catalogueWalk(const std::vector<ModelTraits>& catalogue,
                                            int sampleEvery = 1) {
-    static const char* const kUnitNames[] = {"in", "ft", "cm"};
+    static const char* const kUnitSymbols[] = {"in", "ft", "cm"};
     std::vector<WalkCase> cases;
     int counted = 0;
     for (std::size_t row = 0; row < catalogue.size(); ++row) {
@@ -48,9 +48,9 @@ inline std::vector<WalkCase> catalogueWalk(const std::vector<ModelTraits>& catal
                                    std::to_string(static_cast<long long>(end)),
                                    ""};
                         c.name = model.record.modelName + ", " +
-                                 std::string(shapeOf(aspect).caption) + ", " +
-                                 (zoom == Zoom::Wide ? "WIDE" : "TELE") + ", " +
-                                 kUnitNames[indexOf(unit)] + ", " + c.diagonal;
+                                 std::string(nameOf(aspect).caption) + ", " +
+                                 std::string(zoomName(zoom)) + ", " + kUnitSymbols[indexOf(unit)] +
+                                 ", " + c.diagonal;
                         cases.push_back(std::move(c));
                     }
                 }

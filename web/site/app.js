@@ -2,6 +2,7 @@
 // projcalc-cli actions, has the engine run that line (engine.js), and shows the report it
 // gives back: the boxes, options, offsets, drawings, planning figures and messages. Nothing is
 // worked out here; the page only lays out what the engine says.
+import { choiceNames } from "./english.js";
 import { startEngine, SHIPPED, MINE } from "./engine.js";
 import { drawScene } from "./scene.js";
 import { hasText, parseLanguage, plainCaption, textOf } from "./texts.js";
@@ -10,12 +11,14 @@ const $ = (id) => document.getElementById(id);
 
 // The value boxes by index, as the command line names them.
 const BOXES = ["distance", "diagonal", "width", "height"];
-// The option groups: the element ids, the command line's words and the report's names.
+// The option groups: the element ids, the command line's words and the report's names (the
+// engine's own, from english.js).
+const optionGroup = (id, names) => ({ id, words: names.map((n) => n.word), names: names.map((n) => n.caption) });
 const GROUPS = {
-  aspect: { id: "optAspect_", words: ["4:3", "5:4", "16:9", "16:10"], names: ["4 : 3", "5 : 4", "16 : 9", "16 : 10"] },
-  zoom: { id: "optWIDE_", words: ["wide", "tele"], names: ["WIDE", "TELE"] },
-  units: { id: "optUnits_", words: ["inches", "feet", "centimeters"], names: ["inches", "Feet", "centimeters"] },
-  position: { id: "optPosition_", words: ["top", "bottom"], names: ["Top of Screen", "Bottom of Screen"] },
+  aspect: optionGroup("optAspect_", choiceNames.aspect),
+  zoom: optionGroup("optWIDE_", choiceNames.zoom),
+  units: optionGroup("optUnits_", choiceNames.units),
+  position: optionGroup("optPosition_", choiceNames.position),
 };
 const OPTION_ACTIONS = new Set(["model", "model-row", ...Object.keys(GROUPS)]);
 // The planning panel's inputs: the element, the command line's action, the report's name (in

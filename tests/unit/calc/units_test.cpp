@@ -131,7 +131,7 @@ TEST_P(SizeLineRoundTrip, DistanceFromDiagonalInvertsDiagonalFromDistance) {
                 EXPECT_NEAR(distanceOr(distanceFromDiagonal(m, diagonal, zoom, aspect), -1), d,
                             1e-9 * d)
                     << "panel " << panel << " zoom " << indexOf(zoom) << " aspect "
-                    << shapeOf(aspect).caption;
+                    << nameOf(aspect).caption;
             }
         }
     }

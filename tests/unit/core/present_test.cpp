@@ -135,7 +135,7 @@ TEST_F(PresentTest, GreyedOptionsCarryTheirReasons) {
     const OptionsScreen& options = view.screen.options;
     for (const Aspect aspect : kAllAspects) {
         const OptionButton& button = options.aspects[static_cast<std::size_t>(indexOf(aspect))];
-        const std::string caption(shapeOf(aspect).caption);
+        const std::string caption(nameOf(aspect).caption);
         EXPECT_EQ(button.enabled, aspect == Aspect::R16x9) << caption;
         EXPECT_EQ(button.checked, aspect == Aspect::R16x9) << caption;
         EXPECT_EQ(button.tooltip, button.enabled ? "The image's width to its height: " + caption
