@@ -11,10 +11,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const projcalc::Profile profile = projcalc::Profile::parse(bytes);
-    std::string missing;
-    const auto texts = projcalc::readInterfaceTexts(profile, &missing);
-    if (!texts && missing.empty()) std::abort();
-    if (texts) {
+    const auto read = projcalc::readInterfaceTexts(profile);
+    const auto* missing = std::get_if<projcalc::MissingText>(&read);
+    if (missing != nullptr && missing->key.empty()) std::abort();
+    if (const auto* texts = std::get_if<projcalc::InterfaceTexts>(&read)) {
         if (projcalc::utf8Length(texts->captionText) > projcalc::Profile::kMaxValueLength) {
             std::abort();
         }

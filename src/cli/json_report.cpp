@@ -128,7 +128,7 @@ Json errorsJson(const MemoryView& view, std::size_t from) {
     Json errors = Json::array();
     for (std::size_t i = from; i < view.errors.size(); ++i) {
         errors.push_back(
-            {{"number", view.errors[i].number}, {"description", view.errors[i].description}});
+            {{"number", view.errors[i].number()}, {"description", view.errors[i].description}});
     }
     return errors;
 }

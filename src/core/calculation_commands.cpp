@@ -14,12 +14,12 @@ namespace projcalc {
 // Open, from the menu or for a file handed over by a later start; the caller has entered what is
 // being typed and asked before unsaved changes would be lost.
 bool Calculator::open(const std::string& path) {
-    std::string bytes;
-    if (auto error = fileSystem_.readFile(path, bytes)) {
+    const auto bytes = fileSystem_.readFile(path);
+    if (const auto* error = std::get_if<AppError>(&bytes)) {
         report(*error);
         return false;
     }
-    auto parsed = parseCalculationFile(bytes, path);
+    auto parsed = parseCalculationFile(std::get<std::string>(bytes), path);
     if (auto* error = std::get_if<AppError>(&parsed)) {
         report(*error);
         return false;

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "core/present.h"
+#include "i18n/language_file.h"
 #include "util/paths.h"
 #include "util/profile.h"
 
@@ -42,26 +43,11 @@ void Calculator::report(const AppError& error) {
 
 // ---- start-up --------------------------------------------------------------------------------
 
-std::variant<InterfaceTexts, std::string> Calculator::readTexts(
-    const std::filesystem::path& file) const {
-    std::string bytes;
-    const std::optional<AppError> unreadable = fileSystem_.readFile(file, bytes);
-    const Profile languageFile = unreadable ? Profile() : Profile::parse(bytes);
-    std::string missingKey;
-    std::optional<InterfaceTexts> texts = readInterfaceTexts(languageFile, &missingKey);
-    if (texts) return std::move(*texts);
-    // The old message first, then the file and what is wrong with it.
-    return std::string(kLanguageErrorMessage) + "\r\n" +
-           (unreadable ? unreadable->description
-                       : displayPath(file.string()) + ": the text " + missingKey +
-                             " of section [Language] is missing or empty");
-}
-
 bool Calculator::startUp(const std::filesystem::path& dataFolder, const StartUpRules& rules) {
     catalogue_.setDataFolder(dataFolder.string());
     languageFile_ = rules.languageFile.value_or(catalogue_.dataFile("Language.ini"));
 
-    auto texts = readTexts(languageFile_);
+    auto texts = readLanguageFile(languageFile_, fileSystem_);
     if (auto* message = std::get_if<std::string>(&texts)) {
         show({Notice::message(std::move(*message))});
         return false;
@@ -98,18 +84,15 @@ bool Calculator::startUp(const std::filesystem::path& dataFolder, const StartUpR
 // ---- the interface texts ---------------------------------------------------------------------
 
 std::string Calculator::missingVersionMessage() const {
-    return std::string(kLanguageErrorMessage) + "\r\n" + displayPath(languageFile_.string()) +
-           ": the text Version of section [Version] is missing or empty";
+    return projcalc::missingVersionMessage(languageFile_);
 }
 
 std::optional<std::string> Calculator::readVersionText() const {
-    std::string bytes;
-    if (fileSystem_.readFile(languageFile_, bytes)) return std::nullopt;
-    return projcalc::readVersionText(Profile::parse(bytes));
+    return readLanguageVersion(languageFile_, fileSystem_);
 }
 
 bool Calculator::useLanguageFile(const std::filesystem::path& file) {
-    auto texts = readTexts(file);
+    auto texts = readLanguageFile(file, fileSystem_);
     if (auto* message = std::get_if<std::string>(&texts)) {
         show({Notice::message(std::move(*message))});
         return false;

@@ -168,6 +168,8 @@ class Calculator {
     [[nodiscard]] const std::filesystem::path& languageFile() const noexcept {
         return languageFile_;
     }
+    // The file system every file of the program is read and written through.
+    [[nodiscard]] FileSystem& fileSystem() const noexcept { return fileSystem_; }
 
     // Which models of the catalogue fit a room for a screen of the given diagonal (inches) and
     // aspect, at the checked mounting, with the light worked out for the calculation's gain and
@@ -206,9 +208,6 @@ class Calculator {
     void chooseWith(Choice chosen, Choice current,
                     Transition (*transition)(const Calculation&, Choice, const StepContext&));
 
-    // The texts of a language file, or the language message naming what is wrong with it.
-    [[nodiscard]] std::variant<InterfaceTexts, std::string> readTexts(
-        const std::filesystem::path& file) const;
     // Takes the first model of a catalogue that came into force, with a new history, and shows
     // what its step and the catalogue said; shows why when none came into force.
     bool takeCatalogue(CatalogueOutcome outcome);

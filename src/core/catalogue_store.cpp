@@ -131,8 +131,9 @@ CatalogueOutcome CatalogueStore::loadAtStartUp(bool fallBackToOld, const Interfa
 std::variant<CatalogueStore::Candidate, Notice> CatalogueStore::readCandidate(
     const std::string& chosen, const InterfaceTexts& texts) const {
     Candidate candidate;
-    if (auto readError = fileSystem_.readFile(chosen, candidate.bytes))
-        return Notice::failure(*readError);
+    auto read = fileSystem_.readFile(chosen);
+    if (auto* readError = std::get_if<AppError>(&read)) return Notice::failure(*readError);
+    candidate.bytes = std::move(std::get<std::string>(read));
     // The candidate is read and checked in memory, so every message names the chosen file, and
     // the catalogue in force stays until the candidate proves good.
     if (auto loadError = parseModelCatalogue(candidate.bytes, chosen, candidate.models,

@@ -2,12 +2,9 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <system_error>
 
-#include "util/profile.h"
-#include "util/text.h"
+#include "i18n/language_file.h"
 
 namespace projcalc {
 namespace {
@@ -48,24 +45,20 @@ std::vector<ShippedLanguage> shippedLanguageFiles(const fs::path& folder) {
     return languages;
 }
 
-std::vector<ShippedLanguage> languageNames(std::vector<ShippedLanguage> languages) {
+std::vector<ShippedLanguage> languageNames(std::vector<ShippedLanguage> languages,
+                                           FileSystem& fileSystem) {
     std::vector<ShippedLanguage> named;
     for (ShippedLanguage& language : languages) {
-        std::ifstream in(language.file, std::ios::binary);
-        if (!in) continue;
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        const Profile profile = Profile::parse(bytes.str());
-        const std::optional<std::string> name = profile.value("Language", "LanguageName");
-        const std::string shown = name ? std::string(trimBlanks(*name)) : std::string();
-        if (!shown.empty()) language.name = shown;
+        const std::optional<std::string> name = readLanguageName(language.file, fileSystem);
+        if (!name) continue;
+        if (!name->empty()) language.name = *name;
         named.push_back(std::move(language));
     }
     return named;
 }
 
-std::vector<ShippedLanguage> shippedLanguages(const fs::path& folder) {
-    return languageNames(shippedLanguageFiles(folder));
+std::vector<ShippedLanguage> shippedLanguages(const fs::path& folder, FileSystem& fileSystem) {
+    return languageNames(shippedLanguageFiles(folder), fileSystem);
 }
 
 LocaleVariables localeFromEnvironment() {

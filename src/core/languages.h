@@ -9,6 +9,8 @@
 
 namespace projcalc {
 
+class FileSystem;
+
 // A language file the program ships: its code (the name of its folder under languages/), its
 // own name (its LanguageName text, "Deutsch") and the file.
 struct ShippedLanguage {
@@ -31,10 +33,12 @@ struct ShippedLanguage {
     const std::filesystem::path& folder);
 
 // The languages with the names their files give; an unreadable file is left out.
-[[nodiscard]] std::vector<ShippedLanguage> languageNames(std::vector<ShippedLanguage> languages);
+[[nodiscard]] std::vector<ShippedLanguage> languageNames(std::vector<ShippedLanguage> languages,
+                                                         FileSystem& fileSystem);
 
 // shippedLanguageFiles with their names.
-[[nodiscard]] std::vector<ShippedLanguage> shippedLanguages(const std::filesystem::path& folder);
+[[nodiscard]] std::vector<ShippedLanguage> shippedLanguages(const std::filesystem::path& folder,
+                                                            FileSystem& fileSystem);
 
 // The locale as the environment gives it.
 struct LocaleVariables {

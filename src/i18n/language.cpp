@@ -75,8 +75,7 @@ std::optional<std::string> readVersionText(const Profile& languageFile) {
     return value;
 }
 
-std::optional<InterfaceTexts> readInterfaceTexts(const Profile& languageFile,
-                                                 std::string* missingKey) {
+std::variant<InterfaceTexts, MissingText> readInterfaceTexts(const Profile& languageFile) {
     InterfaceTexts texts;
     std::string failed;
     const auto read = [&](const std::string& key, std::string& target) {
@@ -118,8 +117,7 @@ std::optional<InterfaceTexts> readInterfaceTexts(const Profile& languageFile,
         read("LBL" + std::to_string(18 + i), texts.printDialogTexts[i]);
     }
     if (!failed.empty()) {
-        if (missingKey != nullptr) *missingKey = failed;
-        return std::nullopt;
+        return MissingText{failed};
     }
     for (const OptionalText& optional : optionalTexts()) {
         const std::string key(optional.key);

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "calc/limit_message.h"
@@ -96,9 +97,14 @@ struct InterfaceTexts {
 // The version text of section "Version", under the same rule.
 [[nodiscard]] std::optional<std::string> readVersionText(const Profile& languageFile);
 
-// Reads every interface text, in the order the keys have always been read. Gives nothing, and the
-// key that failed in `missingKey`, when a text is missing.
-[[nodiscard]] std::optional<InterfaceTexts> readInterfaceTexts(const Profile& languageFile,
-                                                               std::string* missingKey = nullptr);
+// The first text a language file lacks (missing, or only blanks).
+struct MissingText {
+    std::string key;
+};
+
+// Reads every interface text, in the order the keys have always been read; the first key that is
+// missing stops it.
+[[nodiscard]] std::variant<InterfaceTexts, MissingText> readInterfaceTexts(
+    const Profile& languageFile);
 
 }  // namespace projcalc

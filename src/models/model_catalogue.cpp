@@ -285,9 +285,10 @@ std::optional<AppError> loadModelCatalogue(const std::filesystem::path& path,
                                            std::vector<LeftOutLine>& leftOut,
                                            std::vector<UnusedLightValue>& unusedLight,
                                            FileSystem& fileSystem) {
-    std::string bytes;
-    if (auto error = fileSystem.readFile(path, bytes)) return error;
-    return parseModelCatalogue(bytes, path.string(), table, leftOut, unusedLight);
+    auto bytes = fileSystem.readFile(path);
+    if (auto* error = std::get_if<AppError>(&bytes)) return std::move(*error);
+    return parseModelCatalogue(std::get<std::string>(bytes), path.string(), table, leftOut,
+                               unusedLight);
 }
 
 std::optional<AppError> loadModelCatalogue(const std::filesystem::path& path,

@@ -58,7 +58,7 @@ std::optional<std::filesystem::path> MainWindow::startingLanguage(
 }
 
 void MainWindow::fillLanguageMenu() {
-    languages_ = languageNames(std::move(languages_));
+    languages_ = languageNames(std::move(languages_), calculator_.fileSystem());
     for (const ShippedLanguage& language : languages_) {
         QAction* action = languageMenu_->addAction(toQt(language.name));
         action->setObjectName(QStringLiteral("mnuLanguage_%1").arg(toQt(language.code)));

@@ -43,7 +43,7 @@ AppError makeError(ErrorCode code, std::string_view detail) {
         description += ": ";
         description += detail;
     }
-    return AppError{static_cast<int>(code), std::move(description)};
+    return AppError{code, std::move(description)};
 }
 
 AppError describedError(ErrorCode code, std::string_view words, std::string_view where) {
@@ -55,7 +55,7 @@ AppError describedError(ErrorCode code, std::string_view words, std::string_view
         description += where;
     }
     description += ")";
-    return AppError{static_cast<int>(code), std::move(description)};
+    return AppError{code, std::move(description)};
 }
 
 namespace {
@@ -123,7 +123,7 @@ AppError fileError(const std::error_code& ec, std::string_view detail) {
 }
 
 std::string errorMessageText(const AppError& error) {
-    return "Err : " + std::to_string(error.number) + "\r\n" + error.description;
+    return "Err : " + std::to_string(error.number()) + "\r\n" + error.description;
 }
 
 }  // namespace projcalc

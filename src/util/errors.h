@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <variant>
 
 namespace projcalc {
 
@@ -26,11 +27,18 @@ enum class ErrorCode : int {
 
 // One reported failure: its number and a description that says what it concerns.
 struct AppError {
-    int number = 0;
+    ErrorCode code = ErrorCode::InvalidArgument;
     std::string description;
+
+    // The number users see in the message ("Err : 53").
+    [[nodiscard]] int number() const noexcept { return static_cast<int>(code); }
 
     friend bool operator==(const AppError&, const AppError&) = default;
 };
+
+// What a step that can fail gives back: its value or the error that stopped it.
+template <typename T>
+using Result = std::variant<T, AppError>;
 
 // The short name of an error number ("Overflow", "File not found", ...).
 [[nodiscard]] std::string_view errorTitle(ErrorCode code) noexcept;

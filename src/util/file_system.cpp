@@ -43,7 +43,7 @@ LocalFileSystem::LocalFileSystem(const PosixCalls& calls)
 
 LocalFileSystem::~LocalFileSystem() = default;
 
-std::optional<AppError> LocalFileSystem::readFile(const fs::path& path, std::string& contents) {
+Result<std::string> LocalFileSystem::readFile(const fs::path& path) {
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
     if (fs::is_directory(status)) {
@@ -66,7 +66,7 @@ std::optional<AppError> LocalFileSystem::readFile(const fs::path& path, std::str
     errno = 0;
     FilePtr file(std::fopen(path.c_str(), "rb"));
     if (!file) return fileError(lastError(), quoted(path));
-    contents.clear();
+    std::string contents;
     char buffer[65536];
     for (;;) {
         const std::size_t n = std::fread(buffer, 1, sizeof buffer, file.get());
@@ -83,7 +83,7 @@ std::optional<AppError> LocalFileSystem::readFile(const fs::path& path, std::str
             break;
         }
     }
-    return std::nullopt;
+    return contents;
 }
 
 std::optional<AppError> LocalFileSystem::writeFileAtomic(const fs::path& path,
@@ -93,11 +93,11 @@ std::optional<AppError> LocalFileSystem::writeFileAtomic(const fs::path& path,
 }
 
 std::optional<AppError> LocalFileSystem::copyFile(const fs::path& from, const fs::path& to) {
-    std::string contents;
-    if (auto error = readFile(from, contents)) return error;
+    auto contents = readFile(from);
+    if (auto* error = std::get_if<AppError>(&contents)) return std::move(*error);
     struct stat source {};
     const unsigned mode = ::stat(from.c_str(), &source) == 0 ? (source.st_mode & 0777U) : 0666U;
-    return writeDurably(*calls_, to, contents, mode);
+    return writeDurably(*calls_, to, std::get<std::string>(contents), mode);
 }
 
 std::optional<AppError> LocalFileSystem::renameFile(const fs::path& from, const fs::path& to) {

@@ -19,9 +19,8 @@ class FileSystem {
   public:
     virtual ~FileSystem() = default;
 
-    // Reads a whole file into `contents`.
-    [[nodiscard]] virtual std::optional<AppError> readFile(const std::filesystem::path& path,
-                                                           std::string& contents) = 0;
+    // Reads a whole file.
+    [[nodiscard]] virtual Result<std::string> readFile(const std::filesystem::path& path) = 0;
     // Writes a whole file so that an existing file at `path` is replaced only once the new one is
     // complete and on disk: a temporary file beside it is written, synced and renamed over it,
     // and the folder synced. A link at `path` stays a link and its target gets the contents; the
@@ -62,8 +61,7 @@ class LocalFileSystem final : public FileSystem {
     explicit LocalFileSystem(const PosixCalls& calls);
     ~LocalFileSystem() override;
 
-    std::optional<AppError> readFile(const std::filesystem::path& path,
-                                     std::string& contents) override;
+    Result<std::string> readFile(const std::filesystem::path& path) override;
     std::optional<AppError> writeFileAtomic(const std::filesystem::path& path,
                                             std::string_view contents) override;
     std::optional<AppError> copyFile(const std::filesystem::path& from,

@@ -9,13 +9,11 @@ std::optional<AppError> MemoryFileSystem::failureFor(const std::filesystem::path
     return std::nullopt;
 }
 
-std::optional<AppError> MemoryFileSystem::readFile(const std::filesystem::path& path,
-                                                   std::string& contents) {
-    if (auto error = failureFor(path)) return error;
+Result<std::string> MemoryFileSystem::readFile(const std::filesystem::path& path) {
+    if (auto error = failureFor(path)) return std::move(*error);
     const auto it = files.find(path.string());
     if (it == files.end()) return makeError(ErrorCode::FileNotFound, path.string());
-    contents = it->second;
-    return std::nullopt;
+    return it->second;
 }
 
 std::optional<AppError> MemoryFileSystem::writeFileAtomic(const std::filesystem::path& path,
@@ -27,9 +25,9 @@ std::optional<AppError> MemoryFileSystem::writeFileAtomic(const std::filesystem:
 
 std::optional<AppError> MemoryFileSystem::copyFile(const std::filesystem::path& from,
                                                    const std::filesystem::path& to) {
-    std::string contents;
-    if (auto error = readFile(from, contents)) return error;
-    return writeFileAtomic(to, contents);
+    auto contents = readFile(from);
+    if (auto* error = std::get_if<AppError>(&contents)) return std::move(*error);
+    return writeFileAtomic(to, std::get<std::string>(contents));
 }
 
 std::optional<AppError> MemoryFileSystem::renameFile(const std::filesystem::path& from,

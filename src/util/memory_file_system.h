@@ -19,8 +19,7 @@ class MemoryFileSystem final : public FileSystem {
     AppError failure = makeError(ErrorCode::DeviceIo, "injected failure");
     std::set<std::string> lockedFolders;
 
-    std::optional<AppError> readFile(const std::filesystem::path& path,
-                                     std::string& contents) override;
+    Result<std::string> readFile(const std::filesystem::path& path) override;
     std::optional<AppError> writeFileAtomic(const std::filesystem::path& path,
                                             std::string_view contents) override;
     std::optional<AppError> copyFile(const std::filesystem::path& from,

@@ -36,8 +36,4 @@ std::string currentFolder() {
     return ec ? std::string() : folder.string();
 }
 
-bool fileExists(const std::string& path) {
-    return localFileSystem().fileExists(path);
-}
-
 }  // namespace projcalc

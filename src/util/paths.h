@@ -19,10 +19,6 @@ inline constexpr char kPathSeparator = '/';
 // The folder path with exactly one trailing separator added when it has none.
 [[nodiscard]] std::string withTrailingBackslash(std::string_view path);
 
-// True when a regular file exists at the path (folders are not files). Names are compared the
-// way the file system compares them.
-[[nodiscard]] bool fileExists(const std::string& path);
-
 // How many characters of a path an error description shows at most.
 inline constexpr std::size_t kShownPathCharacters = 120;
 

@@ -53,21 +53,16 @@ Profile Profile::parse(std::string_view bytes) {
     return profile;
 }
 
-Profile Profile::load(const std::filesystem::path& path) {
-    std::string bytes;
-    if (localFileSystem().readFile(path, bytes)) return {};
-    return parse(bytes);
+Profile Profile::load(const std::filesystem::path& path, FileSystem& fileSystem) {
+    const auto bytes = fileSystem.readFile(path);
+    const auto* read = std::get_if<std::string>(&bytes);
+    return read ? parse(*read) : Profile();
 }
 
 std::optional<std::string> Profile::value(std::string_view section, std::string_view key) const {
     const auto it = values_.find(makeKey(section, key));
     if (it == values_.end()) return std::nullopt;
     return it->second;
-}
-
-std::string readProfileString(const std::filesystem::path& path, std::string_view section,
-                              std::string_view key) {
-    return Profile::load(path).value(section, key).value_or(std::string());
 }
 
 }  // namespace projcalc

@@ -8,6 +8,8 @@
 
 namespace projcalc {
 
+class FileSystem;
+
 // A profile file ("[section]" headers and "key=value" lines) read once. Section and key names are
 // matched without regard to ASCII case; lines starting with ";" are comments. A value is
 // everything after the first "=", blanks kept, cut to 1023 characters. When a key appears twice
@@ -20,7 +22,7 @@ class Profile {
     // Parses the text of a profile file (any encoding is decoded to UTF-8 first).
     [[nodiscard]] static Profile parse(std::string_view bytes);
     // Reads and parses a file; a missing or unreadable file gives an empty profile.
-    [[nodiscard]] static Profile load(const std::filesystem::path& path);
+    [[nodiscard]] static Profile load(const std::filesystem::path& path, FileSystem& fileSystem);
 
     // The value of a key, or nothing when the section or key is missing.
     [[nodiscard]] std::optional<std::string> value(std::string_view section,
@@ -29,9 +31,5 @@ class Profile {
   private:
     std::map<std::string, std::string> values_;  // "section\nkey" in lower case -> value
 };
-
-// Reads one value from a profile file; empty when the file, the section or the key is missing.
-[[nodiscard]] std::string readProfileString(const std::filesystem::path& path,
-                                            std::string_view section, std::string_view key);
 
 }  // namespace projcalc

@@ -19,10 +19,9 @@ class FailingFileSystem final : public FileSystem {
         [](Operation, const std::filesystem::path&) { return false; };
     int errorNumber = EACCES;
 
-    std::optional<AppError> readFile(const std::filesystem::path& path,
-                                     std::string& contents) override {
-        if (auto error = failure(Operation::Read, path)) return error;
-        return real_.readFile(path, contents);
+    Result<std::string> readFile(const std::filesystem::path& path) override {
+        if (auto error = failure(Operation::Read, path)) return std::move(*error);
+        return real_.readFile(path);
     }
     std::optional<AppError> writeFileAtomic(const std::filesystem::path& path,
                                             std::string_view contents) override {

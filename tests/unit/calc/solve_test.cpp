@@ -141,7 +141,7 @@ TEST(Solve, AValueThatCannotBeWorkedOutIsAnErrorNeverInfinity) {
     const SolveResult r =
         solve(zeroSlope.model, zeroSlope.options, {Quantity::Diagonal, 120}, OnLimit::Clamp);
     ASSERT_TRUE(std::holds_alternative<AppError>(r.outcome));
-    EXPECT_EQ(std::get<AppError>(r.outcome).number, static_cast<int>(ErrorCode::DivisionByZero));
+    EXPECT_EQ(std::get<AppError>(r.outcome).number(), static_cast<int>(ErrorCode::DivisionByZero));
 
     ModelRecord huge = sampleModel();
     huge.limits.maxDiagonal43Wide = 1e308;
@@ -150,7 +150,7 @@ TEST(Solve, AValueThatCannotBeWorkedOutIsAnErrorNeverInfinity) {
     for (const Known known : {Known{Quantity::Width, 1e308}, Known{Quantity::Distance, 1.7e308}}) {
         const SolveResult overflow = solve(s.model, s.options, known, OnLimit::Reject);
         ASSERT_TRUE(std::holds_alternative<AppError>(overflow.outcome));
-        EXPECT_EQ(std::get<AppError>(overflow.outcome).number,
+        EXPECT_EQ(std::get<AppError>(overflow.outcome).number(),
                   static_cast<int>(ErrorCode::Overflow));
     }
 }

@@ -51,7 +51,7 @@ TEST_P(ReadTypedValueTest, TakesOneNumberAndRefusesTheRest) {
         }
         case Outcome::Overflow:
             ASSERT_TRUE(std::holds_alternative<AppError>(read));
-            EXPECT_EQ(std::get<AppError>(read).number, 6);
+            EXPECT_EQ(std::get<AppError>(read).number(), 6);
             break;
     }
 }

@@ -145,7 +145,7 @@ TEST(SizeLine, ASlopeOfZeroIsADivisionByZeroNamingModelAndZoomEnd) {
     m.teleSizeIntercept = 0;
     const auto distance = distanceFromDiagonal(m, 100, Zoom::Tele, Aspect::R4x3);
     ASSERT_TRUE(std::holds_alternative<AppError>(distance));
-    EXPECT_EQ(std::get<AppError>(distance).number, 11);
+    EXPECT_EQ(std::get<AppError>(distance).number(), 11);
     EXPECT_NE(std::get<AppError>(distance).description.find("\"Fixed 1\" has no size line at TELE"),
               std::string::npos);
 }
@@ -155,7 +155,7 @@ TEST(SizeLine, AnOverflowingDistanceIsReportedNotInfinite) {
     m.wideSizeSlope = 1e-300;
     const auto distance = distanceFromDiagonal(m, 1e300, Zoom::Wide, Aspect::R4x3);
     ASSERT_TRUE(std::holds_alternative<AppError>(distance));
-    EXPECT_EQ(std::get<AppError>(distance).number, 6);
+    EXPECT_EQ(std::get<AppError>(distance).number(), 6);
 }
 
 }  // namespace

@@ -65,7 +65,7 @@ TEST_P(BadCatalogueTest, GivesAClearMessageOrASoundResult) {
         EXPECT_TRUE(view.errors.empty()) << view.errors.front().description;
     } else {
         ASSERT_FALSE(view.errors.empty());
-        EXPECT_EQ(view.errors.front().number, c.errorNumber);
+        EXPECT_EQ(view.errors.front().number(), c.errorNumber);
         EXPECT_NE(view.errors.front().description.find(c.mentions), std::string::npos)
             << view.errors.front().description;
     }
@@ -200,7 +200,7 @@ TEST_P(TypedValueTest, IsTakenOrRejectedCleanly) {
     type(Quantity::Diagonal, GetParam().text);
     EXPECT_EQ(view.errors.size(), GetParam().errorNumber == 0 ? 0u : 1u);
     if (!view.errors.empty()) {
-        EXPECT_EQ(view.errors[0].number, GetParam().errorNumber);
+        EXPECT_EQ(view.errors[0].number(), GetParam().errorNumber);
     }
     EXPECT_EQ(view.messages.size(), GetParam().messages);
     EXPECT_EQ(view.screen.boxes[1], GetParam().shownDiagonal);
@@ -251,7 +251,7 @@ TEST_F(BadCalculationFileInputTest, AFileCutAnywhereIsReportedAndLosesNothing) {
         view.errors.clear();
         EXPECT_FALSE(open(cut)) << keep;
         ASSERT_EQ(view.errors.size(), 1u) << keep;
-        EXPECT_EQ(view.errors[0].number, 62) << keep;
+        EXPECT_EQ(view.errors[0].number(), 62) << keep;
         EXPECT_EQ(view.screen.boxes[1], "150") << keep;
         EXPECT_EQ(calculator->currentFile(), (dir.path() / "good.cf").string());
     }
@@ -277,7 +277,7 @@ TEST_F(BadCalculationFileInputTest, ExtraValuesAreIgnored) {
 TEST_F(BadCalculationFileInputTest, BinaryGarbageIsATypeMismatch) {
     EXPECT_FALSE(open(std::string("\x00\xff\x01,\x02\"", 6)));
     ASSERT_EQ(view.errors.size(), 1u);
-    EXPECT_EQ(view.errors[0].number, 13);
+    EXPECT_EQ(view.errors[0].number(), 13);
     EXPECT_EQ(view.screen.boxes[1], "150");
 }
 

@@ -185,7 +185,7 @@ TEST_F(CalculationCommandsTest, AnAspectTheModelNoLongerOffersIsRefused) {
     const Boxes shown = view.screen.boxes;
     EXPECT_FALSE(open("wide.cf"));
     ASSERT_EQ(view.errors.size(), 1u);
-    EXPECT_EQ(view.errors[0].number, 5);
+    EXPECT_EQ(view.errors[0].number(), 5);
     EXPECT_NE(view.errors[0].description.find("wide.cf, lines 65 and 66"), std::string::npos)
         << view.errors[0].description;
     EXPECT_NE(view.errors[0].description.find("16 : 10"), std::string::npos);
@@ -230,7 +230,7 @@ TEST_P(BadCalculationFileTest, IsReportedAndChangesNothing) {
     const std::string title = view.screen.title;
     EXPECT_FALSE(open(GetParam().name));
     ASSERT_EQ(view.errors.size(), 1u);
-    EXPECT_EQ(view.errors[0].number, GetParam().number);
+    EXPECT_EQ(view.errors[0].number(), GetParam().number);
     EXPECT_NE(view.errors[0].description.find(GetParam().mentions), std::string::npos)
         << view.errors[0].description;
     EXPECT_EQ(view.screen.boxes, shown);
@@ -257,7 +257,7 @@ TEST_F(CalculationCommandsTest, AnUnreadableFileIsReported) {
     ASSERT_TRUE(saveAs("locked.cf"));
     EXPECT_FALSE(open("locked.cf"));
     ASSERT_EQ(view.errors.size(), 1u);
-    EXPECT_EQ(view.errors[0].number, 70);
+    EXPECT_EQ(view.errors[0].number(), 70);
 }
 
 TEST_F(CalculationCommandsTest, AFailingOpenPutsThePreviousCalculationBack) {
@@ -274,7 +274,7 @@ TEST_F(CalculationCommandsTest, AFailingOpenPutsThePreviousCalculationBack) {
     const Boxes shown = view.screen.boxes;
     EXPECT_FALSE(open("wide.cf"));
     ASSERT_EQ(view.errors.size(), 1u);
-    EXPECT_EQ(view.errors[0].number, 11);
+    EXPECT_EQ(view.errors[0].number(), 11);
     EXPECT_EQ(view.screen.selectedRow, 0);
     EXPECT_EQ(view.screen.boxes, shown);
     EXPECT_EQ(view.checkedOption(OptionGroup::Zoom), indexOf(Zoom::Wide));
@@ -295,7 +295,7 @@ TEST_F(CalculationCommandsTest, AFailedSaveKeepsThePreviousFileAndName) {
     type(Quantity::Diagonal, "150");
     EXPECT_FALSE(askAndSave(*calculator, view));
     ASSERT_EQ(view.errors.size(), 1u);
-    EXPECT_EQ(view.errors[0].number, 61);
+    EXPECT_EQ(view.errors[0].number(), 61);
     EXPECT_EQ(dir.read("plan.cf"), before);
     EXPECT_FALSE(saveAs("other.cf"));
     EXPECT_EQ(calculator->currentFile(), path("plan.cf"));

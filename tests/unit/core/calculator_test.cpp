@@ -95,14 +95,14 @@ TEST_F(CalculatorTest, AMissingCatalogueEndsStartUpNamingTheFile) {
     calculator = std::make_unique<Calculator>(view);
     EXPECT_FALSE(calculator->startUp(dir.path()));
     ASSERT_EQ(view.errors.size(), 1u);
-    EXPECT_EQ(view.errors[0].number, 53);
+    EXPECT_EQ(view.errors[0].number(), 53);
     EXPECT_NE(view.errors[0].description.find("ModelInfo.ini"), std::string::npos);
 }
 
 TEST_F(CalculatorTest, AShortLineOrAnEmptyCatalogueEndsStartUp) {
     EXPECT_FALSE(start({kModelPlain, "Broken,1,2,3"}));
     ASSERT_EQ(view.errors.size(), 1u);
-    EXPECT_EQ(view.errors[0].number, 9);
+    EXPECT_EQ(view.errors[0].number(), 9);
     EXPECT_NE(view.errors[0].description.find("\"Broken\" has 4 fields"), std::string::npos);
 
     MemoryView emptyView;
@@ -116,7 +116,7 @@ TEST_F(CalculatorTest, AShortLineOrAnEmptyCatalogueEndsStartUp) {
 TEST_F(CalculatorTest, ABrokenFirstModelIsReportedAndStartUpGoesOn) {
     ASSERT_TRUE(start({"Broken,40,300,30,250,0,0,0,0,0.5,0.6,0,0,0,15", kModelPlain}));
     ASSERT_EQ(view.errors.size(), 1u);
-    EXPECT_EQ(view.errors[0].number, 11);
+    EXPECT_EQ(view.errors[0].number(), 11);
     EXPECT_NE(view.errors[0].description.find("\"Broken\" has no size line at WIDE"),
               std::string::npos);
     EXPECT_EQ(view.screen.boxes, (Boxes{"Distance", "SSize", "Width", "Height"}));
@@ -210,7 +210,7 @@ TEST_F(CalculatorTest, ZoomChoicesFollowTheModelsSizeLines) {
     EXPECT_FALSE(view.group(OptionGroup::Zoom)[0].enabled);
     EXPECT_EQ(calculation().traits.frontReferenceFor(Aspect::R4x3), 0);
     ASSERT_EQ(view.errors.size(), 1u);  // every solve on it reports the missing size line
-    EXPECT_EQ(view.errors[0].number, 11);
+    EXPECT_EQ(view.errors[0].number(), 11);
 
     calculator->pickModel(0);
     EXPECT_TRUE(view.group(OptionGroup::Zoom)[0].enabled);
@@ -294,13 +294,13 @@ TEST_F(CalculatorTest, ValuesTooLargeForADoubleAreReportedNotShown) {
     ASSERT_TRUE(start({kModelPlain}));
     type(Quantity::Diagonal, "1e400");
     ASSERT_EQ(view.errors.size(), 1u);
-    EXPECT_EQ(view.errors[0].number, 6);
+    EXPECT_EQ(view.errors[0].number(), 6);
     EXPECT_EQ(view.screen.boxes[1], "300");
 
     calculator->choose(Unit::Feet);
     type(Quantity::Distance, "-1e308");  // fits a double in feet, not in inches
     ASSERT_EQ(view.errors.size(), 2u);
-    EXPECT_EQ(view.errors[1].number, 6);
+    EXPECT_EQ(view.errors[1].number(), 6);
     for (const std::string& text : view.screen.boxes) {
         EXPECT_EQ(text.find_first_not_of("0123456789"), std::string::npos) << text;
     }
@@ -393,7 +393,7 @@ TEST_F(CalculatorTest, AZoomEndThatCannotBeWorkedOutIsNotKept) {
     const auto offsets = view.screen.offsets;
     calculator->choose(Zoom::Tele);
     ASSERT_EQ(view.errors.size(), 1u);
-    EXPECT_EQ(view.errors[0].number, 6);
+    EXPECT_EQ(view.errors[0].number(), 6);
     // WIDE comes back, with its limits, so that what is checked matches what is shown.
     EXPECT_EQ(view.checkedOption(OptionGroup::Zoom), indexOf(Zoom::Wide));
     EXPECT_EQ(calculation().options.zoom, Zoom::Wide);

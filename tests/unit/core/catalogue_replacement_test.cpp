@@ -184,7 +184,7 @@ TEST_P(FailingReplacementTest, IsReportedAndPutsEverythingBack) {
     };
     choose(candidate("new.ini", std::string(kModelWideOnly16x9) + "\n"));
     ASSERT_EQ(view.errors.size(), 1u);
-    EXPECT_EQ(view.errors[0].number, 70);
+    EXPECT_EQ(view.errors[0].number(), 70);
     EXPECT_NE(view.errors[0].description.find(injected.file), std::string::npos)
         << view.errors[0].description;
     EXPECT_EQ(dir.read("ModelInfo.ini"), before);

@@ -6,6 +6,7 @@
 
 #include "controller_fixture.h"
 #include "scene_test_support.h"
+#include "util/file_system.h"
 #include "util/text.h"
 
 namespace projcalc {
@@ -61,7 +62,7 @@ TEST_F(LanguageFiles, AreListedByCodeWithTheirOwnNames) {
     fs::create_directories(dir.path() / "languages" / "empty");
     const fs::path folder = languagesFolder(dir.path(), dir.path() / "nowhere");
     EXPECT_EQ(folder, dir.path() / "languages");
-    const auto shipped = shippedLanguages(folder);
+    const auto shipped = shippedLanguages(folder, localFileSystem());
     ASSERT_EQ(shipped.size(), 3u);
     EXPECT_EQ(shipped[0].code, "de");
     EXPECT_EQ(shipped[0].name, "Deutsch");

@@ -141,7 +141,7 @@ TEST(CalculationFile, AFileThatEndsEarlyIsInputPastEnd) {
         for (std::size_t i = 0; i < keep; ++i)
             cut += std::string(lines[i]) + "\r\n";
         const AppError error = readError(cut);
-        EXPECT_EQ(error.number, 62) << keep;
+        EXPECT_EQ(error.number(), 62) << keep;
         // Said first in words, then where.
         EXPECT_TRUE(error.description.starts_with(
             "This is not a complete calculation file: it ends after " + std::to_string(keep) +
@@ -174,7 +174,7 @@ TEST_P(WrongValueTest, IsReportedWithItsLine) {
     for (const std::string& line : lines)
         text += line + "\r\n";
     const AppError error = readError(text);
-    EXPECT_EQ(error.number, w.number);
+    EXPECT_EQ(error.number(), w.number);
     EXPECT_NE(error.description.find("(line " + std::to_string(w.line) + ")"), std::string::npos)
         << error.description;
     EXPECT_NE(error.description.find("plan.cf"), std::string::npos) << error.description;
@@ -278,7 +278,7 @@ class BadChoiceTest : public ::testing::TestWithParam<BadChoice> {};
 TEST_P(BadChoiceTest, IsReportedWithItsLine) {
     const BadChoice& b = GetParam();
     const AppError error = readError(withLines(b.lines));
-    EXPECT_EQ(error.number, b.number);
+    EXPECT_EQ(error.number(), b.number);
     EXPECT_EQ(error.description, b.description);
 }
 
@@ -318,7 +318,7 @@ TEST(CalculationFile, AnAspectTheModelDoesNotOfferIsRefused) {
     EXPECT_EQ(checkAspectOffered(model, Aspect::R4x3, "plan.cf"), std::nullopt);
     EXPECT_EQ(checkAspectOffered(model, Aspect::R16x9, "plan.cf"), std::nullopt);
     EXPECT_EQ(checkAspectOffered(model, Aspect::R16x10, "plan.cf"),
-              (AppError{5,
+              (AppError{ErrorCode::InvalidArgument,
                         "Invalid procedure call or argument: plan.cf, lines 65 and 66: the model "
                         "\"Orbis\" does not offer the aspect ratio 16 : 10"}));
     model.aspectMask = 16;  // no aspect among the four: any is taken
@@ -368,7 +368,7 @@ TEST(CalculationFile, RefusesToWriteANumberItCouldNotReadBack) {
     f.frontViewScale = std::numeric_limits<double>::quiet_NaN();
     const auto written = writeCalculationFile(f, "plan.cf");
     ASSERT_TRUE(std::holds_alternative<AppError>(written));
-    EXPECT_EQ(std::get<AppError>(written).number, 6);
+    EXPECT_EQ(std::get<AppError>(written).number(), 6);
     EXPECT_NE(std::get<AppError>(written).description.find("the value of line 72"),
               std::string::npos)
         << std::get<AppError>(written).description;

@@ -13,10 +13,10 @@ namespace projcalc {
 namespace {
 
 InterfaceTexts textsOf(const std::string& extra) {
-    const std::optional<InterfaceTexts> texts =
-        readInterfaceTexts(Profile::parse(languageFileText() + extra));
-    EXPECT_TRUE(texts.has_value());
-    return texts.value_or(InterfaceTexts{});
+    const auto texts = readInterfaceTexts(Profile::parse(languageFileText() + extra));
+    EXPECT_TRUE(std::holds_alternative<InterfaceTexts>(texts));
+    const auto* read = std::get_if<InterfaceTexts>(&texts);
+    return read ? *read : InterfaceTexts{};
 }
 
 std::string shippedLanguageFile() {
@@ -45,8 +45,9 @@ TEST(OptionalInterfaceTexts, EachKeyReplacesItsEnglishTextWhenPresentAndNotBlank
 
 TEST(OptionalInterfaceTexts, TheShippedLanguageFileHoldsEveryOneAsTheDefaultSaysIt) {
     const Profile file = Profile::parse(shippedLanguageFile());
-    const std::optional<InterfaceTexts> texts = readInterfaceTexts(file);
-    ASSERT_TRUE(texts.has_value());
+    const auto read = readInterfaceTexts(file);
+    const auto* texts = std::get_if<InterfaceTexts>(&read);
+    ASSERT_NE(texts, nullptr);
     EXPECT_EQ(texts->editing, EditingTexts{});
     for (const OptionalText& optional : optionalTexts()) {
         EXPECT_EQ(file.value("Language", std::string(optional.key)), std::string(optional.english))

@@ -10,8 +10,9 @@ namespace projcalc {
 namespace {
 
 TEST(PlanningCaptions, AFileWithoutTheKeysKeepsTheEnglishTexts) {
-    const auto texts = readInterfaceTexts(Profile::parse(languageFileText()));
-    ASSERT_TRUE(texts.has_value());
+    const auto read = readInterfaceTexts(Profile::parse(languageFileText()));
+    const auto* texts = std::get_if<InterfaceTexts>(&read);
+    ASSERT_NE(texts, nullptr);
     EXPECT_EQ(texts->planning, PlanningCaptions{});
     EXPECT_EQ(texts->planning.throwRow, "Distance for this screen");
     EXPECT_EQ(texts->planning.seats[2], "40\u00b0 (THX, recommended)");
@@ -40,8 +41,8 @@ TEST(PlanningCaptions, EachKeyReplacesItsTextAndABlankOneIsIgnored) {
 
 // The shipped language file holds every key, with the texts the defaults have.
 TEST(PlanningCaptions, TheShippedFileSpellsOutTheDefaults) {
-    const Profile shipped =
-        Profile::load(std::filesystem::path(PROJCALC_SOURCE_DIR) / "data" / "Language.ini");
+    const Profile shipped = Profile::load(
+        std::filesystem::path(PROJCALC_SOURCE_DIR) / "data" / "Language.ini", localFileSystem());
     EXPECT_EQ(readPlanningCaptions(shipped), PlanningCaptions{});
     EXPECT_TRUE(shipped.value("Language", "lblPlanSeat_0").has_value());
 }

@@ -81,7 +81,7 @@ TEST(Catalogue, AShortLineFailsTheLoadNamingFileLineAndFieldCount) {
     const Loaded l = load(kHeader + lineWithFields("A", 13) + "\n\n" + lineWithFields("B", 12) +
                           "\n" + lineWithFields("C", 13));
     ASSERT_TRUE(l.error.has_value());
-    EXPECT_EQ(l.error->number, 9);
+    EXPECT_EQ(l.error->number(), 9);
     EXPECT_NE(l.error->description.find("the model \"B\" has 12 fields where a model needs at "
                                         "least 13"),
               std::string::npos)
@@ -127,7 +127,7 @@ TEST(Catalogue, ReadsNumbersLenientlyAndRoundsIntegerColumnsHalfToEven) {
 TEST(Catalogue, ANumberTooLargeForADoubleFailsTheLoad) {
     const Loaded l = load(kHeader + "M,1e999,2,3,4,5,6,7,8,9,10,11,12");
     ASSERT_TRUE(l.error.has_value());
-    EXPECT_EQ(l.error->number, 6);
+    EXPECT_EQ(l.error->number(), 6);
     EXPECT_NE(l.error->description.find("column \"min43W\" (field 1)"), std::string::npos)
         << l.error->description;
     EXPECT_NE(l.error->description.find("ModelInfo.ini, line 2"), std::string::npos);
@@ -140,7 +140,7 @@ TEST(Catalogue, WholeNumberColumnsOutsideThirtyTwoBitsFailTheLoad) {
           std::pair{"M,1,2,3,4,5,6,7,8,9,10,11,12,0,15,1e300", "field 15"}}) {
         const Loaded l = load(kHeader + line);
         ASSERT_TRUE(l.error.has_value()) << line;
-        EXPECT_EQ(l.error->number, 6);
+        EXPECT_EQ(l.error->number(), 6);
         EXPECT_NE(l.error->description.find(field), std::string::npos) << l.error->description;
     }
     EXPECT_FALSE(load(kHeader + "M,1,2,3,4,5,6,7,8,9,10,11,12,0,15,2.5").error.has_value());
@@ -156,7 +156,7 @@ TEST(Catalogue, HoldsAThousandModelsAndRefusesTheNext) {
     text += lineWithFields("One too many", 13) + "\n";
     const Loaded l = load(text);
     ASSERT_TRUE(l.error.has_value());
-    EXPECT_EQ(l.error->number, 9);
+    EXPECT_EQ(l.error->number(), 9);
     EXPECT_NE(l.error->description.find("line 1002"), std::string::npos);
     EXPECT_NE(l.error->description.find("at most 1000 can be read"), std::string::npos);
     EXPECT_EQ(l.table.size(), 1000u);
@@ -176,11 +176,11 @@ TEST(Catalogue, LoadingAMissingFileReportsFileNotFoundWithItsPath) {
     std::vector<ModelRecord> table;
     const auto error = loadModelCatalogue(dir.path() / "ModelInfo.ini", table);
     ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(error->number, 53);
+    EXPECT_EQ(error->number(), 53);
     EXPECT_NE(error->description.find((dir.path() / "ModelInfo.ini").string()), std::string::npos);
     const auto folder = loadModelCatalogue(dir.path(), table);
     ASSERT_TRUE(folder.has_value());
-    EXPECT_EQ(folder->number, 75);
+    EXPECT_EQ(folder->number(), 75);
 }
 
 struct FillCase {

@@ -218,7 +218,7 @@ TEST_P(InjectedFailureTest, IsReportedAndLeavesTheOldFileOrTheNewOneWhole) {
 
     const auto error = files.writeFileAtomic(plan, "new");
     ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(error->number, c.number) << error->description;
+    EXPECT_EQ(error->number(), c.number) << error->description;
     EXPECT_NE(error->description.find(c.says), std::string::npos) << error->description;
     EXPECT_NE(error->description.find(plan.string()), std::string::npos) << error->description;
     EXPECT_EQ(dir.read("plan.cf"), c.replaced ? "new" : "old");

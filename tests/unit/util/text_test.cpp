@@ -157,10 +157,11 @@ TEST(Paths, TrailingSeparatorIsAddedExactlyOnce) {
 TEST(Paths, FileExistsAnswersForRegularFilesOnly) {
     TempDir dir;
     const auto file = dir.write("Hall.cf", "x");
-    EXPECT_TRUE(fileExists(file.string()));
-    EXPECT_FALSE(fileExists((dir.path() / "hall.cf").string()));  // names are case-sensitive here
-    EXPECT_FALSE(fileExists(dir.path().string()));                // a folder is not a file
-    EXPECT_FALSE(fileExists((dir.path() / "missing.cf").string()));
+    FileSystem& files = localFileSystem();
+    EXPECT_TRUE(files.fileExists(file));
+    EXPECT_FALSE(files.fileExists(dir.path() / "hall.cf"));  // names are case-sensitive here
+    EXPECT_FALSE(files.fileExists(dir.path()));              // a folder is not a file
+    EXPECT_FALSE(files.fileExists(dir.path() / "missing.cf"));
 }
 
 TEST(Profile, ReadsSectionsAndKeysWithoutRegardToCase) {
@@ -187,13 +188,13 @@ TEST(Profile, CutsValuesToTheirFirst1023Characters) {
     EXPECT_EQ(utf8Length(wide), 1023u);
 }
 
-TEST(Profile, ReadProfileStringGivesEmptyForMissingFilesSectionsAndKeys) {
+TEST(Profile, LoadGivesAnEmptyProfileForAMissingFile) {
     TempDir dir;
     const auto file = dir.write("Language.ini", "[Language]\nCaption=Calc\n");
-    EXPECT_EQ(readProfileString(file, "Language", "Caption"), "Calc");
-    EXPECT_EQ(readProfileString(file, "Language", "Missing"), "");
-    EXPECT_EQ(readProfileString(file, "Other", "Caption"), "");
-    EXPECT_EQ(readProfileString(dir.path() / "none.ini", "Language", "Caption"), "");
+    EXPECT_EQ(Profile::load(file, localFileSystem()).value("Language", "Caption"), "Calc");
+    EXPECT_EQ(
+        Profile::load(dir.path() / "none.ini", localFileSystem()).value("Language", "Caption"),
+        std::nullopt);
 }
 
 }  // namespace
@@ -204,18 +205,19 @@ namespace {
 
 TEST(LocalFileSystem, ReadsOnlyRegularFilesOfSensibleSize) {
     TempDir dir;
-    std::string contents;
     const auto fifo = dir.path() / "pipe.cf";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const auto error = localFileSystem().readFile(fifo, contents);  // must not block
-    ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(error->number, 75);
+    const auto read = localFileSystem().readFile(fifo);  // must not block
+    const auto* error = std::get_if<AppError>(&read);
+    ASSERT_NE(error, nullptr);
+    EXPECT_EQ(error->number(), 75);
     EXPECT_NE(error->description.find("not a file that can be read"), std::string::npos);
 
     const auto big = dir.path() / "big.ini";
     std::filesystem::resize_file(dir.write("big.ini", ""), 65ULL * 1024 * 1024);  // sparse
-    const auto tooBig = localFileSystem().readFile(big, contents);
-    ASSERT_TRUE(tooBig.has_value());
+    const auto bigRead = localFileSystem().readFile(big);
+    const auto* tooBig = std::get_if<AppError>(&bigRead);
+    ASSERT_NE(tooBig, nullptr);
     EXPECT_NE(tooBig->description.find("larger than 64 MB"), std::string::npos);
 }
 
