@@ -95,9 +95,9 @@ std::string litCatalogueText(int models) {
 }
 
 std::vector<ModelTraits> thousandModels(bool lit = false) {
-    std::vector<ModelRecord> records;
-    (void)parseModelCatalogue(lit ? litCatalogueText(1000) : catalogueText(1000), "ModelInfo.ini",
-                              records);
+    const std::vector<ModelRecord> records =
+        parseModelCatalogue(lit ? litCatalogueText(1000) : catalogueText(1000), "ModelInfo.ini")
+            .models;
     std::vector<ModelTraits> models;
     for (const ModelRecord& record : records)
         models.push_back(traitsOf(record));
@@ -153,9 +153,8 @@ BENCHMARK(BM_ThrowTableHundredRows)->Unit(benchmark::kMicrosecond);
 void BM_LoadThousandModels(benchmark::State& bench) {
     const std::string text = catalogueText(1000);
     for (auto _ : bench) {
-        std::vector<ModelRecord> table;
-        benchmark::DoNotOptimize(parseModelCatalogue(text, "ModelInfo.ini", table));
-        benchmark::DoNotOptimize(table.data());
+        CatalogueRead read = parseModelCatalogue(text, "ModelInfo.ini");
+        benchmark::DoNotOptimize(read.models.data());
     }
     bench.SetBytesProcessed(static_cast<int64_t>(bench.iterations()) *
                             static_cast<int64_t>(text.size()));

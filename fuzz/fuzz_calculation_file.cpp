@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     auto read = projcalc::parseCalculationFile(bytes, "plan.cf");
     if (auto* error = std::get_if<projcalc::AppError>(&read)) {
-        if (error->number == 0 || error->description.empty()) std::abort();
+        if (error->number() == 0 || error->description.empty()) std::abort();
         return 0;
     }
     const auto& file = std::get<projcalc::CalculationFile>(read);

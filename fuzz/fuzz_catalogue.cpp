@@ -9,9 +9,10 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    std::vector<projcalc::ModelRecord> table;
-    const auto error = projcalc::parseModelCatalogue(bytes, "ModelInfo.ini", table);
-    if (error && (error->number == 0 || error->description.empty())) std::abort();
+    const projcalc::CatalogueRead read = projcalc::parseModelCatalogue(bytes, "ModelInfo.ini");
+    const auto& table = read.models;
+    const auto& error = read.error;
+    if (error && (error->number() == 0 || error->description.empty())) std::abort();
     if (table.size() > projcalc::kMaxModels) std::abort();
     for (const projcalc::ModelRecord& model : table) {
         if (model.modelName.empty()) std::abort();

@@ -149,7 +149,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     view.dialogAnswers.assign(1, "/work/saved.cf");
                     (void)askAndOpen(calculator, view);
                     for (std::size_t i = errors; i < view.errors.size(); ++i) {
-                        const int number = view.errors[i].number;
+                        const int number = view.errors[i].number();
                         if (number == 13 || number == 62) std::abort();
                     }
                 }

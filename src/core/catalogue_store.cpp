@@ -83,45 +83,37 @@ void CatalogueStore::add(ModelTraits model) {
 // ---- start-up --------------------------------------------------------------------------------
 
 CatalogueOutcome CatalogueStore::loadAtStartUp(bool fallBackToOld, const InterfaceTexts& texts) {
-    std::vector<UnusedLightValue> unusedLight;
-    const auto load = [this, &unusedLight](const char* name, std::vector<LeftOutLine>& leftOut) {
-        std::vector<ModelRecord> models;
-        unusedLight.clear();
-        std::optional<AppError> error =
-            loadModelCatalogue(dataFile(name), models, leftOut, unusedLight, fileSystem_);
-        if (!error && models.empty()) {
-            error = makeError(ErrorCode::TableFull,
-                              displayPath(dataFile(name).string()) + " holds no projector model");
+    const auto load = [this](const char* name) {
+        CatalogueRead read = loadModelCatalogue(dataFile(name), fileSystem_);
+        if (!read.error && read.models.empty()) {
+            read.error = makeError(ErrorCode::TableFull, displayPath(dataFile(name).string()) +
+                                                             " holds no projector model");
         }
-        return std::pair{std::move(models), std::move(error)};
+        return read;
     };
     CatalogueOutcome outcome;
     inForce_ = "ModelInfo.ini";
-    std::vector<LeftOutLine> leftOut;
-    auto [models, error] = load("ModelInfo.ini", leftOut);
-    if (error && fallBackToOld && fileSystem_.fileExists(dataFile("OLD.ini"))) {
-        std::vector<LeftOutLine> oldLeftOut;
-        auto [oldModels, oldError] = load("OLD.ini", oldLeftOut);
-        if (!oldError) {
+    CatalogueRead read = load("ModelInfo.ini");
+    if (read.error && fallBackToOld && fileSystem_.fileExists(dataFile("OLD.ini"))) {
+        CatalogueRead old = load("OLD.ini");
+        if (!old.error) {
             outcome.notices.push_back(
                 Notice::message(replaceAll(replaceAll(texts.text("msgOldCatalogue"), "%1",
                                                       dataFile("ModelInfo.ini").string()),
                                            "%2", dataFile("OLD.ini").string()) +
-                                "\r\n\r\n" + error->description));
-            models = std::move(oldModels);
-            leftOut = std::move(oldLeftOut);
-            error.reset();
+                                "\r\n\r\n" + read.error->description));
+            read = std::move(old);
             inForce_ = "OLD.ini";
         }
     }
     // The models read before an error are listed, as the list was filled while reading.
-    setModels(models);
-    if (error) {
-        outcome.notices.push_back(Notice::failure(*error));
+    setModels(read.models);
+    if (read.error) {
+        outcome.notices.push_back(Notice::failure(*read.error));
         return outcome;
     }
-    addLeftOutNotices(outcome.notices, dataFile(inForce_.c_str()).string(), leftOut, unusedLight,
-                      texts);
+    addLeftOutNotices(outcome.notices, dataFile(inForce_.c_str()).string(), read.leftOut,
+                      read.unusedLight, texts);
     outcome.inForce = true;
     return outcome;
 }
@@ -136,10 +128,11 @@ std::variant<CatalogueStore::Candidate, Notice> CatalogueStore::readCandidate(
     candidate.bytes = std::move(std::get<std::string>(read));
     // The candidate is read and checked in memory, so every message names the chosen file, and
     // the catalogue in force stays until the candidate proves good.
-    if (auto loadError = parseModelCatalogue(candidate.bytes, chosen, candidate.models,
-                                             candidate.leftOut, candidate.unusedLight)) {
-        return Notice::failure(*loadError);
-    }
+    CatalogueRead checked = parseModelCatalogue(candidate.bytes, chosen);
+    if (checked.error) return Notice::failure(*checked.error);
+    candidate.models = std::move(checked.models);
+    candidate.leftOut = std::move(checked.leftOut);
+    candidate.unusedLight = std::move(checked.unusedLight);
     if (candidate.models.empty())
         return Notice::message(replaceAll(texts.invalidModelFileMessage, "%1", chosen));
     return candidate;

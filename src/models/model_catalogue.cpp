@@ -212,23 +212,13 @@ std::string describeLeftOutLine(const LeftOutLine& leftOut) {
            quoteForMessage(leftOut.text, 40) + ": " + leftOut.problem.reason;
 }
 
-std::optional<AppError> parseModelCatalogue(std::string_view bytes, const std::string& fileName,
-                                            std::vector<ModelRecord>& table) {
-    std::vector<LeftOutLine> leftOut;
-    return parseModelCatalogue(bytes, fileName, table, leftOut);
-}
+namespace {
 
-std::optional<AppError> parseModelCatalogue(std::string_view bytes, const std::string& fileName,
-                                            std::vector<ModelRecord>& table,
-                                            std::vector<LeftOutLine>& leftOut) {
-    std::vector<UnusedLightValue> unusedLight;
-    return parseModelCatalogue(bytes, fileName, table, leftOut, unusedLight);
-}
-
-std::optional<AppError> parseModelCatalogue(std::string_view bytes, const std::string& fileName,
-                                            std::vector<ModelRecord>& table,
-                                            std::vector<LeftOutLine>& leftOut,
-                                            std::vector<UnusedLightValue>& unusedLight) {
+// Reads the catalogue's lines into `read`, up to the first error, which it gives back.
+std::optional<AppError> readCatalogueLines(std::string_view bytes, const std::string& fileName,
+                                           CatalogueRead& read) {
+    std::vector<ModelRecord>& table = read.models;
+    std::vector<LeftOutLine>& leftOut = read.leftOut;
     const std::string text = decodeText(bytes);
     const std::vector<std::string_view> lines = splitLinesAtAnyEnd(text);
     const LightColumns lightColumns = lines.empty() ? LightColumns{} : lightColumnsOf(lines[0]);
@@ -236,7 +226,7 @@ std::optional<AppError> parseModelCatalogue(std::string_view bytes, const std::s
     // The header line names the columns, for the messages.
     std::array<std::string_view, kColumnCount> header{};
     if (!lines.empty()) (void)splitFields(lines[0], header);
-    table.reserve(table.size() + std::min(lines.size(), kMaxModels));
+    table.reserve(std::min(lines.size(), kMaxModels));
     for (std::size_t index = 1; index < lines.size(); ++index) {  // line 1 is the header
         const std::size_t lineNumber = index + 1;
         const std::size_t count = splitFields(lines[index], fields);
@@ -274,36 +264,28 @@ std::optional<AppError> parseModelCatalogue(std::string_view bytes, const std::s
                                       std::to_string(kMaxModels) + " can be read.",
                                   place());
         }
-        readLightValues(lines[index], lightColumns, fileName, lineNumber, model, unusedLight);
+        readLightValues(lines[index], lightColumns, fileName, lineNumber, model, read.unusedLight);
         table.push_back(std::move(model));
     }
     return std::nullopt;
 }
 
-std::optional<AppError> loadModelCatalogue(const std::filesystem::path& path,
-                                           std::vector<ModelRecord>& table,
-                                           std::vector<LeftOutLine>& leftOut,
-                                           std::vector<UnusedLightValue>& unusedLight,
-                                           FileSystem& fileSystem) {
+}  // namespace
+
+CatalogueRead parseModelCatalogue(std::string_view bytes, const std::string& fileName) {
+    CatalogueRead read;
+    read.error = readCatalogueLines(bytes, fileName, read);
+    return read;
+}
+
+CatalogueRead loadModelCatalogue(const std::filesystem::path& path, FileSystem& fileSystem) {
     auto bytes = fileSystem.readFile(path);
-    if (auto* error = std::get_if<AppError>(&bytes)) return std::move(*error);
-    return parseModelCatalogue(std::get<std::string>(bytes), path.string(), table, leftOut,
-                               unusedLight);
-}
-
-std::optional<AppError> loadModelCatalogue(const std::filesystem::path& path,
-                                           std::vector<ModelRecord>& table,
-                                           std::vector<LeftOutLine>& leftOut,
-                                           FileSystem& fileSystem) {
-    std::vector<UnusedLightValue> unusedLight;
-    return loadModelCatalogue(path, table, leftOut, unusedLight, fileSystem);
-}
-
-std::optional<AppError> loadModelCatalogue(const std::filesystem::path& path,
-                                           std::vector<ModelRecord>& table,
-                                           FileSystem& fileSystem) {
-    std::vector<LeftOutLine> leftOut;
-    return loadModelCatalogue(path, table, leftOut, fileSystem);
+    if (auto* error = std::get_if<AppError>(&bytes)) {
+        CatalogueRead read;
+        read.error = std::move(*error);
+        return read;
+    }
+    return parseModelCatalogue(std::get<std::string>(bytes), path.string());
 }
 
 }  // namespace projcalc

@@ -42,51 +42,36 @@ struct UnusedLightValue {
 // "FILE, line N, model M, column C (TEXT)", with a long file name shortened.
 [[nodiscard]] std::string describeUnusedLightValue(const UnusedLightValue& unused);
 
-// Reads the text of a model catalogue and appends its models to `table` in file order. The first
-// line is a header and is skipped; a line whose name field is blank is skipped; every other line
-// is one model of at least 13 comma-separated fields. LF, CR LF and a lone CR end lines. Missing
-// ratio columns are completed with fillMissingRatios. On an error the models read before it stay
-// in `table`. `fileName` names the file in error descriptions.
+// What reading a catalogue gave: its models in file order (on an error, those read before it),
+// the lines left out and the light values not used, and the error that stopped it, if any.
+struct CatalogueRead {
+    std::vector<ModelRecord> models;
+    std::vector<LeftOutLine> leftOut;           // at most kMaxModels
+    std::vector<UnusedLightValue> unusedLight;  // at most kMaxModels
+    std::optional<AppError> error;
+};
+
+// Reads the text of a model catalogue. The first line is a header and is skipped; a line whose
+// name field is blank is skipped; every other line is one model of at least 13 comma-separated
+// fields. LF, CR LF and a lone CR end lines. Missing ratio columns are completed with
+// fillMissingRatios. `fileName` names the file in error descriptions.
 //
-// A model the calculator cannot work with is left out and listed in `leftOut` (at most
-// kMaxModels entries): a field it uses (columnInUse) holds text with no number at all ("abc",
-// "nan", "inf"), or checkModelValues finds a problem. An empty or blank field reads as 0 (an
-// absent ratio when empty), and a text that starts with a number counts as that number ("280abc"
-// is 280), as they always have.
+// A model the calculator cannot work with is left out and listed in `leftOut`: a field it uses
+// (columnInUse) holds text with no number at all ("abc", "nan", "inf"), or checkModelValues finds
+// a problem. An empty or blank field reads as 0 (an absent ratio when empty), and a text that
+// starts with a number counts as that number ("280abc" is 280), as they always have.
 //
 // After column 42 the header may name the optional columns "Lumens" and "TeleLumens" (names
 // trimmed and compared without regard to case, in any order; the first of two equal names
 // counts; other names are ignored). Their values are plain numbers above 0
 // (readPositivePlainNumber); an empty field is not given. Another value is not used, the model
-// is kept, and the value is listed in `unusedLight` (at most kMaxModels entries).
-[[nodiscard]] std::optional<AppError> parseModelCatalogue(
-    std::string_view bytes, const std::string& fileName, std::vector<ModelRecord>& table,
-    std::vector<LeftOutLine>& leftOut, std::vector<UnusedLightValue>& unusedLight);
-
-// parseModelCatalogue for callers that do not list the light values left unused.
-[[nodiscard]] std::optional<AppError> parseModelCatalogue(std::string_view bytes,
-                                                          const std::string& fileName,
-                                                          std::vector<ModelRecord>& table,
-                                                          std::vector<LeftOutLine>& leftOut);
-
-// parseModelCatalogue for callers that do not list the lines left out.
-[[nodiscard]] std::optional<AppError> parseModelCatalogue(std::string_view bytes,
-                                                          const std::string& fileName,
-                                                          std::vector<ModelRecord>& table);
+// is kept, and the value is listed in `unusedLight`.
+[[nodiscard]] CatalogueRead parseModelCatalogue(std::string_view bytes,
+                                                const std::string& fileName);
 
 // Reads a catalogue file (UTF-8, UTF-16 with its byte order mark, or Windows-1252 when it is not
 // valid UTF-8) with parseModelCatalogue.
-[[nodiscard]] std::optional<AppError> loadModelCatalogue(
-    const std::filesystem::path& path, std::vector<ModelRecord>& table,
-    std::vector<LeftOutLine>& leftOut, std::vector<UnusedLightValue>& unusedLight,
-    FileSystem& fileSystem = localFileSystem());
-
-[[nodiscard]] std::optional<AppError> loadModelCatalogue(
-    const std::filesystem::path& path, std::vector<ModelRecord>& table,
-    std::vector<LeftOutLine>& leftOut, FileSystem& fileSystem = localFileSystem());
-
-[[nodiscard]] std::optional<AppError> loadModelCatalogue(
-    const std::filesystem::path& path, std::vector<ModelRecord>& table,
-    FileSystem& fileSystem = localFileSystem());
+[[nodiscard]] CatalogueRead loadModelCatalogue(const std::filesystem::path& path,
+                                               FileSystem& fileSystem);
 
 }  // namespace projcalc

@@ -49,10 +49,9 @@ TEST_P(CatalogueFieldTest, KeepsOrLeavesOutTheModelAndSaysWhy) {
         line += (line.empty() ? "" : ",") + field;
     const std::string good = "Good,40,300,30,250,1.0,0,0.8,0,0.5,0.6,0,0,0,3";
 
-    std::vector<ModelRecord> table;
-    std::vector<LeftOutLine> leftOut;
-    ASSERT_FALSE(
-        parseModelCatalogue(kHeader + line + "\n" + good, "ModelInfo.ini", table, leftOut));
+    const CatalogueRead read = parseModelCatalogue(kHeader + line + "\n" + good, "ModelInfo.ini");
+    const auto& [table, leftOut, unused, error] = read;
+    ASSERT_FALSE(error);
     if (c.kept) {
         EXPECT_EQ(table.size(), 2u);
         EXPECT_TRUE(leftOut.empty()) << describeLeftOutLine(leftOut.front());
@@ -115,20 +114,21 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"no aspect offered", {{14, ""}, {1, "-1"}, {5, "-1"}}, true}));
 
 TEST(CatalogueValues, EveryShippedModelIsKept) {
-    std::vector<ModelRecord> table;
-    std::vector<LeftOutLine> leftOut;
-    ASSERT_FALSE(loadModelCatalogue(std::string(PROJCALC_SOURCE_DIR) + "/data/ModelInfo.ini", table,
-                                    leftOut));
+    const CatalogueRead read = loadModelCatalogue(
+        std::string(PROJCALC_SOURCE_DIR) + "/data/ModelInfo.ini", localFileSystem());
+    const auto& [table, leftOut, unused, error] = read;
+    ASSERT_FALSE(error);
     EXPECT_TRUE(leftOut.empty()) << describeLeftOutLine(leftOut.front());
     EXPECT_EQ(table.size(), 16u);
 }
 
 TEST(CatalogueValues, ACatalogueOfUnusableModelsHoldsNone) {
-    std::vector<ModelRecord> table;
-    std::vector<LeftOutLine> leftOut;
-    ASSERT_FALSE(parseModelCatalogue(kHeader + "A,abc,300,30,250,1,0,0.8,0,0,0,0,0,0,1\n" +
-                                         "B,40,30,30,250,1,0,0.8,0,0,0,0,0,0,1\n",
-                                     "ModelInfo.ini", table, leftOut));
+    const CatalogueRead read =
+        parseModelCatalogue(kHeader + "A,abc,300,30,250,1,0,0.8,0,0,0,0,0,0,1\n" +
+                                "B,40,30,30,250,1,0,0.8,0,0,0,0,0,0,1\n",
+                            "ModelInfo.ini");
+    const auto& [table, leftOut, unused, error] = read;
+    ASSERT_FALSE(error);
     EXPECT_TRUE(table.empty());
     EXPECT_EQ(leftOut.size(), 2u);
 }
@@ -167,9 +167,8 @@ TEST(CatalogueValues, ReadsUtf16InBothByteOrdersAndClassicMacLineEnds) {
          {std::tuple{"UTF-16 LE", utf16("Name,a\r\n" + models, false), "Caf\xC3\xA9 1"},
           std::tuple{"UTF-16 BE", utf16("Name,a\r\n" + models, true), "Caf\xC3\xA9 1"},
           std::tuple{"CR only", macEnds, "First"}}) {
-        std::vector<ModelRecord> table;
-        std::vector<LeftOutLine> leftOut;
-        const auto error = parseModelCatalogue(bytes, "ModelInfo.ini", table, leftOut);
+        const CatalogueRead read = parseModelCatalogue(bytes, "ModelInfo.ini");
+        const auto& [table, leftOut, unused, error] = read;
         ASSERT_FALSE(error.has_value()) << what << ": " << error->description;
         ASSERT_EQ(table.size(), 2u) << what;
         EXPECT_EQ(table[0].modelName, first) << what;

@@ -43,11 +43,9 @@ class LightColumns : public ::testing::TestWithParam<ColumnCase> {};
 
 TEST_P(LightColumns, AreFoundByTheirHeaderNames) {
     const ColumnCase& c = GetParam();
-    std::vector<ModelRecord> table;
-    std::vector<LeftOutLine> leftOut;
-    std::vector<UnusedLightValue> unused;
-    const auto error = parseModelCatalogue(headerWith(c.header) + modelLine("M", c.fields),
-                                           "ModelInfo.ini", table, leftOut, unused);
+    const CatalogueRead read =
+        parseModelCatalogue(headerWith(c.header) + modelLine("M", c.fields), "ModelInfo.ini");
+    const auto& [table, leftOut, unused, error] = read;
     ASSERT_FALSE(error.has_value()) << error->description;
     ASSERT_EQ(table.size(), 1u);  // a bad light value never costs the model
     EXPECT_TRUE(leftOut.empty());
@@ -82,31 +80,31 @@ TEST(LightColumns, ANameInTheFirst43FieldsMeansNothing) {
     std::string header = "Model,Lumens";
     for (int column = 2; column <= kLastColumn; ++column)
         header += ",c" + std::to_string(column);
-    std::vector<ModelRecord> table;
-    ASSERT_FALSE(parseModelCatalogue(header + "\n" + modelLine("M", ""), "x.ini", table));
+    const CatalogueRead read = parseModelCatalogue(header + "\n" + modelLine("M", ""), "x.ini");
+    const auto& table = read.models;
+    ASSERT_FALSE(read.error);
     ASSERT_EQ(table.size(), 1u);
     EXPECT_EQ(table[0].lumens, 0);
     EXPECT_EQ(table[0].limits.minDiagonal43Wide, 1);
 }
 
 TEST(LightColumns, AThirteenFieldLineHasNoLightValues) {
-    std::vector<ModelRecord> table;
-    std::vector<LeftOutLine> leftOut;
-    std::vector<UnusedLightValue> unused;
-    ASSERT_FALSE(parseModelCatalogue(headerWith(",Lumens") + "M,1,2,3,4,5,6,7,8,9,10,11,12\n",
-                                     "x.ini", table, leftOut, unused));
+    const CatalogueRead read =
+        parseModelCatalogue(headerWith(",Lumens") + "M,1,2,3,4,5,6,7,8,9,10,11,12\n", "x.ini");
+    const auto& [table, leftOut, unused, error] = read;
+    ASSERT_FALSE(error);
     ASSERT_EQ(table.size(), 1u);
     EXPECT_EQ(table[0].lumens, 0);
     EXPECT_TRUE(unused.empty());
 }
 
 TEST(LightColumns, AnUnusedValueNamesFileLineModelColumnAndText) {
-    std::vector<ModelRecord> table;
-    std::vector<LeftOutLine> leftOut;
-    std::vector<UnusedLightValue> unused;
-    ASSERT_FALSE(parseModelCatalogue(headerWith(",Lumens,TeleLumens") + modelLine("A", ",3000,") +
-                                         "\n" + modelLine("Beam 9", ",3000,about 2000"),
-                                     "/data/ModelInfo.ini", table, leftOut, unused));
+    const CatalogueRead read =
+        parseModelCatalogue(headerWith(",Lumens,TeleLumens") + modelLine("A", ",3000,") + "\n" +
+                                modelLine("Beam 9", ",3000,about 2000"),
+                            "/data/ModelInfo.ini");
+    const auto& [table, leftOut, unused, error] = read;
+    ASSERT_FALSE(error);
     ASSERT_EQ(table.size(), 2u);
     ASSERT_EQ(unused.size(), 1u);
     EXPECT_EQ(describeUnusedLightValue(unused[0]),
@@ -117,11 +115,9 @@ TEST(LightColumns, AModelLeftOutReportsNoLightValue) {
     std::string bad = "Bad";
     for (int column = 1; column <= kLastColumn; ++column)
         bad += column == 5 ? ",abc" : "," + std::to_string(column);
-    std::vector<ModelRecord> table;
-    std::vector<LeftOutLine> leftOut;
-    std::vector<UnusedLightValue> unused;
-    ASSERT_FALSE(
-        parseModelCatalogue(headerWith(",Lumens") + bad + ",x\n", "x.ini", table, leftOut, unused));
+    const CatalogueRead read = parseModelCatalogue(headerWith(",Lumens") + bad + ",x\n", "x.ini");
+    const auto& [table, leftOut, unused, error] = read;
+    ASSERT_FALSE(error);
     EXPECT_TRUE(table.empty());
     EXPECT_EQ(leftOut.size(), 1u);
     EXPECT_TRUE(unused.empty());

@@ -29,7 +29,9 @@ struct Loaded {
 
 Loaded load(const std::string& text) {
     Loaded result;
-    result.error = parseModelCatalogue(text, "ModelInfo.ini", result.table);
+    CatalogueRead read = parseModelCatalogue(text, "ModelInfo.ini");
+    result.table = std::move(read.models);
+    result.error = std::move(read.error);
     return result;
 }
 
@@ -173,12 +175,11 @@ TEST(Catalogue, ReadsWindows1252NamesAndSkipsAByteOrderMark) {
 
 TEST(Catalogue, LoadingAMissingFileReportsFileNotFoundWithItsPath) {
     TempDir dir;
-    std::vector<ModelRecord> table;
-    const auto error = loadModelCatalogue(dir.path() / "ModelInfo.ini", table);
+    const auto error = loadModelCatalogue(dir.path() / "ModelInfo.ini", localFileSystem()).error;
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(error->number(), 53);
     EXPECT_NE(error->description.find((dir.path() / "ModelInfo.ini").string()), std::string::npos);
-    const auto folder = loadModelCatalogue(dir.path(), table);
+    const auto folder = loadModelCatalogue(dir.path(), localFileSystem()).error;
     ASSERT_TRUE(folder.has_value());
     EXPECT_EQ(folder->number(), 75);
 }
