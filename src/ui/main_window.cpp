@@ -19,6 +19,7 @@
 #include <utility>
 
 #include "core/asking.h"
+#include "ui/option_panel.h"
 #include "ui/qt_text.h"
 #include "ui/value_box.h"
 
@@ -92,20 +93,26 @@ void MainWindow::connectUserEvents() {
         connect(enterButtons_[i], &QPushButton::clicked, this,
                 [this, index] { (void)commitBox(index); });
     }
-    const auto onClick = [this]<typename Choice>(OptionGroup group) {
-        connect(optionGroup(group), &QButtonGroup::idClicked, this, [this](int index) {
+    connect(optionPanel_, &OptionPanel::chosen, this, [this](OptionGroup group, int index) {
+        const auto choose = [this, index]<typename Choice>(Choice) {
             if (const std::optional<Choice> choice = choiceAt<Choice>(index))
                 calculator_.choose(*choice);
-        });
-    };
-    onClick.template operator()<Aspect>(OptionGroup::Aspect);
-    onClick.template operator()<Zoom>(OptionGroup::Zoom);
-    onClick.template operator()<Unit>(OptionGroup::Units);
-    onClick.template operator()<Mount>(OptionGroup::Position);
-    for (QButtonGroup* group : optionGroups_) {
-        for (QAbstractButton* option : group->buttons())
-            option->installEventFilter(this);
-    }
+        };
+        switch (group) {
+            case OptionGroup::Aspect:
+                choose(Aspect{});
+                break;
+            case OptionGroup::Zoom:
+                choose(Zoom{});
+                break;
+            case OptionGroup::Units:
+                choose(Unit{});
+                break;
+            case OptionGroup::Position:
+                choose(Mount{});
+                break;
+        }
+    });
     connect(modelList_, &QComboBox::activated, this, [this](int row) {
         // A refused value keeps the model its text belongs to.
         if (!commitPendingEdit()) {
@@ -168,23 +175,6 @@ ValueBox* MainWindow::editedBox() const {
 int MainWindow::valueBoxIndex(const QWidget* widget) const {
     const auto found = std::find(valueBoxes_.begin(), valueBoxes_.end(), widget);
     return found == valueBoxes_.end() ? -1 : static_cast<int>(found - valueBoxes_.begin());
-}
-
-QButtonGroup* MainWindow::optionGroup(OptionGroup group) const {
-    return optionGroups_[static_cast<std::size_t>(group)];
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        auto* option = qobject_cast<QAbstractButton*>(watched);
-        if (option != nullptr && option->group() != nullptr && !option->isChecked() &&
-            (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
-            QAbstractButton* checked = option->group()->checkedButton();
-            if (checked != nullptr && checked->isEnabled()) checked->setFocus(reason);
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::changeEvent(QEvent* event) {

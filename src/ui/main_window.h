@@ -23,6 +23,7 @@ class QPushButton;
 
 namespace projcalc::ui {
 
+class OptionPanel;
 class PlanningPanel;
 class SceneView;
 class ValueBox;
@@ -103,8 +104,6 @@ class MainWindow : public QMainWindow, public View {
     void changeEvent(QEvent* event) override;
     // Quit and closing the window enter what is being typed and ask before changes are lost.
     void closeEvent(QCloseEvent* event) override;
-    // Tab into an option group lands on its checked option.
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QMenu* languageMenu_ = nullptr;
@@ -116,7 +115,6 @@ class MainWindow : public QMainWindow, public View {
     void buildControls();
     void buildValueControls(QWidget* front);
     void buildOffsetControls(QWidget* side);
-    void buildOptionFrames(QWidget* area);
     void buildMenus();
     // Find models... and Export throw table... (main_window_catalogue.cpp).
     void buildCatalogueCommands();
@@ -155,15 +153,12 @@ class MainWindow : public QMainWindow, public View {
     // Labels and options whose text does not fit grow to their size hint, keeping their top-left
     // (the drawings size the controls lying on them themselves).
     void fitTextControls();
-    // The options and the aspect preview below their frame's title, however tall its font.
-    void keepOptionsInFrames();
-    void centreAspectCaption();
     // The aspect preview on the drawings' paper, and the offset boxes in the colours of text that
     // cannot be edited.
     void applyColours();
 
-    // Explanations (main_window_texts.cpp): the tooltips of the options, the offsets and the
-    // range sign, the units beside the values, and why a greyed option is greyed.
+    // Explanations (main_window_texts.cpp): the tooltips of the values, the offsets and the range
+    // sign, and the units beside the values.
     void applyTooltips();
     void showUnit(Unit unit);
 
@@ -207,9 +202,6 @@ class MainWindow : public QMainWindow, public View {
     // box, a popup or another window taking the focus leaves the edit alone.
     void onFocusChanged(QWidget* old, QWidget* now);
     [[nodiscard]] int valueBoxIndex(const QWidget* widget) const;
-    [[nodiscard]] QButtonGroup* optionGroup(OptionGroup group) const;
-    void checkOption(OptionGroup group, int index);
-    void showAspectPreview(Aspect aspect);
     // The value box being edited, or nullptr.
     [[nodiscard]] ValueBox* editedBox() const;
 
@@ -227,14 +219,11 @@ class MainWindow : public QMainWindow, public View {
     std::array<QLabel*, 4> valueUnits_{};
     QLabel* offsetUnit_ = nullptr;
     std::array<QLineEdit*, 2> offsetBoxes_{};
-    std::array<QButtonGroup*, 4> optionGroups_{};
+    OptionPanel* optionPanel_ = nullptr;
     QComboBox* modelList_ = nullptr;
     SceneView* frontView_ = nullptr;
     SceneView* sideView_ = nullptr;
     PlanningPanel* planningPanel_ = nullptr;
-    QLabel* aspectBox_ = nullptr;
-    QLabel* aspectCaption_ = nullptr;
-    double aspectBoxCentre_ = 0.0;  // horizontal centre of the aspect preview, kept exactly
     QLabel* rangeSign_ = nullptr;
     QFrame* logoFrame_ = nullptr;
     QLabel* logo_ = nullptr;

@@ -1,28 +1,23 @@
 // Construction of the main window's controls and menus, under their design names and at their
 // design positions.
 #include <QApplication>
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QCompleter>
 #include <QFrame>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProxyStyle>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QStyleFactory>
-#include <algorithm>
 #include <array>
-#include <span>
 #include <string>
 #include <vector>
 
-#include "i18n/language.h"
 #include "ui/control_layout.h"
 #include "ui/main_window.h"
+#include "ui/option_panel.h"
 #include "ui/qt_text.h"
 #include "ui/scene_view.h"
 #include "ui/value_box.h"
@@ -30,17 +25,13 @@
 namespace projcalc::ui {
 namespace {
 
-// Names a widget and puts it at its design rectangle inside its parent.
 template <typename Widget>
 Widget* placed(Widget* widget, const std::string& name) {
-    widget->setObjectName(toQt(name));
-    if (const ControlDesign* design = controlDesign(name))
-        widget->setGeometry(designPixels(*design));
-    return widget;
+    return placedByDesign(widget, name);
 }
 
 std::string indexed(const char* name, int index) {
-    return std::string(name) + "_" + std::to_string(index);
+    return indexedName(name, index);
 }
 
 QLabel* caption(QWidget* parent, const std::string& name, const QString& text) {
@@ -48,19 +39,6 @@ QLabel* caption(QWidget* parent, const std::string& name, const QString& text) {
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
-}
-
-// Gives the widget its current font family and size as its own, so that a font set on its
-// container does not reach it.
-void keepFont(QWidget* widget) {
-    QFont font = widget->font();
-    font.setFamily(font.family());
-    if (font.pointSizeF() > 0) {
-        font.setPointSizeF(font.pointSizeF());
-    } else {
-        font.setPixelSize(font.pixelSize());
-    }
-    widget->setFont(font);
 }
 
 // The program's style, except that a combo box opens a popup list that honours its number of
@@ -124,7 +102,7 @@ void MainWindow::buildControls() {
     logo_ = new QLabel(logoFrame_);
     logo_->setObjectName(QStringLiteral("imgLogo"));
 
-    buildOptionFrames(area);
+    optionPanel_ = new OptionPanel(area);
 
     modelList_ = placed(new QComboBox(area), "cboModel");
     modelList_->setStyle(new ListPopupStyle(modelList_));
@@ -205,67 +183,6 @@ void MainWindow::buildOffsetControls(QWidget* side) {
         label->lower();
 }
 
-void MainWindow::buildOptionFrames(QWidget* area) {
-    struct Frame {
-        const char* name;
-        const char* title;
-        const char* optionName;
-        OptionGroup group;
-        std::vector<int> controlOrder;
-        std::span<const ChoiceName> names;  // by index
-    };
-    const std::array<Frame, 4> frames = {{
-        {"fraAspect",
-         "Aspect Ratio",
-         "optAspect",
-         OptionGroup::Aspect,
-         {3, 2, 0, 1},
-         namesOf<Aspect>()},
-        {"fraPosition", "Position", "optPosition", OptionGroup::Position, {0, 1}, namesOf<Mount>()},
-        {"fraWIDE", "WIDE / TELE", "optWIDE", OptionGroup::Zoom, {1, 0}, namesOf<Zoom>()},
-        {"fraUnits", "Units", "optUnits", OptionGroup::Units, {2, 1, 0}, namesOf<Unit>()},
-    }};
-    for (const Frame& frame : frames) {
-        auto* box = placed(new QGroupBox(QString::fromLatin1(frame.title), area), frame.name);
-        auto* group = new QButtonGroup(this);
-        group->setExclusive(true);
-        optionGroups_[static_cast<std::size_t>(frame.group)] = group;
-        for (const int i : frame.controlOrder) {
-            const std::string_view caption = frame.names[static_cast<std::size_t>(i)].caption;
-            auto* option =
-                placed(new QRadioButton(
-                           QString::fromLatin1(caption.data(), qsizetype(caption.size())), box),
-                       indexed(frame.optionName, i));
-            group->addButton(option, i);
-        }
-        if (frame.group == OptionGroup::Aspect) {
-            aspectBox_ = placed(new QLabel(box), "lblAspectBox");
-            aspectBox_->setFrameStyle(QFrame::Box | QFrame::Plain);
-            aspectBox_->setAutoFillBackground(true);
-            QPalette colours = aspectBox_->palette();
-            colours.setColor(QPalette::Window, Qt::white);
-            aspectBox_->setPalette(colours);
-            aspectBoxCentre_ = aspectBox_->x() + aspectBox_->width() / 2.0;
-            aspectCaption_ = placed(new QLabel(QStringLiteral("Label1"), box), "lblAspect");
-            aspectCaption_->setTextFormat(Qt::PlainText);
-            aspectCaption_->setAlignment(Qt::AlignCenter);
-        }
-    }
-    // Only the listed controls take the interface font; the other controls of their frames keep
-    // the window's font.
-    const auto& listed = fontControlNames();
-    for (const std::string& name : listed) {
-        QWidget* container = findChild<QWidget*>(toQt(name));
-        if (container == nullptr) continue;
-        for (QWidget* child : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (std::find(listed.begin(), listed.end(), fromQt(child->objectName())) ==
-                listed.end()) {
-                keepFont(child);
-            }
-        }
-    }
-}
-
 void MainWindow::buildMenus() {
     const auto menu = [this](const char* name, const char* text) {
         QMenu* added = menuBar()->addMenu(QString::fromLatin1(text));
@@ -325,12 +242,8 @@ void MainWindow::buildMenus() {
 void MainWindow::buildTabOrder() {
     std::vector<QWidget*> order = {modelList_};
     order.insert(order.end(), valueBoxes_.begin(), valueBoxes_.end());
-    for (const OptionGroup group :
-         {OptionGroup::Units, OptionGroup::Zoom, OptionGroup::Position, OptionGroup::Aspect}) {
-        QButtonGroup* buttons = optionGroup(group);
-        for (int i = 0; buttons->button(i) != nullptr; ++i)
-            order.push_back(buttons->button(i));
-    }
+    const std::vector<QWidget*> options = optionPanel_->tabOrder();
+    order.insert(order.end(), options.begin(), options.end());
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

@@ -12,6 +12,7 @@
 #include "ui/artwork.h"
 #include "ui/control_layout.h"
 #include "ui/main_window.h"
+#include "ui/option_panel.h"
 #include "ui/qt_text.h"
 #include "ui/scene_view.h"
 
@@ -62,14 +63,9 @@ void MainWindow::refreshArtwork(bool always) {
 }
 
 void MainWindow::applyColours() {
-    if (aspectBox_ == nullptr) return;  // still being built
+    if (optionPanel_ == nullptr) return;  // still being built
     // The aspect preview is a small screen on the drawings' paper, its caption in their ink.
-    for (QLabel* label : {aspectBox_, aspectCaption_}) {
-        QPalette colours = label->palette();
-        colours.setColor(QPalette::Window, QColor::fromRgb(SceneView::kPaper));
-        colours.setColor(QPalette::WindowText, QColor::fromRgb(SceneView::kInk));
-        label->setPalette(colours);
-    }
+    optionPanel_->applyColours();
     // Results that cannot be edited show on the window's colour rather than the white of a box
     // that takes typing, in the palette's own text colour.
     for (QLineEdit* box : offsetBoxes_) {
@@ -81,48 +77,14 @@ void MainWindow::applyColours() {
 }
 
 void MainWindow::fitTextControls() {
-    const auto grow = [](QWidget* widget, bool height) {
-        const QSize hint = widget->sizeHint();
-        widget->resize(std::max(widget->width(), hint.width()),
-                       height ? std::max(widget->height(), hint.height()) : widget->height());
-    };
     for (QLabel* label : findChildren<QLabel*>()) {
-        if (label == aspectBox_ || label == rangeSign_ || label == logo_) continue;
+        if (optionPanel_->isPreview(label) || label == rangeSign_ || label == logo_) continue;
         if (qobject_cast<SceneView*>(label->parentWidget()) != nullptr) continue;
-        grow(label, true);
+        label->resize(label->size().expandedTo(label->sizeHint()));
     }
-    // Options keep their height: the text is centred in it and fits.
-    for (QRadioButton* option : findChildren<QRadioButton*>())
-        grow(option, false);
-    keepOptionsInFrames();
+    optionPanel_->fitTexts();
     if (auto* area = dynamic_cast<ControlArea*>(modelList_->parentWidget()))
         area->keepCaptionsClear();
-    centreAspectCaption();
-}
-
-void MainWindow::keepOptionsInFrames() {
-    for (QGroupBox* frame : findChildren<QGroupBox*>()) {
-        const std::string frameName = fromQt(frame->objectName());
-        for (QWidget* control : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            const ControlDesign* design = controlDesign(fromQt(control->objectName()));
-            if (design == nullptr || design->container != frameName) continue;
-            const int least =
-                std::min(designPixels(*design).height(), control->sizeHint().height());
-            const QRect place = placedInFrame(*design, frame->contentsRect(), least);
-            control->setGeometry(control->x(), place.top(), control->width(), place.height());
-        }
-    }
-}
-
-void MainWindow::centreAspectCaption() {
-    const QRect box = aspectBox_->geometry();
-    const QSize hint = aspectCaption_->sizeHint();
-    const ControlDesign* design = controlDesign("lblAspect");
-    const QSize size(std::max(designPixels(*design).width(), hint.width()),
-                     std::max(designPixels(*design).height(), hint.height()));
-    aspectCaption_->setGeometry(box.left() + (box.width() - size.width()) / 2,
-                                box.top() + (box.height() - size.height()) / 2, size.width(),
-                                size.height());
 }
 
 }  // namespace projcalc::ui

@@ -1,5 +1,5 @@
-// What the main window says about itself: tooltips on the options, the values, the offsets and
-// the range sign, the unit beside every value and offset, and why a greyed option is greyed.
+// What the main window says about itself: tooltips on the values, the offsets and the range
+// sign, and the unit beside every value and offset (the option panel explains its options).
 // Every text is an optional Language.ini key with an English default.
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -16,11 +16,6 @@ namespace projcalc::ui {
 void MainWindow::applyTooltips() {
     const InterfaceTexts& texts = calculator_.texts();
     const auto tip = [&texts](const std::string& key) { return toQtLines(texts.text(key)); };
-    for (const auto& [group, prefix] : {std::pair{OptionGroup::Units, "tipUnits_"},
-                                        std::pair{OptionGroup::Position, "tipPosition_"}}) {
-        for (QAbstractButton* option : optionGroup(group)->buttons())
-            option->setToolTip(tip(prefix + std::to_string(optionGroup(group)->id(option))));
-    }
     const QString valueTip = tip("tipValue");
     for (ValueBox* box : valueBoxes_)
         box->setToolTip(valueTip);

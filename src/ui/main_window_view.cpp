@@ -19,6 +19,7 @@
 #include "i18n/optional_texts.h"
 #include "ui/artwork.h"
 #include "ui/main_window.h"
+#include "ui/option_panel.h"
 #include "ui/qt_text.h"
 #include "ui/scene_view.h"
 #include "ui/value_box.h"
@@ -78,47 +79,9 @@ void MainWindow::showEnterButton(int box) {
         enterButtons_[i]->setVisible(static_cast<int>(i) == box);
 }
 
-void MainWindow::checkOption(OptionGroup group, int index) {
-    QButtonGroup* buttons = optionGroup(group);
-    const QSignalBlocker groupBlocker(buttons);
-    // Exclusive groups refuse to uncheck their last checked button.
-    buttons->setExclusive(false);
-    for (QAbstractButton* button : buttons->buttons()) {
-        const QSignalBlocker blocker(button);
-        button->setChecked(buttons->id(button) == index);
-    }
-    buttons->setExclusive(true);
-}
-
 void MainWindow::showOptions(const OptionsScreen& options) {
-    checkOption(OptionGroup::Aspect, indexOf(options.checked.aspect));
-    checkOption(OptionGroup::Zoom, indexOf(options.checked.zoom));
-    checkOption(OptionGroup::Units, indexOf(options.unit));
-    checkOption(OptionGroup::Position, indexOf(options.checked.mount));
+    optionPanel_->show(options);
     showUnit(options.unit);
-    // The aspects and zoom ends a model lacks are greyed, their tooltips saying why.
-    for (const auto& [group, buttons] :
-         {std::pair{OptionGroup::Aspect, options.group(OptionGroup::Aspect)},
-          std::pair{OptionGroup::Zoom, options.group(OptionGroup::Zoom)}}) {
-        for (std::size_t i = 0; i < buttons.size(); ++i) {
-            if (QAbstractButton* button = optionGroup(group)->button(static_cast<int>(i))) {
-                button->setEnabled(buttons[i].enabled);
-                button->setToolTip(toQtLines(buttons[i].tooltip));
-            }
-        }
-    }
-    showAspectPreview(options.checked.aspect);
-}
-
-void MainWindow::showAspectPreview(Aspect aspect) {
-    // The box keeps its height and its horizontal centre; the centre is held exactly, so that
-    // going back and forth between ratios never shifts the box by a rounded pixel.
-    const QRect box = aspectBox_->geometry();
-    const int width = static_cast<int>(std::lround(box.height() * ratioOf(aspect)));
-    const int left = static_cast<int>(std::lround(aspectBoxCentre_ - width / 2.0));
-    aspectBox_->setGeometry(left, box.top(), width, box.height());
-    aspectCaption_->setText(toQt(std::string(nameOf(aspect).caption)));
-    centreAspectCaption();
 }
 
 void MainWindow::showModelList(const std::vector<std::string>& names) {
@@ -230,11 +193,7 @@ void MainWindow::useTexts(const InterfaceTexts& texts) {
         modelList_->setAccessibleName(withoutLineBreaks(caption->text()));
     if (auto* caption = findChild<QLabel*>(QStringLiteral("lblOffset")))
         offsetBoxes_[0]->setAccessibleName(withoutLineBreaks(caption->text()));
-    for (QRadioButton* option : findChildren<QRadioButton*>()) {
-        option->setAccessibleName(withoutLineBreaks(option->text()));
-        if (auto* frame = qobject_cast<QGroupBox*>(option->parentWidget()))
-            option->setAccessibleDescription(withoutLineBreaks(frame->title()));
-    }
+    optionPanel_->useTexts(texts);
     fitTextControls();
     applyTooltips();
     showUnit(calculator_.calculation().unit);
