@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QRect>
+#include <QString>
 #include <QWidget>
 #include <span>
 #include <string>
 #include <string_view>
+
+class QLabel;
 
 namespace projcalc::ui {
 
@@ -57,6 +60,9 @@ Widget* placedByDesign(Widget* widget, std::string_view name) {
 [[nodiscard]] inline std::string indexedName(std::string_view name, int index) {
     return std::string(name) + "_" + std::to_string(index);
 }
+
+// A plain-text caption, named and placed by its design, its text at the top left.
+QLabel* placedCaption(QWidget* parent, std::string_view name, const QString& text);
 
 // The window's area below the menu bar ("window"): the designed controls at placedRect() for its
 // size, which is at least the design size, and the two lines under the menu bar across it.

@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProxyStyle>
-#include <QPushButton>
 #include <QStyleFactory>
 #include <array>
 #include <string>
@@ -20,7 +19,7 @@
 #include "ui/option_panel.h"
 #include "ui/qt_text.h"
 #include "ui/scene_view.h"
-#include "ui/value_box.h"
+#include "ui/value_panel.h"
 
 namespace projcalc::ui {
 namespace {
@@ -32,13 +31,6 @@ Widget* placed(Widget* widget, const std::string& name) {
 
 std::string indexed(const char* name, int index) {
     return indexedName(name, index);
-}
-
-QLabel* caption(QWidget* parent, const std::string& name, const QString& text) {
-    auto* label = placed(new QLabel(text, parent), name);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
 }
 
 // The program's style, except that a combo box opens a popup list that honours its number of
@@ -57,11 +49,6 @@ class ListPopupStyle : public QProxyStyle {
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 };
-
-// The design texts of the value boxes, by index.
-constexpr std::array<const char*, 4> kValueDesignTexts = {"Distance", "SSize", "Width", "Height"};
-constexpr std::array<const char*, 4> kValueCaptions = {"Projection Distance",
-                                                       "Screen Size Diagonal", "Width", "Height"};
 
 }  // namespace
 
@@ -89,11 +76,12 @@ void MainWindow::buildControls() {
     frontView_ = placed(new SceneView(area), "picDraw1");
     frontView_->setFrameSize(frontView_->size());
     frontView_->setFocusPolicy(Qt::ClickFocus);
-    buildValueControls(frontView_);
     sideView_ = placed(new SceneView(area), "picDraw2");
     sideView_->setFrameSize(sideView_->size());
     sideView_->setFocusPolicy(Qt::ClickFocus);
-    buildOffsetControls(sideView_);
+    valuePanel_ = new ValuePanel(
+        frontView_, sideView_,
+        [this](Quantity box, const std::string& typed) { return calculator_.commit(box, typed); });
     for (SceneView* view : {frontView_, sideView_})
         connect(view, &SceneView::scaleChanged, this, [this] { refreshArtwork(); });
 
@@ -123,64 +111,7 @@ void MainWindow::buildControls() {
         const QString selected = modelList_->itemText(modelList_->currentIndex());
         if (modelList_->lineEdit()->text() != selected) modelList_->setEditText(selected);
     });
-    caption(area, "lblModel", QStringLiteral("Model"));
-}
-
-void MainWindow::buildValueControls(QWidget* front) {
-    // Created in the window's control order: distance, diagonal, height, width.
-    for (const int i : {0, 1, 3, 2}) {
-        auto* box = placed(new ValueBox(front), indexed("txtValue", i));
-        box->setText(QString::fromLatin1(kValueDesignTexts[i]));
-        box->setAccessibleName(QString::fromLatin1(kValueCaptions[i]));
-        valueBoxes_[i] = box;
-    }
-    for (int i = 0; i < 4; ++i) {
-        auto* button = placed(new QPushButton(front), indexed("cmdEnter", i));
-        // A click on the button leaves the focus in its value box, as the Enter key does.
-        button->setFocusPolicy(Qt::ClickFocus);
-        button->setFocusProxy(valueBoxes_[i]);
-        button->setToolTip(QStringLiteral("Enter"));
-        button->setAccessibleName(QStringLiteral("Enter"));
-        enterButtons_[i] = button;
-    }
-    for (const int i : {1, 0, 3, 2}) {
-        valueCaptions_[i] =
-            caption(front, indexed("lblValue", i), QString::fromLatin1(kValueCaptions[i]));
-    }
-    // The unit beside each box, until the drawing places it.
-    for (int i = 0; i < 4; ++i) {
-        const QRect box = valueBoxes_[i]->geometry();
-        valueUnits_[i] = caption(front, indexed("lblUnit", i), QStringLiteral("in"));
-        valueUnits_[i]->move(box.right() + 3, box.top() + 3);
-    }
-    // Captions only show: clicks go to what lies under them, and they lie under the controls.
-    for (QLabel* label : front->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-        label->setAttribute(Qt::WA_TransparentForMouseEvents);
-        label->lower();
-    }
-}
-
-void MainWindow::buildOffsetControls(QWidget* side) {
-    // The range sign lies under the offset boxes it stands between.
-    rangeSign_ = new QLabel(side);
-    rangeSign_->setObjectName(QStringLiteral("imgKara"));
-    rangeSign_->setGeometry(381, 56, 28, 19);
-    for (const int i : {1, 0}) {
-        auto* box = placed(new QLineEdit(QStringLiteral("Offset"), side), indexed("txtOffset", i));
-        // Results only: they can be selected and copied, and Tab passes them by.
-        box->setReadOnly(true);
-        box->setFocusPolicy(Qt::ClickFocus);
-        box->setAccessibleName(i == 0 ? QStringLiteral("Offset") : QStringLiteral("Second offset"));
-        offsetBoxes_[i] = box;
-    }
-    caption(side, "lblOffset", QStringLiteral("Offset"));
-    const QRect second = offsetBoxes_[1]->geometry();
-    offsetUnit_ = caption(side, "lblOffsetUnit", QStringLiteral("in"));
-    offsetUnit_->move(second.right() + 3, second.top() + 3);
-    offsetUnit_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    // The caption and the range sign explain themselves in tooltips, under the boxes.
-    for (QLabel* label : side->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-        label->lower();
+    placedCaption(area, "lblModel", QStringLiteral("Model"));
 }
 
 void MainWindow::buildMenus() {
@@ -241,7 +172,8 @@ void MainWindow::buildMenus() {
 
 void MainWindow::buildTabOrder() {
     std::vector<QWidget*> order = {modelList_};
-    order.insert(order.end(), valueBoxes_.begin(), valueBoxes_.end());
+    const std::array<QWidget*, 4> boxes = valuePanel_->boxes();
+    order.insert(order.end(), boxes.begin(), boxes.end());
     const std::vector<QWidget*> options = optionPanel_->tabOrder();
     order.insert(order.end(), options.begin(), options.end());
     for (std::size_t i = 1; i < order.size(); ++i)
