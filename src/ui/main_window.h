@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <array>
 #include <filesystem>
 
 #include "core/calculator.h"
@@ -14,12 +13,9 @@
 class QAction;
 class QActionGroup;
 class QMenu;
-class QButtonGroup;
 class QComboBox;
 class QFrame;
 class QLabel;
-class QLineEdit;
-class QPushButton;
 
 namespace projcalc::ui {
 
