@@ -1,5 +1,6 @@
 #include "ui/control_layout.h"
 
+#include <QLabel>
 #include <QResizeEvent>
 #include <algorithm>
 #include <array>
@@ -69,6 +70,13 @@ QRect designPixels(const ControlDesign& design) noexcept {
     const int top = toPixels(design.top);
     return {left, top, toPixels(design.left + design.width) - left,
             toPixels(design.top + design.height) - top};
+}
+
+QLabel* placedCaption(QWidget* parent, std::string_view name, const QString& text) {
+    auto* label = placedByDesign(new QLabel(text, parent), name);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
 }
 
 QRect placedRect(const ControlDesign& design, QSize area) noexcept {

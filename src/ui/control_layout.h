@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QRect>
+#include <QString>
 #include <QWidget>
 #include <span>
+#include <string>
 #include <string_view>
+
+class QLabel;
 
 namespace projcalc::ui {
 
@@ -41,6 +45,24 @@ inline constexpr int kWindowInnerHeight = 396;
 // minimumHeight.
 [[nodiscard]] QRect placedInFrame(const ControlDesign& design, QRect contents,
                                   int minimumHeight) noexcept;
+
+// Names a control and puts it at its design rectangle inside its parent; a name without a design
+// only names it.
+template <typename Widget>
+Widget* placedByDesign(Widget* widget, std::string_view name) {
+    widget->setObjectName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    if (const ControlDesign* design = controlDesign(name))
+        widget->setGeometry(designPixels(*design));
+    return widget;
+}
+
+// The name of one control of a row of them: "optAspect_3".
+[[nodiscard]] inline std::string indexedName(std::string_view name, int index) {
+    return std::string(name) + "_" + std::to_string(index);
+}
+
+// A plain-text caption, named and placed by its design, its text at the top left.
+QLabel* placedCaption(QWidget* parent, std::string_view name, const QString& text);
 
 // The window's area below the menu bar ("window"): the designed controls at placedRect() for its
 // size, which is at least the design size, and the two lines under the menu bar across it.

@@ -1,26 +1,22 @@
 #include "ui/main_window.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QButtonGroup>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScopedValueRollback>
 #include <QWindow>
 #include <algorithm>
 #include <utility>
 
 #include "core/asking.h"
+#include "ui/option_panel.h"
 #include "ui/qt_text.h"
-#include "ui/value_box.h"
+#include "ui/value_panel.h"
 
 namespace projcalc::ui {
 
@@ -45,7 +41,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), calculator_(*this
 MainWindow::~MainWindow() {
     // Closing the window moves the focus; by then the controller is going away. The model
     // list's field would be told it lost the focus after the window is gone.
-    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    disconnect(qApp, &QApplication::focusChanged, valuePanel_, nullptr);
     disconnect(modelList_->lineEdit(), nullptr, this, nullptr);
 }
 
@@ -57,7 +53,7 @@ bool MainWindow::startUp(const std::filesystem::path& dataFolder,
     rules.fallBackToOldCatalogue = true;
     rules.languageFile = startingLanguage(dataFolder);
     rules = withRememberedChoices(std::move(rules));
-    showEnterButton(-1);
+    valuePanel_->hideEnterButtons();
     const bool started = calculator_.startUp(dataFolder, rules);
     languageMenu_->setEnabled(!languages_.empty());
     useQtTranslationsOfLanguageInUse();
@@ -81,31 +77,26 @@ void MainWindow::setGoOnHook(GoOnHook hook) {
 }
 
 void MainWindow::connectUserEvents() {
-    for (const Quantity box : kAllQuantities) {
-        const auto i = static_cast<std::size_t>(indexOf(box));
-        const int index = indexOf(box);
-        connect(valueBoxes_[i], &ValueBox::keyTyped, this,
-                [this, index] { showEnterButton(index); });
-        connect(valueBoxes_[i], &ValueBox::escaped, this, [this] { showEnterButton(-1); });
-        connect(valueBoxes_[i], &ValueBox::enterPressed, this,
-                [this, index] { (void)commitBox(index); });
-        connect(enterButtons_[i], &QPushButton::clicked, this,
-                [this, index] { (void)commitBox(index); });
-    }
-    const auto onClick = [this]<typename Choice>(OptionGroup group) {
-        connect(optionGroup(group), &QButtonGroup::idClicked, this, [this](int index) {
+    connect(optionPanel_, &OptionPanel::chosen, this, [this](OptionGroup group, int index) {
+        const auto choose = [this, index]<typename Choice>(Choice) {
             if (const std::optional<Choice> choice = choiceAt<Choice>(index))
                 calculator_.choose(*choice);
-        });
-    };
-    onClick.template operator()<Aspect>(OptionGroup::Aspect);
-    onClick.template operator()<Zoom>(OptionGroup::Zoom);
-    onClick.template operator()<Unit>(OptionGroup::Units);
-    onClick.template operator()<Mount>(OptionGroup::Position);
-    for (QButtonGroup* group : optionGroups_) {
-        for (QAbstractButton* option : group->buttons())
-            option->installEventFilter(this);
-    }
+        };
+        switch (group) {
+            case OptionGroup::Aspect:
+                choose(Aspect{});
+                break;
+            case OptionGroup::Zoom:
+                choose(Zoom{});
+                break;
+            case OptionGroup::Units:
+                choose(Unit{});
+                break;
+            case OptionGroup::Position:
+                choose(Mount{});
+                break;
+        }
+    });
     connect(modelList_, &QComboBox::activated, this, [this](int row) {
         // A refused value keeps the model its text belongs to.
         if (!commitPendingEdit()) {
@@ -114,77 +105,10 @@ void MainWindow::connectUserEvents() {
         }
         calculator_.pickModel(row);
     });
-    connect(qApp, &QApplication::focusChanged, this, &MainWindow::onFocusChanged);
-}
-
-bool MainWindow::commitBox(int box) {
-    ValueBox* edit = valueBoxes_[static_cast<std::size_t>(box)];
-    showEnterButton(-1);
-    const bool kept = calculator_.commit(static_cast<Quantity>(box), fromQt(edit->text()));
-    // After a refusal the next keys replace the whole text instead of adding to it.
-    if (!kept) edit->selectWholeText();
-    return kept;
 }
 
 bool MainWindow::commitPendingEdit() {
-    ValueBox* box = editedBox();
-    if (box == nullptr || !box->holdsTyping()) return true;
-    return commitBox(editingBox_);
-}
-
-void MainWindow::onFocusChanged(QWidget* /*old*/, QWidget* now) {
-    // Another window, a message box or a popup menu has the focus: the edit goes on when the
-    // focus comes back. The menu bar takes the focus only while it is opened from the keyboard.
-    if (handlingFocus_ || now == nullptr || now->window() != this ||
-        qobject_cast<QMenuBar*>(now) != nullptr) {
-        return;
-    }
-    const int target = valueBoxIndex(now);
-    if (target >= 0 && target == editingBox_) return;
-    // A commit may show a message; the focus changes it causes are not the user's.
-    const QScopedValueRollback guard(handlingFocus_, true);
-    if (editingBox_ >= 0) {
-        const int left = std::exchange(editingBox_, -1);
-        if (!commitBox(left)) {
-            // A refused value: the box keeps the focus, its previous text selected.
-            editingBox_ = left;
-            ValueBox* box = valueBoxes_[static_cast<std::size_t>(left)];
-            box->setFocus(Qt::OtherFocusReason);
-            box->selectWholeText();
-            return;
-        }
-    }
-    if (target >= 0) {
-        editingBox_ = target;
-        showEnterButton(target);
-        valueBoxes_[static_cast<std::size_t>(target)]->beginEdit();
-    }
-}
-
-ValueBox* MainWindow::editedBox() const {
-    return editingBox_ >= 0 ? valueBoxes_[static_cast<std::size_t>(editingBox_)] : nullptr;
-}
-
-int MainWindow::valueBoxIndex(const QWidget* widget) const {
-    const auto found = std::find(valueBoxes_.begin(), valueBoxes_.end(), widget);
-    return found == valueBoxes_.end() ? -1 : static_cast<int>(found - valueBoxes_.begin());
-}
-
-QButtonGroup* MainWindow::optionGroup(OptionGroup group) const {
-    return optionGroups_[static_cast<std::size_t>(group)];
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        auto* option = qobject_cast<QAbstractButton*>(watched);
-        if (option != nullptr && option->group() != nullptr && !option->isChecked() &&
-            (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
-            QAbstractButton* checked = option->group()->checkedButton();
-            if (checked != nullptr && checked->isEnabled()) checked->setFocus(reason);
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
+    return valuePanel_->commitPendingEdit();
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -234,19 +158,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::onUndo() {
-    if (ValueBox* box = editedBox(); box != nullptr && box->isUndoAvailable()) {
-        box->undo();
-    } else {
-        (void)calculator_.undo();
-    }
+    if (!valuePanel_->undoTyping()) (void)calculator_.undo();
 }
 
 void MainWindow::onRedo() {
-    if (ValueBox* box = editedBox(); box != nullptr && box->isRedoAvailable()) {
-        box->redo();
-    } else {
-        (void)calculator_.redo();
-    }
+    if (!valuePanel_->redoTyping()) (void)calculator_.redo();
 }
 
 void MainWindow::onCopyResults() {

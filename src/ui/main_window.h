@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <array>
 #include <filesystem>
 
 #include "core/calculator.h"
@@ -14,18 +13,16 @@
 class QAction;
 class QActionGroup;
 class QMenu;
-class QButtonGroup;
 class QComboBox;
 class QFrame;
 class QLabel;
-class QLineEdit;
-class QPushButton;
 
 namespace projcalc::ui {
 
+class OptionPanel;
 class PlanningPanel;
 class SceneView;
-class ValueBox;
+class ValuePanel;
 
 // The main window: every control of the calculator under its design name, the menus, and the
 // View the controller talks to. It decides nothing itself: user actions go to the Calculator,
@@ -103,8 +100,6 @@ class MainWindow : public QMainWindow, public View {
     void changeEvent(QEvent* event) override;
     // Quit and closing the window enter what is being typed and ask before changes are lost.
     void closeEvent(QCloseEvent* event) override;
-    // Tab into an option group lands on its checked option.
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QMenu* languageMenu_ = nullptr;
@@ -114,9 +109,6 @@ class MainWindow : public QMainWindow, public View {
 
     // Construction (main_window_controls.cpp).
     void buildControls();
-    void buildValueControls(QWidget* front);
-    void buildOffsetControls(QWidget* side);
-    void buildOptionFrames(QWidget* area);
     void buildMenus();
     // Find models... and Export throw table... (main_window_catalogue.cpp).
     void buildCatalogueCommands();
@@ -155,16 +147,11 @@ class MainWindow : public QMainWindow, public View {
     // Labels and options whose text does not fit grow to their size hint, keeping their top-left
     // (the drawings size the controls lying on them themselves).
     void fitTextControls();
-    // The options and the aspect preview below their frame's title, however tall its font.
-    void keepOptionsInFrames();
-    void centreAspectCaption();
     // The aspect preview on the drawings' paper, and the offset boxes in the colours of text that
     // cannot be edited.
     void applyColours();
 
-    // Explanations (main_window_texts.cpp): the tooltips of the options, the offsets and the
-    // range sign, the units beside the values, and why a greyed option is greyed.
-    void applyTooltips();
+    // The unit beside every value and offset, in the interface language.
     void showUnit(Unit unit);
 
     // What the window remembers between runs (main_window_settings.cpp): its size, position and
@@ -185,33 +172,15 @@ class MainWindow : public QMainWindow, public View {
     void showOptions(const OptionsScreen& options);
     void showModelList(const std::vector<std::string>& names);
     void selectModelRow(int row);
-    void showBoxes(const Screen& screen);
     void showScene(DiagramId diagram, const Scene& scene);
     void showPlanning(const PlanningScreen& planning);
     void showMessage(const std::string& text);
     void showError(const AppError& error);
-    [[nodiscard]] FrontMetrics frontMetrics() const;
-    [[nodiscard]] SideMetrics sideMetrics() const;
 
-    // The typing in the value boxes stays in the window until it is committed. The Enter button
-    // of one box shows while it is edited (-1: none).
-    void showEnterButton(int box);
-    // Commits what a box holds: the box being left, Enter in it or its Enter button. A refused
-    // value puts the box's previous text back and selects it.
-    bool commitBox(int box);
     // Commits the value box being edited as if the focus had left it, before a command that must
     // see what the user typed (Save, Print, Open, Quit, a model pick, ...). False when the value
     // was refused: the command must not run.
     bool commitPendingEdit();
-    // Commits a value box when the focus moves to another control of this window; a message
-    // box, a popup or another window taking the focus leaves the edit alone.
-    void onFocusChanged(QWidget* old, QWidget* now);
-    [[nodiscard]] int valueBoxIndex(const QWidget* widget) const;
-    [[nodiscard]] QButtonGroup* optionGroup(OptionGroup group) const;
-    void checkOption(OptionGroup group, int index);
-    void showAspectPreview(Aspect aspect);
-    // The value box being edited, or nullptr.
-    [[nodiscard]] ValueBox* editedBox() const;
 
     Calculator calculator_;
     MessageHook messageHook_ = showMessageBox;
@@ -221,21 +190,12 @@ class MainWindow : public QMainWindow, public View {
     QuestionHook questionHook_ = askQuestionBox;
     GoOnHook goOnHook_ = askGoOnBox;
 
-    std::array<ValueBox*, 4> valueBoxes_{};
-    std::array<QPushButton*, 4> enterButtons_{};
-    std::array<QLabel*, 4> valueCaptions_{};
-    std::array<QLabel*, 4> valueUnits_{};
-    QLabel* offsetUnit_ = nullptr;
-    std::array<QLineEdit*, 2> offsetBoxes_{};
-    std::array<QButtonGroup*, 4> optionGroups_{};
+    ValuePanel* valuePanel_ = nullptr;
+    OptionPanel* optionPanel_ = nullptr;
     QComboBox* modelList_ = nullptr;
     SceneView* frontView_ = nullptr;
     SceneView* sideView_ = nullptr;
     PlanningPanel* planningPanel_ = nullptr;
-    QLabel* aspectBox_ = nullptr;
-    QLabel* aspectCaption_ = nullptr;
-    double aspectBoxCentre_ = 0.0;  // horizontal centre of the aspect preview, kept exactly
-    QLabel* rangeSign_ = nullptr;
     QFrame* logoFrame_ = nullptr;
     QLabel* logo_ = nullptr;
     QAction* undoAction_ = nullptr;
@@ -251,9 +211,6 @@ class MainWindow : public QMainWindow, public View {
     qreal frontArtworkScale_ = 0.0;
     qreal sideArtworkScale_ = 0.0;
     bool darkArtwork_ = false;
-
-    int editingBox_ = -1;  // the value box that holds the window's focus, or -1
-    bool handlingFocus_ = false;
 };
 
 }  // namespace projcalc::ui

@@ -14,6 +14,28 @@ namespace {
 
 constexpr const char* kKeepScreenKey = "choices/keepScreen";
 
+// What the finder starts from: the catalogue and the calculation shown.
+FinderInput finderInputOf(const Calculator& calculator) {
+    const Calculation& c = calculator.calculation();
+    FinderInput input;
+    input.models = calculator.catalogue();
+    input.aspect = c.options.aspect;
+    input.mount = c.options.mount;
+    input.unit = c.unit;
+    if (c.resultsValid) {
+        input.diagonal = c.results.diagonal;
+        input.distance = c.results.distance;
+    }
+    input.light = c.light;
+    input.texts = calculator.texts();
+    return input;
+}
+
+ThrowTableInput throwTableInputOf(const Calculator& calculator) {
+    const Calculation& c = calculator.calculation();
+    return {c.traits.record.modelName, c.options.aspect, c.unit, calculator.texts()};
+}
+
 }  // namespace
 
 void MainWindow::buildCatalogueCommands() {
@@ -61,7 +83,7 @@ void MainWindow::buildCatalogueCommands() {
 
 void MainWindow::onFindModels() {
     if (!commitPendingEdit()) return;
-    ModelFinderDialog dialog(calculator_, this);
+    ModelFinderDialog dialog(finderInputOf(calculator_), this);
     if (dialog.exec() != QDialog::Accepted) return;
     if (const auto choice = dialog.choice())
         calculator_.takeFoundModel(choice->row, choice->aspect, choice->diagonalText);
@@ -69,9 +91,12 @@ void MainWindow::onFindModels() {
 
 void MainWindow::onExportThrowTable() {
     if (!commitPendingEdit()) return;
-    ThrowTableDialog dialog(calculator_, this);
-    if (dialog.exec() != QDialog::Accepted || !dialog.step()) return;
-    const bool pdf = dialog.format() == ThrowTableDialog::Format::Pdf;
+    ThrowTableInput input = throwTableInputOf(calculator_);
+    ThrowTableDialog dialog(input, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const std::optional<ThrowTableDialog::Request> asked = dialog.request();
+    if (!asked) return;
+    const bool pdf = asked->format == ThrowTableDialog::Format::Pdf;
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Save;
     request.nameFilter = pdf ? QStringLiteral("PDF (*.pdf)") : QStringLiteral("CSV (*.csv)");
@@ -81,11 +106,10 @@ void MainWindow::onExportThrowTable() {
     rememberFolder(pdf ? "*.pdf" : "*.csv", path);
     if (path.isEmpty()) return;
     if (!pdf) {
-        (void)calculator_.exportThrowTableCsv(fromQt(path), *dialog.step());
+        (void)calculator_.exportThrowTableCsv(fromQt(path), asked->step);
         return;
     }
-    const QByteArray bytes =
-        throwTablePdf(calculator_, calculator_.throwTableByLimits(*dialog.step()));
+    const QByteArray bytes = throwTablePdf(input, calculator_.throwTableByLimits(asked->step));
     (void)calculator_.writeExport(
         fromQt(path), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }

@@ -1,66 +1,36 @@
 // Construction of the main window's controls and menus, under their design names and at their
 // design positions.
 #include <QApplication>
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QCompleter>
 #include <QFrame>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProxyStyle>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QStyleFactory>
-#include <algorithm>
 #include <array>
-#include <span>
 #include <string>
 #include <vector>
 
-#include "i18n/language.h"
 #include "ui/control_layout.h"
 #include "ui/main_window.h"
+#include "ui/option_panel.h"
 #include "ui/qt_text.h"
 #include "ui/scene_view.h"
-#include "ui/value_box.h"
+#include "ui/value_panel.h"
 
 namespace projcalc::ui {
 namespace {
 
-// Names a widget and puts it at its design rectangle inside its parent.
 template <typename Widget>
 Widget* placed(Widget* widget, const std::string& name) {
-    widget->setObjectName(toQt(name));
-    if (const ControlDesign* design = controlDesign(name))
-        widget->setGeometry(designPixels(*design));
-    return widget;
+    return placedByDesign(widget, name);
 }
 
 std::string indexed(const char* name, int index) {
-    return std::string(name) + "_" + std::to_string(index);
-}
-
-QLabel* caption(QWidget* parent, const std::string& name, const QString& text) {
-    auto* label = placed(new QLabel(text, parent), name);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
-// Gives the widget its current font family and size as its own, so that a font set on its
-// container does not reach it.
-void keepFont(QWidget* widget) {
-    QFont font = widget->font();
-    font.setFamily(font.family());
-    if (font.pointSizeF() > 0) {
-        font.setPointSizeF(font.pointSizeF());
-    } else {
-        font.setPixelSize(font.pixelSize());
-    }
-    widget->setFont(font);
+    return indexedName(name, index);
 }
 
 // The program's style, except that a combo box opens a popup list that honours its number of
@@ -79,11 +49,6 @@ class ListPopupStyle : public QProxyStyle {
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 };
-
-// The design texts of the value boxes, by index.
-constexpr std::array<const char*, 4> kValueDesignTexts = {"Distance", "SSize", "Width", "Height"};
-constexpr std::array<const char*, 4> kValueCaptions = {"Projection Distance",
-                                                       "Screen Size Diagonal", "Width", "Height"};
 
 }  // namespace
 
@@ -111,11 +76,12 @@ void MainWindow::buildControls() {
     frontView_ = placed(new SceneView(area), "picDraw1");
     frontView_->setFrameSize(frontView_->size());
     frontView_->setFocusPolicy(Qt::ClickFocus);
-    buildValueControls(frontView_);
     sideView_ = placed(new SceneView(area), "picDraw2");
     sideView_->setFrameSize(sideView_->size());
     sideView_->setFocusPolicy(Qt::ClickFocus);
-    buildOffsetControls(sideView_);
+    valuePanel_ = new ValuePanel(
+        frontView_, sideView_,
+        [this](Quantity box, const std::string& typed) { return calculator_.commit(box, typed); });
     for (SceneView* view : {frontView_, sideView_})
         connect(view, &SceneView::scaleChanged, this, [this] { refreshArtwork(); });
 
@@ -124,7 +90,7 @@ void MainWindow::buildControls() {
     logo_ = new QLabel(logoFrame_);
     logo_->setObjectName(QStringLiteral("imgLogo"));
 
-    buildOptionFrames(area);
+    optionPanel_ = new OptionPanel(area);
 
     modelList_ = placed(new QComboBox(area), "cboModel");
     modelList_->setStyle(new ListPopupStyle(modelList_));
@@ -145,125 +111,7 @@ void MainWindow::buildControls() {
         const QString selected = modelList_->itemText(modelList_->currentIndex());
         if (modelList_->lineEdit()->text() != selected) modelList_->setEditText(selected);
     });
-    caption(area, "lblModel", QStringLiteral("Model"));
-}
-
-void MainWindow::buildValueControls(QWidget* front) {
-    // Created in the window's control order: distance, diagonal, height, width.
-    for (const int i : {0, 1, 3, 2}) {
-        auto* box = placed(new ValueBox(front), indexed("txtValue", i));
-        box->setText(QString::fromLatin1(kValueDesignTexts[i]));
-        box->setAccessibleName(QString::fromLatin1(kValueCaptions[i]));
-        valueBoxes_[i] = box;
-    }
-    for (int i = 0; i < 4; ++i) {
-        auto* button = placed(new QPushButton(front), indexed("cmdEnter", i));
-        // A click on the button leaves the focus in its value box, as the Enter key does.
-        button->setFocusPolicy(Qt::ClickFocus);
-        button->setFocusProxy(valueBoxes_[i]);
-        button->setToolTip(QStringLiteral("Enter"));
-        button->setAccessibleName(QStringLiteral("Enter"));
-        enterButtons_[i] = button;
-    }
-    for (const int i : {1, 0, 3, 2}) {
-        valueCaptions_[i] =
-            caption(front, indexed("lblValue", i), QString::fromLatin1(kValueCaptions[i]));
-    }
-    // The unit beside each box, until the drawing places it.
-    for (int i = 0; i < 4; ++i) {
-        const QRect box = valueBoxes_[i]->geometry();
-        valueUnits_[i] = caption(front, indexed("lblUnit", i), QStringLiteral("in"));
-        valueUnits_[i]->move(box.right() + 3, box.top() + 3);
-    }
-    // Captions only show: clicks go to what lies under them, and they lie under the controls.
-    for (QLabel* label : front->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-        label->setAttribute(Qt::WA_TransparentForMouseEvents);
-        label->lower();
-    }
-}
-
-void MainWindow::buildOffsetControls(QWidget* side) {
-    // The range sign lies under the offset boxes it stands between.
-    rangeSign_ = new QLabel(side);
-    rangeSign_->setObjectName(QStringLiteral("imgKara"));
-    rangeSign_->setGeometry(381, 56, 28, 19);
-    for (const int i : {1, 0}) {
-        auto* box = placed(new QLineEdit(QStringLiteral("Offset"), side), indexed("txtOffset", i));
-        // Results only: they can be selected and copied, and Tab passes them by.
-        box->setReadOnly(true);
-        box->setFocusPolicy(Qt::ClickFocus);
-        box->setAccessibleName(i == 0 ? QStringLiteral("Offset") : QStringLiteral("Second offset"));
-        offsetBoxes_[i] = box;
-    }
-    caption(side, "lblOffset", QStringLiteral("Offset"));
-    const QRect second = offsetBoxes_[1]->geometry();
-    offsetUnit_ = caption(side, "lblOffsetUnit", QStringLiteral("in"));
-    offsetUnit_->move(second.right() + 3, second.top() + 3);
-    offsetUnit_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    // The caption and the range sign explain themselves in tooltips, under the boxes.
-    for (QLabel* label : side->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-        label->lower();
-}
-
-void MainWindow::buildOptionFrames(QWidget* area) {
-    struct Frame {
-        const char* name;
-        const char* title;
-        const char* optionName;
-        OptionGroup group;
-        std::vector<int> controlOrder;
-        std::span<const ChoiceName> names;  // by index
-    };
-    const std::array<Frame, 4> frames = {{
-        {"fraAspect",
-         "Aspect Ratio",
-         "optAspect",
-         OptionGroup::Aspect,
-         {3, 2, 0, 1},
-         namesOf<Aspect>()},
-        {"fraPosition", "Position", "optPosition", OptionGroup::Position, {0, 1}, namesOf<Mount>()},
-        {"fraWIDE", "WIDE / TELE", "optWIDE", OptionGroup::Zoom, {1, 0}, namesOf<Zoom>()},
-        {"fraUnits", "Units", "optUnits", OptionGroup::Units, {2, 1, 0}, namesOf<Unit>()},
-    }};
-    for (const Frame& frame : frames) {
-        auto* box = placed(new QGroupBox(QString::fromLatin1(frame.title), area), frame.name);
-        auto* group = new QButtonGroup(this);
-        group->setExclusive(true);
-        optionGroups_[static_cast<std::size_t>(frame.group)] = group;
-        for (const int i : frame.controlOrder) {
-            const std::string_view caption = frame.names[static_cast<std::size_t>(i)].caption;
-            auto* option =
-                placed(new QRadioButton(
-                           QString::fromLatin1(caption.data(), qsizetype(caption.size())), box),
-                       indexed(frame.optionName, i));
-            group->addButton(option, i);
-        }
-        if (frame.group == OptionGroup::Aspect) {
-            aspectBox_ = placed(new QLabel(box), "lblAspectBox");
-            aspectBox_->setFrameStyle(QFrame::Box | QFrame::Plain);
-            aspectBox_->setAutoFillBackground(true);
-            QPalette colours = aspectBox_->palette();
-            colours.setColor(QPalette::Window, Qt::white);
-            aspectBox_->setPalette(colours);
-            aspectBoxCentre_ = aspectBox_->x() + aspectBox_->width() / 2.0;
-            aspectCaption_ = placed(new QLabel(QStringLiteral("Label1"), box), "lblAspect");
-            aspectCaption_->setTextFormat(Qt::PlainText);
-            aspectCaption_->setAlignment(Qt::AlignCenter);
-        }
-    }
-    // Only the listed controls take the interface font; the other controls of their frames keep
-    // the window's font.
-    const auto& listed = fontControlNames();
-    for (const std::string& name : listed) {
-        QWidget* container = findChild<QWidget*>(toQt(name));
-        if (container == nullptr) continue;
-        for (QWidget* child : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (std::find(listed.begin(), listed.end(), fromQt(child->objectName())) ==
-                listed.end()) {
-                keepFont(child);
-            }
-        }
-    }
+    placedCaption(area, "lblModel", QStringLiteral("Model"));
 }
 
 void MainWindow::buildMenus() {
@@ -324,13 +172,10 @@ void MainWindow::buildMenus() {
 
 void MainWindow::buildTabOrder() {
     std::vector<QWidget*> order = {modelList_};
-    order.insert(order.end(), valueBoxes_.begin(), valueBoxes_.end());
-    for (const OptionGroup group :
-         {OptionGroup::Units, OptionGroup::Zoom, OptionGroup::Position, OptionGroup::Aspect}) {
-        QButtonGroup* buttons = optionGroup(group);
-        for (int i = 0; buttons->button(i) != nullptr; ++i)
-            order.push_back(buttons->button(i));
-    }
+    const std::array<QWidget*, 4> boxes = valuePanel_->boxes();
+    order.insert(order.end(), boxes.begin(), boxes.end());
+    const std::vector<QWidget*> options = optionPanel_->tabOrder();
+    order.insert(order.end(), options.begin(), options.end());
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

@@ -1,27 +1,24 @@
 // The main window as the controller's View: every change is applied with the widgets' signals
 // blocked, so that nothing the controller does comes back to it as a user event.
 #include <QAbstractButton>
-#include <QButtonGroup>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSignalBlocker>
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 #include "i18n/language.h"
 #include "i18n/optional_texts.h"
 #include "ui/artwork.h"
 #include "ui/main_window.h"
+#include "ui/option_panel.h"
 #include "ui/qt_text.h"
 #include "ui/scene_view.h"
-#include "ui/value_box.h"
+#include "ui/value_panel.h"
 
 namespace projcalc::ui {
 namespace {
@@ -47,7 +44,7 @@ void MainWindow::show(const Screen& screen) {
     if (first || screen.models != shown_.models) showModelList(screen.models);
     selectModelRow(screen.selectedRow);
     if (first || !(screen.options == shown_.options)) showOptions(screen.options);
-    showBoxes(screen);
+    valuePanel_->show(screen);
     if (first || !(screen.planning == shown_.planning)) showPlanning(screen.planning);
     if (first || !(screen.front == shown_.front)) showScene(DiagramId::Front, screen.front);
     if (first || !(screen.side == shown_.side)) showScene(DiagramId::Side, screen.side);
@@ -62,63 +59,14 @@ void MainWindow::show(const Screen& screen) {
     }
 }
 
-void MainWindow::showBoxes(const Screen& screen) {
-    for (std::size_t i = 0; i < valueBoxes_.size(); ++i)
-        valueBoxes_[i]->showValue(toQt(screen.boxes[i]));
-    for (std::size_t i = 0; i < offsetBoxes_.size(); ++i) {
-        const QString text = toQt(screen.offsets[i]);
-        if (offsetBoxes_[i]->text() == text) continue;
-        const QSignalBlocker blocker(offsetBoxes_[i]);
-        offsetBoxes_[i]->setText(text);
-    }
-}
-
-void MainWindow::showEnterButton(int box) {
-    for (std::size_t i = 0; i < enterButtons_.size(); ++i)
-        enterButtons_[i]->setVisible(static_cast<int>(i) == box);
-}
-
-void MainWindow::checkOption(OptionGroup group, int index) {
-    QButtonGroup* buttons = optionGroup(group);
-    const QSignalBlocker groupBlocker(buttons);
-    // Exclusive groups refuse to uncheck their last checked button.
-    buttons->setExclusive(false);
-    for (QAbstractButton* button : buttons->buttons()) {
-        const QSignalBlocker blocker(button);
-        button->setChecked(buttons->id(button) == index);
-    }
-    buttons->setExclusive(true);
-}
-
 void MainWindow::showOptions(const OptionsScreen& options) {
-    checkOption(OptionGroup::Aspect, indexOf(options.checked.aspect));
-    checkOption(OptionGroup::Zoom, indexOf(options.checked.zoom));
-    checkOption(OptionGroup::Units, indexOf(options.unit));
-    checkOption(OptionGroup::Position, indexOf(options.checked.mount));
+    optionPanel_->show(options);
     showUnit(options.unit);
-    // The aspects and zoom ends a model lacks are greyed, their tooltips saying why.
-    for (const auto& [group, buttons] :
-         {std::pair{OptionGroup::Aspect, options.group(OptionGroup::Aspect)},
-          std::pair{OptionGroup::Zoom, options.group(OptionGroup::Zoom)}}) {
-        for (std::size_t i = 0; i < buttons.size(); ++i) {
-            if (QAbstractButton* button = optionGroup(group)->button(static_cast<int>(i))) {
-                button->setEnabled(buttons[i].enabled);
-                button->setToolTip(toQtLines(buttons[i].tooltip));
-            }
-        }
-    }
-    showAspectPreview(options.checked.aspect);
 }
 
-void MainWindow::showAspectPreview(Aspect aspect) {
-    // The box keeps its height and its horizontal centre; the centre is held exactly, so that
-    // going back and forth between ratios never shifts the box by a rounded pixel.
-    const QRect box = aspectBox_->geometry();
-    const int width = static_cast<int>(std::lround(box.height() * ratioOf(aspect)));
-    const int left = static_cast<int>(std::lround(aspectBoxCentre_ - width / 2.0));
-    aspectBox_->setGeometry(left, box.top(), width, box.height());
-    aspectCaption_->setText(toQt(std::string(nameOf(aspect).caption)));
-    centreAspectCaption();
+void MainWindow::showUnit(Unit unit) {
+    valuePanel_->showUnit(
+        toQtLines(calculator_.texts().text("txtUnit_" + std::to_string(indexOf(unit)))));
 }
 
 void MainWindow::showModelList(const std::vector<std::string>& names) {
@@ -224,19 +172,11 @@ void MainWindow::useTexts(const InterfaceTexts& texts) {
         }
     }
     // Screen readers name each box by its caption and each option by its text and frame.
-    for (std::size_t i = 0; i < valueBoxes_.size(); ++i)
-        valueBoxes_[i]->setAccessibleName(withoutLineBreaks(valueCaptions_[i]->text()));
     if (auto* caption = findChild<QLabel*>(QStringLiteral("lblModel")))
         modelList_->setAccessibleName(withoutLineBreaks(caption->text()));
-    if (auto* caption = findChild<QLabel*>(QStringLiteral("lblOffset")))
-        offsetBoxes_[0]->setAccessibleName(withoutLineBreaks(caption->text()));
-    for (QRadioButton* option : findChildren<QRadioButton*>()) {
-        option->setAccessibleName(withoutLineBreaks(option->text()));
-        if (auto* frame = qobject_cast<QGroupBox*>(option->parentWidget()))
-            option->setAccessibleDescription(withoutLineBreaks(frame->title()));
-    }
+    valuePanel_->useTexts(texts);
+    optionPanel_->useTexts(texts);
     fitTextControls();
-    applyTooltips();
     showUnit(calculator_.calculation().unit);
     applyPlanningCaptions(texts.planning);
     applyReportCaptions(texts);
@@ -251,47 +191,9 @@ void MainWindow::showError(const AppError& error) {
                  {MessageRequest::Icon::Critical, title_, toQtLines(errorMessageText(error))});
 }
 
-namespace {
-
-Size atLeast(Size size, QSize needed) {
-    return {std::max(size.width, needed.width()), std::max(size.height, needed.height())};
-}
-
-// The size the widest of the unit texts needs in a unit label's font at the design scale.
-QSize widestUnit(const SceneView& drawing, const QLabel& label, const InterfaceTexts& texts) {
-    const QFontMetrics metrics(drawing.controlFont(&label));
-    QSize widest;
-    for (const Unit unit : kAllUnits) {
-        const QString text = toQtLines(texts.text("txtUnit_" + std::to_string(indexOf(unit))));
-        widest = widest.expandedTo(metrics.size(0, text));
-    }
-    return widest;
-}
-
-}  // namespace
-
-// The drawings are built for their design sizes, whatever the window's size; only the captions
-// and units lying on them get the room their texts need in their fonts at the design scale.
-FrontMetrics MainWindow::frontMetrics() const {
-    FrontMetrics m = designFrontMetrics();
-    for (std::size_t i = 0; i < 4; ++i) {
-        m.caption[i] = atLeast(m.caption[i], frontView_->naturalTextSize(valueCaptions_[i]));
-        m.unit[i] =
-            atLeast(m.unit[i], widestUnit(*frontView_, *valueUnits_[i], calculator_.texts()));
-    }
-    return m;
-}
-
 DiagramMetrics MainWindow::metrics() const {
-    return {frontMetrics(), sideMetrics()};
-}
-
-SideMetrics MainWindow::sideMetrics() const {
-    SideMetrics m = designSideMetrics();
-    if (const auto* caption = sideView_->findChild<QLabel*>(QStringLiteral("lblOffset")))
-        m.caption = atLeast(m.caption, sideView_->naturalTextSize(caption));
-    m.unit = atLeast(m.unit, widestUnit(*sideView_, *offsetUnit_, calculator_.texts()));
-    return m;
+    return {valuePanel_->frontMetrics(calculator_.texts()),
+            valuePanel_->sideMetrics(calculator_.texts())};
 }
 
 void MainWindow::showScene(DiagramId diagram, const Scene& scene) {

@@ -12,7 +12,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
+#include "calc/finder.h"
 #include "calc/planning_text.h"
 #include "calc/units.h"
 #include "ui/qt_text.h"
@@ -73,16 +75,16 @@ NumberItem* lightItem(const EndFootLamberts& ends) {
 }  // namespace
 
 QString ModelFinderDialog::text(const char* key) const {
-    return toQtLines(calculator_.texts().text(key));
+    return toQtLines(input_.texts.text(key));
 }
 
-ModelFinderDialog::ModelFinderDialog(const Calculator& calculator, QWidget* parent)
-    : QDialog(parent), calculator_(calculator) {
+ModelFinderDialog::ModelFinderDialog(FinderInput input, QWidget* parent)
+    : QDialog(parent), input_(std::move(input)) {
     setObjectName(QStringLiteral("dlgFindModels"));
     setWindowTitle(text("dlgFindModels"));
-    const Calculation& c = calculator.calculation();
-    const auto withUnit = [this, &c](const char* key) {
-        return text(key) + QStringLiteral(" (") + toQt(std::string(unitSign(c.unit))) +
+    const Unit unit = input_.unit;
+    const auto withUnit = [this, unit](const char* key) {
+        return text(key) + QStringLiteral(" (") + toQt(std::string(unitSign(unit))) +
                QStringLiteral(")");
     };
 
@@ -92,7 +94,7 @@ ModelFinderDialog::ModelFinderDialog(const Calculator& calculator, QWidget* pare
     aspect_->setObjectName(QStringLiteral("cboFindAspect"));
     for (const Aspect aspect : kAllAspects)
         aspect_->addItem(toQt(std::string(nameOf(aspect).caption)), indexOf(aspect));
-    aspect_->setCurrentIndex(indexOf(c.options.aspect));
+    aspect_->setCurrentIndex(indexOf(input_.aspect));
     nearest_ = new QLineEdit(this);
     nearest_->setObjectName(QStringLiteral("txtFindNearest"));
     farthest_ = new QLineEdit(this);
@@ -100,10 +102,10 @@ ModelFinderDialog::ModelFinderDialog(const Calculator& calculator, QWidget* pare
     minimumLight_ = new QLineEdit(this);
     minimumLight_->setObjectName(QStringLiteral("txtFindMinLight"));
     minimumLight_->setToolTip(text("tipFindMinLight"));
-    if (c.resultsValid) {
+    if (input_.diagonal && input_.distance) {
         // The screen shown, and a room around the projector's place.
-        const double diagonal = fromInches(c.results.diagonal, c.unit);
-        const double distance = fromInches(c.results.distance, c.unit);
+        const double diagonal = fromInches(*input_.diagonal, unit);
+        const double distance = fromInches(*input_.distance, unit);
         // The calculation's own diagonal, with its decimals: a rounded one may be beyond the
         // limits of the very model that throws this screen.
         diagonal_->setText(toQt(decimalText(diagonal)));
@@ -166,7 +168,7 @@ ModelFinderDialog::ModelFinderDialog(const Calculator& calculator, QWidget* pare
 }
 
 void ModelFinderDialog::refresh() {
-    const Calculation& c = calculator_.calculation();
+    const Unit unit = input_.unit;
     // The model selected stays selected while it is listed, so that Enter takes the one the
     // user picked, whatever was typed in the meantime.
     const int selectedModel =
@@ -188,11 +190,12 @@ void ModelFinderDialog::refresh() {
         return;
     }
     const auto aspect = static_cast<Aspect>(aspect_->currentData().toInt());
-    const Room room{toInches(*nearest, c.unit), toInches(*farthest, c.unit)};
+    const Room room{toInches(*nearest, unit), toInches(*farthest, unit)};
     const std::vector<FittingModel> fits =
-        calculator_.findModels(toInches(*diagonal, c.unit), aspect, room, *minimumLight);
+        modelsThatFit(input_.models, aspect, input_.mount, toInches(*diagonal, unit), room,
+                      FinderLight{input_.light, *minimumLight});
     table_->setRowCount(static_cast<int>(fits.size()));
-    const auto& catalogue = calculator_.catalogue();
+    const std::vector<ModelTraits>& catalogue = input_.models;
     for (int row = 0; row < static_cast<int>(fits.size()); ++row) {
         const FittingModel& fit = fits[static_cast<std::size_t>(row)];
         auto* name = new QTableWidgetItem(
@@ -201,7 +204,7 @@ void ModelFinderDialog::refresh() {
         table_->setItem(row, 0, name);
         for (const Zoom zoom : kAllZooms) {
             const auto& end = fit.ends[static_cast<std::size_t>(indexOf(zoom))];
-            QString shown = end ? toQt(planningLengthText(end->solution.distance, c.unit))
+            QString shown = end ? toQt(planningLengthText(end->solution.distance, unit))
                                 : toQt(kNoPlanningValue);
             auto* cell =
                 new NumberItem(shown, end ? std::optional(end->solution.distance) : std::nullopt);
@@ -213,9 +216,9 @@ void ModelFinderDialog::refresh() {
             table_->setItem(row, 1 + indexOf(zoom), cell);
         }
         table_->setItem(
-            row, 3, new NumberItem(toQt(planningLengthText(fit.standFrom, c.unit)), fit.standFrom));
+            row, 3, new NumberItem(toQt(planningLengthText(fit.standFrom, unit)), fit.standFrom));
         table_->setItem(row, 4,
-                        new NumberItem(toQt(planningLengthText(fit.standTo, c.unit)), fit.standTo));
+                        new NumberItem(toQt(planningLengthText(fit.standTo, unit)), fit.standTo));
         table_->setItem(row, 5, lightItem(fit.footLamberts));
     }
     table_->setSortingEnabled(true);
@@ -224,8 +227,8 @@ void ModelFinderDialog::refresh() {
         if (table_->item(row, 0)->data(Qt::UserRole).toInt() == selectedModel) selectRow = row;
     }
     if (selectRow >= 0) table_->selectRow(selectRow);
-    status_->setText(toQt(
-        replaceAll(calculator_.texts().text("msgFindCount"), "%1", std::to_string(fits.size()))));
+    status_->setText(
+        toQt(replaceAll(input_.texts.text("msgFindCount"), "%1", std::to_string(fits.size()))));
 }
 
 std::vector<int> ModelFinderDialog::listedRows() const {

@@ -3,9 +3,12 @@
 #include <QDialog>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "calc/light.h"
+#include "calc/model_traits.h"
 #include "calc/options.h"
-#include "core/calculator.h"
+#include "i18n/language.h"
 
 class QComboBox;
 class QLabel;
@@ -13,6 +16,20 @@ class QLineEdit;
 class QTableWidget;
 
 namespace projcalc::ui {
+
+// What the finder works with, as the window had it when the dialog opened: the catalogue, the
+// checked aspect and mounting, the unit, the screen shown and the light inputs. Lengths in inches.
+struct FinderInput {
+    std::vector<ModelTraits> models;  // in the order of the model list
+    Aspect aspect = Aspect::R4x3;
+    Mount mount = Mount::Top;
+    Unit unit = Unit::Inches;
+    // The screen shown and the projector's distance for it; empty before any result is kept.
+    std::optional<double> diagonal;
+    std::optional<double> distance;
+    LightSettings light;
+    InterfaceTexts texts;
+};
 
 // Find models...: the user gives a screen (diagonal and aspect) and the stretch of the room
 // where the projector may stand; the dialog lists, while the user types, every model of the
@@ -30,7 +47,7 @@ class ModelFinderDialog : public QDialog {
         std::string diagonalText;
     };
 
-    ModelFinderDialog(const Calculator& calculator, QWidget* parent = nullptr);
+    explicit ModelFinderDialog(FinderInput input, QWidget* parent = nullptr);
 
     [[nodiscard]] std::optional<Choice> choice() const { return choice_; }
 
@@ -42,7 +59,7 @@ class ModelFinderDialog : public QDialog {
     void take(int tableRow);
     [[nodiscard]] QString text(const char* key) const;
 
-    const Calculator& calculator_;
+    FinderInput input_;
     QLineEdit* diagonal_ = nullptr;
     QComboBox* aspect_ = nullptr;
     QLineEdit* nearest_ = nullptr;

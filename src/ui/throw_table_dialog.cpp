@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "calc/units.h"
 #include "ui/qt_text.h"
@@ -24,8 +25,8 @@ Unit stepUnit(Unit unit) {
     return unit == Unit::Centimeters ? Unit::Centimeters : Unit::Inches;
 }
 
-QString text(const Calculator& calculator, const char* key) {
-    return toQtLines(calculator.texts().text(key));
+QString text(const InterfaceTexts& texts, const char* key) {
+    return toQtLines(texts.text(key));
 }
 
 QString length(double inches, Unit unit) {
@@ -34,11 +35,12 @@ QString length(double inches, Unit unit) {
 
 }  // namespace
 
-ThrowTableDialog::ThrowTableDialog(const Calculator& calculator, QWidget* parent)
-    : QDialog(parent), calculator_(calculator) {
+ThrowTableDialog::ThrowTableDialog(ThrowTableInput input, QWidget* parent)
+    : QDialog(parent), input_(std::move(input)) {
     setObjectName(QStringLiteral("dlgThrowTable"));
-    setWindowTitle(text(calculator, "dlgThrowTable"));
-    const Unit unit = stepUnit(calculator.calculation().unit);
+    const InterfaceTexts& texts = input_.texts;
+    setWindowTitle(text(texts, "dlgThrowTable"));
+    const Unit unit = stepUnit(input_.unit);
     step_ = new QLineEdit(unit == Unit::Centimeters ? QStringLiteral("25") : QStringLiteral("10"),
                           this);
     step_->setObjectName(QStringLiteral("txtTableStep"));
@@ -49,16 +51,16 @@ ThrowTableDialog::ThrowTableDialog(const Calculator& calculator, QWidget* parent
     pdf_->setObjectName(QStringLiteral("optTablePdf"));
 
     auto* form = new QFormLayout;
-    form->addRow(text(calculator, "lblTableStep") + QStringLiteral(" (") +
+    form->addRow(text(texts, "lblTableStep") + QStringLiteral(" (") +
                      toQt(std::string(unitSign(unit))) + QStringLiteral(")"),
                  step_);
     auto* formats = new QHBoxLayout;
     formats->addWidget(csv);
     formats->addWidget(pdf_);
-    form->addRow(text(calculator, "lblTableFormat"), formats);
+    form->addRow(text(texts, "lblTableFormat"), formats);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-        if (step()) accept();
+        if (request()) accept();
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* column = new QVBoxLayout(this);
@@ -66,19 +68,16 @@ ThrowTableDialog::ThrowTableDialog(const Calculator& calculator, QWidget* parent
     column->addWidget(buttons);
 }
 
-std::optional<double> ThrowTableDialog::step() const {
+std::optional<ThrowTableDialog::Request> ThrowTableDialog::request() const {
     const std::optional<double> value = readPlainNumber(fromQt(step_->text().trimmed()));
     if (!value || !(*value > 0)) return std::nullopt;
-    return toInches(*value, stepUnit(calculator_.calculation().unit));
+    return Request{toInches(*value, stepUnit(input_.unit)),
+                   pdf_->isChecked() ? Format::Pdf : Format::Csv};
 }
 
-ThrowTableDialog::Format ThrowTableDialog::format() const {
-    return pdf_->isChecked() ? Format::Pdf : Format::Csv;
-}
-
-QByteArray throwTablePdf(const Calculator& calculator, const std::vector<ThrowRow>& rows) {
-    const Calculation& c = calculator.calculation();
-    const Unit unit = c.unit;
+QByteArray throwTablePdf(const ThrowTableInput& input, const std::vector<ThrowRow>& rows) {
+    const InterfaceTexts& texts = input.texts;
+    const Unit unit = input.unit;
     const QString sign =
         QStringLiteral(" (") + toQt(std::string(unitSign(unit))) + QStringLiteral(")");
     const auto cell = [](const QString& value) {
@@ -92,19 +91,19 @@ QByteArray throwTablePdf(const Calculator& calculator, const std::vector<ThrowRo
     };
     const auto within = [&](const std::optional<EndResult>& e) {
         if (!e) return QStringLiteral("\u2014");
-        return e->withinLimits ? text(calculator, "txtYes") : text(calculator, "txtNo");
+        return e->withinLimits ? text(texts, "txtYes") : text(texts, "txtNo");
     };
     QString html =
         QStringLiteral("<h2>%1</h2><p>%2: %3 &nbsp; %4 &nbsp; %5</p>")
-            .arg(text(calculator, "dlgThrowTable").toHtmlEscaped(),
-                 toQt(c.traits.record.modelName).toHtmlEscaped(),
-                 toQt(std::string(nameOf(c.options.aspect).caption)),
+            .arg(text(texts, "dlgThrowTable").toHtmlEscaped(),
+                 toQt(input.modelName).toHtmlEscaped(),
+                 toQt(std::string(nameOf(input.aspect).caption)),
                  QLocale().toString(QDate::currentDate(), QLocale::ShortFormat), sign.trimmed());
     html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>");
     for (const char* key : {"colTableDiagonal", "colTableWidth", "colTableHeight",
                             "colTableWideDistance", "colTableTeleDistance", "colTableWideOffsets",
                             "colTableTeleOffsets", "colTableWithin", "colTableLight"}) {
-        html += QStringLiteral("<th>%1</th>").arg(text(calculator, key).toHtmlEscaped());
+        html += QStringLiteral("<th>%1</th>").arg(text(texts, key).toHtmlEscaped());
     }
     html += QStringLiteral("</tr>");
     for (const ThrowRow& row : rows) {
@@ -130,7 +129,7 @@ QByteArray throwTablePdf(const Calculator& calculator, const std::vector<ThrowRo
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setTitle(text(calculator, "dlgThrowTable"));
+        writer.setTitle(text(texts, "dlgThrowTable"));
         writer.setPageSize(QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem
                                          ? QPageSize::Letter
                                          : QPageSize::A4));

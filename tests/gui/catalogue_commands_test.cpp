@@ -9,6 +9,7 @@
 
 #include "gui_fixture.h"
 #include "modal_dialog.h"
+#include "ui/throw_table_dialog.h"
 
 using namespace projcalc;
 using namespace projcalc::gui_test;
@@ -131,6 +132,46 @@ class CatalogueCommandsTest : public QObject {
         QCOMPARE(lines.size(), 1 + 7 + 1);  // the header, seven rows, the last line's end
         QVERIFY(lines[1].startsWith("Plain 100,4 : 3,30.00,"));
         QVERIFY(lines[7].startsWith("Plain 100,4 : 3,300.00,"));
+    }
+
+    // The step is typed in inches, or in centimetres when the selected unit is metric, starts at
+    // a round step of that unit and always comes back in inches.
+    void theThrowTableStepIsTypedInTheUnitsFamily_data() {
+        QTest::addColumn<Unit>("unit");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("inches");  // 0: OK is refused
+        QTest::newRow("inches, as offered") << Unit::Inches << QString() << 10.0;
+        QTest::newRow("feet step in inches") << Unit::Feet << QStringLiteral("10") << 10.0;
+        QTest::newRow("centimetres, as offered") << Unit::Centimeters << QString() << 25 / 2.54;
+        QTest::newRow("centimetres, blanks")
+            << Unit::Centimeters << QStringLiteral(" 2.54 ") << 1.0;
+        QTest::newRow("zero") << Unit::Inches << QStringLiteral("0") << 0.0;
+        QTest::newRow("negative") << Unit::Centimeters << QStringLiteral("-5") << 0.0;
+        QTest::newRow("no number") << Unit::Feet << QStringLiteral("ten") << 0.0;
+        QTest::newRow("empty") << Unit::Inches << QStringLiteral(" ") << 0.0;
+    }
+
+    void theThrowTableStepIsTypedInTheUnitsFamily() {
+        QFETCH(Unit, unit);
+        QFETCH(QString, typed);
+        QFETCH(double, inches);
+        ui::ThrowTableDialog dialog(ui::ThrowTableInput{"Plain 100", Aspect::R4x3, unit, {}});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* step = dialog.findChild<QLineEdit*>("txtTableStep");
+        if (!typed.isNull()) retype(step, typed);
+        QTest::mouseClick(dialog.findChild<QRadioButton*>("optTablePdf"), Qt::LeftButton);
+        const auto request = dialog.request();
+        if (inches == 0.0) {
+            QVERIFY(!request);
+            QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                              Qt::LeftButton);
+            QVERIFY(dialog.isVisible());  // OK takes no such step
+            return;
+        }
+        QVERIFY(request);
+        QVERIFY(qAbs(request->step - inches) < 1e-9);
+        QCOMPARE(request->format, ui::ThrowTableDialog::Format::Pdf);
     }
 };
 
