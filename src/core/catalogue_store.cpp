@@ -193,8 +193,8 @@ std::optional<AppError> CatalogueStore::install(const std::string& folder,
                                                 const std::string& bytes) const {
     // The whole sequence holds the folder's lock, so that replacements by two copies of the
     // program follow each other instead of mixing their files.
-    FolderLock lock;
-    if (auto error = fileSystem_.lockFolder(folder, lock)) return error;
+    const Result<FolderLock> lock = fileSystem_.lockFolder(folder);
+    if (const auto* error = std::get_if<AppError>(&lock)) return *error;
     // The catalogue in force is kept as OLD.ini (a move to the user's folder takes the language
     // file along), and the candidate becomes ModelInfo.ini last, in one atomic write: the data
     // folder never lacks a ModelInfo.ini, the user's folder holds none until everything is in

@@ -127,8 +127,8 @@ std::optional<AppError> LocalFileSystem::removeStaleTemporaryFiles(const fs::pat
     return projcalc::removeStaleTemporaryFiles(folder, *calls_);
 }
 
-std::optional<AppError> LocalFileSystem::lockFolder(const fs::path& folder, FolderLock& lock) {
-    return projcalc::lockFolder(folder, lock, *calls_);
+Result<FolderLock> LocalFileSystem::lockFolder(const fs::path& folder) {
+    return projcalc::lockFolder(folder, *calls_);
 }
 
 FileSystem& localFileSystem() {

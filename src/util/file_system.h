@@ -47,10 +47,9 @@ class FileSystem {
     // those of saves still running stay.
     [[nodiscard]] virtual std::optional<AppError> removeStaleTemporaryFiles(
         const std::filesystem::path& folder) = 0;
-    // Takes the exclusive lock of a folder (folder_lock.h) into `lock`, waiting while another
-    // process holds it.
-    [[nodiscard]] virtual std::optional<AppError> lockFolder(const std::filesystem::path& folder,
-                                                             FolderLock& lock) = 0;
+    // Takes the exclusive lock of a folder (folder_lock.h), waiting while another process holds
+    // it.
+    [[nodiscard]] virtual Result<FolderLock> lockFolder(const std::filesystem::path& folder) = 0;
 };
 
 // The real file system.
@@ -72,8 +71,7 @@ class LocalFileSystem final : public FileSystem {
     bool fileExists(const std::filesystem::path& path) override;
     std::optional<AppError> createFolder(const std::filesystem::path& path) override;
     std::optional<AppError> removeStaleTemporaryFiles(const std::filesystem::path& folder) override;
-    std::optional<AppError> lockFolder(const std::filesystem::path& folder,
-                                       FolderLock& lock) override;
+    Result<FolderLock> lockFolder(const std::filesystem::path& folder) override;
 
   private:
     std::unique_ptr<const PosixCalls> calls_;

@@ -20,9 +20,8 @@ constexpr std::chrono::milliseconds kLockRetry{20};
 
 }  // namespace
 
-std::optional<AppError> lockFolder(const std::filesystem::path& folder, FolderLock& lock,
-                                   const PosixCalls& calls, std::chrono::milliseconds patience) {
-    lock.release();
+Result<FolderLock> lockFolder(const std::filesystem::path& folder, const PosixCalls& calls,
+                              std::chrono::milliseconds patience) {
     const std::filesystem::path path = folder / kFolderLockName;
     const auto failed = [&](int error) {
         return fileError(std::error_code(error, std::generic_category()),
@@ -51,8 +50,7 @@ std::optional<AppError> lockFolder(const std::filesystem::path& folder, FolderLo
                               "again when it has finished.",
                               displayPath(folder.string()));
     }
-    lock = FolderLock([fd] { ::close(fd); });
-    return std::nullopt;
+    return FolderLock([fd] { ::close(fd); });
 }
 
 }  // namespace projcalc

@@ -52,8 +52,8 @@ inline constexpr std::chrono::milliseconds kFolderLockPatience{10'000};
 // holds it, for at most `patience`. A folder this process cannot write, and whose lock file does
 // not exist yet, cannot be locked (Permission denied); nobody without more rights can change such
 // a folder either.
-[[nodiscard]] std::optional<AppError> lockFolder(
-    const std::filesystem::path& folder, FolderLock& lock, const PosixCalls& calls,
+[[nodiscard]] Result<FolderLock> lockFolder(
+    const std::filesystem::path& folder, const PosixCalls& calls,
     std::chrono::milliseconds patience = kFolderLockPatience);
 
 }  // namespace projcalc

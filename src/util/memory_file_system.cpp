@@ -71,16 +71,13 @@ std::optional<AppError> MemoryFileSystem::removeStaleTemporaryFiles(
     return std::nullopt;
 }
 
-std::optional<AppError> MemoryFileSystem::lockFolder(const std::filesystem::path& folder,
-                                                     FolderLock& lock) {
-    lock.release();
-    if (auto error = failureFor(folder)) return error;
+Result<FolderLock> MemoryFileSystem::lockFolder(const std::filesystem::path& folder) {
+    if (auto error = failureFor(folder)) return std::move(*error);
     const std::string key = folder.string();
     if (!lockedFolders.insert(key).second) {
         return makeError(ErrorCode::PermissionDenied, "the folder " + key + " is locked");
     }
-    lock = FolderLock([this, key] { lockedFolders.erase(key); });
-    return std::nullopt;
+    return FolderLock([this, key] { lockedFolders.erase(key); });
 }
 
 }  // namespace projcalc

@@ -30,8 +30,7 @@ class MemoryFileSystem final : public FileSystem {
     bool fileExists(const std::filesystem::path& path) override;
     std::optional<AppError> createFolder(const std::filesystem::path& path) override;
     std::optional<AppError> removeStaleTemporaryFiles(const std::filesystem::path& folder) override;
-    std::optional<AppError> lockFolder(const std::filesystem::path& folder,
-                                       FolderLock& lock) override;
+    Result<FolderLock> lockFolder(const std::filesystem::path& folder) override;
 
   private:
     [[nodiscard]] std::optional<AppError> failureFor(const std::filesystem::path& path) const;

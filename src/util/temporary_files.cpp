@@ -108,9 +108,11 @@ std::optional<AppError> removeStaleTemporaryFiles(const fs::path& folder, const 
     // Tidying a whole folder waits a little for a catalogue replacement going on there, and is
     // left for another time when that takes longer; a folder that leaves nothing to tidy is not
     // touched at all (no lock file appears in it).
-    FolderLock lock;
-    if (targetName.empty() && lockFolder(listed, lock, calls, kTidyPatience).has_value())
-        return std::nullopt;
+    Result<FolderLock> lock = FolderLock();
+    if (targetName.empty()) {
+        lock = lockFolder(listed, calls, kTidyPatience);
+        if (std::holds_alternative<AppError>(lock)) return std::nullopt;
+    }
     for (const fs::path& candidate : candidates)
         removeIfStale(candidate, calls);
     return std::nullopt;

@@ -53,10 +53,9 @@ class FailingFileSystem final : public FileSystem {
         if (auto error = failure(Operation::Tidy, folder)) return error;
         return real_.removeStaleTemporaryFiles(folder);
     }
-    std::optional<AppError> lockFolder(const std::filesystem::path& folder,
-                                       FolderLock& lock) override {
-        if (auto error = failure(Operation::Lock, folder)) return error;
-        return real_.lockFolder(folder, lock);
+    Result<FolderLock> lockFolder(const std::filesystem::path& folder) override {
+        if (auto error = failure(Operation::Lock, folder)) return std::move(*error);
+        return real_.lockFolder(folder);
     }
 
   private:

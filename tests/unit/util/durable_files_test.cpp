@@ -297,8 +297,9 @@ TEST(FolderLock, WaitsForAnotherProcessAndIsFreedWhenThatProcessDies) {
     const pid_t holder = ::fork();
     ASSERT_GE(holder, 0);
     if (holder == 0) {
-        FolderLock lock;
-        if (localFileSystem().lockFolder(dir.path(), lock) || !lock.held()) ::_exit(1);
+        const auto lock = localFileSystem().lockFolder(dir.path());
+        const auto* held = std::get_if<FolderLock>(&lock);
+        if (held == nullptr || !held->held()) ::_exit(1);
         (void)!::write(ready[1], "x", 1);
         ::pause();  // until killed
         ::_exit(0);
@@ -306,8 +307,9 @@ TEST(FolderLock, WaitsForAnotherProcessAndIsFreedWhenThatProcessDies) {
     char byte = 0;
     ASSERT_EQ(::read(ready[0], &byte, 1), 1);
     auto taken = std::async(std::launch::async, [&] {
-        FolderLock lock;
-        return !localFileSystem().lockFolder(dir.path(), lock).has_value() && lock.held();
+        const auto lock = localFileSystem().lockFolder(dir.path());
+        const auto* held = std::get_if<FolderLock>(&lock);
+        return held != nullptr && held->held();
     });
     EXPECT_EQ(taken.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout);
     ::kill(holder, SIGKILL);
@@ -318,12 +320,11 @@ TEST(FolderLock, WaitsForAnotherProcessAndIsFreedWhenThatProcessDies) {
     ::close(ready[1]);
 
     MemoryFileSystem memory;
-    FolderLock first;
-    FolderLock second;
-    ASSERT_FALSE(memory.lockFolder("/d", first).has_value());
-    EXPECT_TRUE(memory.lockFolder("/d", second).has_value());
-    first.release();
-    EXPECT_FALSE(memory.lockFolder("/d", second).has_value());
+    auto first = memory.lockFolder("/d");
+    ASSERT_TRUE(std::holds_alternative<FolderLock>(first));
+    EXPECT_TRUE(std::holds_alternative<AppError>(memory.lockFolder("/d")));
+    std::get<FolderLock>(first).release();
+    EXPECT_TRUE(std::holds_alternative<FolderLock>(memory.lockFolder("/d")));
 }
 
 // A lock held by a copy that no longer answers is given up after the patience, with words that
@@ -354,10 +355,11 @@ TEST(FolderLock, GivesUpAfterItsPatienceAndSaysWhy) {
             errno = error;
             return error == 0 ? 0 : -1;
         };
-        FolderLock lock;
-        const auto error = lockFolder(dir.path(), lock, calls, std::chrono::milliseconds(60));
-        EXPECT_EQ(lock.held(), c.held);
-        EXPECT_EQ(error.has_value(), !c.held);
+        const auto lock = lockFolder(dir.path(), calls, std::chrono::milliseconds(60));
+        const auto* held = std::get_if<FolderLock>(&lock);
+        const auto* error = std::get_if<AppError>(&lock);
+        EXPECT_EQ(held != nullptr && held->held(), c.held);
+        EXPECT_EQ(error != nullptr, !c.held);
         if (error) {
             EXPECT_NE(error->description.find(c.words), std::string::npos) << error->description;
             EXPECT_NE(error->description.find(dir.path().filename().string()), std::string::npos)
