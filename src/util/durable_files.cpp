@@ -136,11 +136,11 @@ std::optional<AppError> createTemporary(const PosixCalls& calls, const fs::path&
 
 }  // namespace
 
-std::optional<AppError> followLinks(const fs::path& path, fs::path& target) {
-    target = path;
+Result<fs::path> followLinks(const fs::path& path) {
+    fs::path target = path;
     for (int step = 0; step <= kMaxLinks; ++step) {
         struct stat entry {};
-        if (::lstat(target.c_str(), &entry) != 0 || !S_ISLNK(entry.st_mode)) return std::nullopt;
+        if (::lstat(target.c_str(), &entry) != 0 || !S_ISLNK(entry.st_mode)) return target;
         std::error_code ec;
         const fs::path link = fs::read_symlink(target, ec);
         if (ec) return fileError(ec, "cannot follow the link " + displayPath(path.string()));
@@ -152,8 +152,9 @@ std::optional<AppError> followLinks(const fs::path& path, fs::path& target) {
 std::optional<AppError> writeDurably(const PosixCalls& calls, const fs::path& path,
                                      std::string_view contents, unsigned newFileMode) {
     const std::string shown = displayPath(path.string());
-    fs::path target;
-    if (auto error = followLinks(path, target)) return error;
+    const Result<fs::path> followed = followLinks(path);
+    if (const auto* error = std::get_if<AppError>(&followed)) return *error;
+    const fs::path& target = std::get<fs::path>(followed);
     struct stat replaced {};
     const bool replaces = ::stat(target.c_str(), &replaced) == 0;
     if (replaces && S_ISDIR(replaced.st_mode)) {
@@ -197,8 +198,9 @@ std::optional<AppError> renameDurably(const PosixCalls& calls, const fs::path& f
                                       const fs::path& to) {
     const std::string shown =
         "cannot rename " + displayPath(from.string()) + " to " + displayPath(to.string());
-    fs::path target;
-    if (auto error = followLinks(to, target)) return error;
+    const Result<fs::path> followed = followLinks(to);
+    if (const auto* error = std::get_if<AppError>(&followed)) return *error;
+    const fs::path& target = std::get<fs::path>(followed);
     struct stat source {};
     if (::lstat(from.c_str(), &source) != 0) return fileError(errnoCode(errno), shown);
     Descriptor fd;

@@ -15,8 +15,7 @@ struct PosixCalls;
 
 // The file a path names once every symbolic link along its last component is followed (the
 // path itself when it is no link). A link may point at a file that does not exist yet.
-[[nodiscard]] std::optional<AppError> followLinks(const std::filesystem::path& path,
-                                                  std::filesystem::path& target);
+[[nodiscard]] Result<std::filesystem::path> followLinks(const std::filesystem::path& path);
 
 // Replaces the file `path` names (through its links) with `contents`: a temporary file of ours
 // created exclusively beside it and locked while it is written, given the permission bits and
