@@ -261,7 +261,8 @@ int main(int argc, char** argv) {
     std::optional<std::filesystem::path> dataDir;
     if (parser.isSet(dataDirOption)) {
         dataDir = pathOf(paths.dataDir, parser.value(dataDirOption));
-        if (const auto problem = projcalc::dataFolderProblem(*dataDir)) {
+        if (const auto problem =
+                projcalc::dataFolderProblem(*dataDir, projcalc::localFileSystem())) {
             std::fprintf(stderr, "projcalc: %s (--data-dir names the folder of ModelInfo.ini)\n",
                          problem->c_str());
             return kExitUsage;
@@ -278,7 +279,7 @@ int main(int argc, char** argv) {
         projcalc::app::ReportCommand command;
         command.output = pathOf(paths.report, parser.value(reportOption));
         command.file = file;
-        command.dataFolder = projcalc::resolveDataFolder(folders);
+        command.dataFolder = projcalc::resolveDataFolder(folders, projcalc::localFileSystem());
         if (parser.isSet(titleOption)) command.title = parser.value(titleOption);
         if (parser.isSet(preparedByOption)) command.preparedBy = parser.value(preparedByOption);
         return projcalc::app::writeReportOfFile(command);
@@ -294,7 +295,8 @@ int main(int argc, char** argv) {
     projcalc::ui::MainWindow window;
     if (projcalc::app::titleReportRequested()) projcalc::app::reportTitleChanges(window);
     auto* requests = new projcalc::app::WindowRequests(window);
-    if (!window.startUp(projcalc::resolveDataFolder(folders), projcalc::userDataFolder(folders))) {
+    if (!window.startUp(projcalc::resolveDataFolder(folders, projcalc::localFileSystem()),
+                        projcalc::userDataFolder(folders))) {
         return 1;
     }
 

@@ -55,15 +55,17 @@ fs::path executableFolder(const char* argv0) {
 }
 
 fs::path dataFolderFor(const CliOptions& options, const fs::path& folderOfExecutable) {
-    return resolveDataFolder(dataFolderInputsFromEnvironment(folderOfExecutable, options.dataDir));
+    return resolveDataFolder(dataFolderInputsFromEnvironment(folderOfExecutable, options.dataDir),
+                             localFileSystem());
 }
 
 int runSession(const CliOptions& options, const fs::path& dataFolder, std::ostream& out,
                std::ostream& err, const fs::path& folderOfExecutable) {
     StartUpRules rules;
     if (options.language) {
-        const fs::path folder = languagesFolder(dataFolder, folderOfExecutable);
-        const std::vector<ShippedLanguage> shipped = shippedLanguageFiles(folder);
+        const fs::path folder = languagesFolder(dataFolder, folderOfExecutable, localFileSystem());
+        const std::vector<ShippedLanguage> shipped =
+            shippedLanguageFiles(folder, localFileSystem());
         const std::optional<ShippedLanguage> language = findLanguage(shipped, *options.language);
         if (!language) {
             std::string codes;
@@ -151,9 +153,8 @@ int runCommandLine(const std::vector<std::string>& args,
         }
         // A folder without a catalogue is the start-up's fatal report; one that is not there at
         // all is a bad argument.
-        std::error_code ec;
-        if (options.dataDir && !fs::is_directory(*options.dataDir, ec)) {
-            if (const auto problem = dataFolderProblem(*options.dataDir))
+        if (options.dataDir && localFileSystem().kindOf(*options.dataDir) != EntryKind::Folder) {
+            if (const auto problem = dataFolderProblem(*options.dataDir, localFileSystem()))
                 throw UsageError(*problem + " (--data-dir names the folder of ModelInfo.ini)");
         }
         const fs::path folder = programFolder();

@@ -3,14 +3,15 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "util/file_system.h"
+
 namespace projcalc {
 namespace {
 
 namespace fs = std::filesystem;
 
-bool holdsCatalogue(const fs::path& folder) {
-    std::error_code ec;
-    return !folder.empty() && fs::is_regular_file(folder / "ModelInfo.ini", ec);
+bool holdsCatalogue(const fs::path& folder, FileSystem& fileSystem) {
+    return !folder.empty() && fileSystem.fileExists(folder / "ModelInfo.ini");
 }
 
 std::optional<std::string> environment(const char* name) {
@@ -29,10 +30,10 @@ fs::path userDataFolder(const DataFolderInputs& inputs) {
     return {};
 }
 
-fs::path resolveDataFolder(const DataFolderInputs& inputs) {
+fs::path resolveDataFolder(const DataFolderInputs& inputs, FileSystem& fileSystem) {
     if (inputs.commandLine) return *inputs.commandLine;
-    if (fs::path user = userDataFolder(inputs); holdsCatalogue(user)) return user;
-    if (holdsCatalogue(inputs.executableFolder)) return inputs.executableFolder;
+    if (fs::path user = userDataFolder(inputs); holdsCatalogue(user, fileSystem)) return user;
+    if (holdsCatalogue(inputs.executableFolder, fileSystem)) return inputs.executableFolder;
     return (inputs.executableFolder / ".." / "share" / "projcalc").lexically_normal();
 }
 
@@ -46,14 +47,13 @@ DataFolderInputs dataFolderInputsFromEnvironment(const fs::path& executableFolde
     return inputs;
 }
 
-std::optional<std::string> dataFolderProblem(const fs::path& folder) {
-    std::error_code ec;
+std::optional<std::string> dataFolderProblem(const fs::path& folder, FileSystem& fileSystem) {
     const std::string shown = "\"" + folder.string() + "\"";
-    if (!fs::is_directory(folder, ec)) {
-        return fs::exists(folder, ec) ? "the data folder " + shown + " is not a folder"
-                                      : "the data folder " + shown + " does not exist";
+    if (const EntryKind kind = fileSystem.kindOf(folder); kind != EntryKind::Folder) {
+        return kind != EntryKind::Nothing ? "the data folder " + shown + " is not a folder"
+                                          : "the data folder " + shown + " does not exist";
     }
-    if (!holdsCatalogue(folder) && !fs::is_regular_file(folder / "OLD.ini", ec))
+    if (!holdsCatalogue(folder, fileSystem) && !fileSystem.fileExists(folder / "OLD.ini"))
         return "the data folder " + shown + " holds no ModelInfo.ini";
     return std::nullopt;
 }

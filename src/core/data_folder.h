@@ -6,6 +6,8 @@
 
 namespace projcalc {
 
+class FileSystem;
+
 // What decides where the program finds ModelInfo.ini and Language.ini.
 struct DataFolderInputs {
     std::optional<std::filesystem::path> commandLine;  // --data-dir DIR
@@ -22,7 +24,8 @@ struct DataFolderInputs {
 // otherwise the user's own folder when it holds a ModelInfo.ini (a catalogue the user installed);
 // otherwise the executable's folder when it holds one (a build); otherwise
 // <executable>/../share/projcalc (an installed program).
-[[nodiscard]] std::filesystem::path resolveDataFolder(const DataFolderInputs& inputs);
+[[nodiscard]] std::filesystem::path resolveDataFolder(const DataFolderInputs& inputs,
+                                                      FileSystem& fileSystem);
 
 // The inputs of this process, from its environment and the given executable folder.
 [[nodiscard]] DataFolderInputs dataFolderInputsFromEnvironment(
@@ -32,6 +35,7 @@ struct DataFolderInputs {
 // What is wrong with a data folder given on the command line, in words that name it ("The data
 // folder /x does not exist."), or nothing when it is a folder that holds a ModelInfo.ini (or
 // the OLD.ini a start may fall back to).
-[[nodiscard]] std::optional<std::string> dataFolderProblem(const std::filesystem::path& folder);
+[[nodiscard]] std::optional<std::string> dataFolderProblem(const std::filesystem::path& folder,
+                                                           FileSystem& fileSystem);
 
 }  // namespace projcalc

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "i18n/language_file.h"
+#include "util/file_system.h"
 
 namespace projcalc {
 namespace {
@@ -17,31 +18,25 @@ std::optional<std::string> variable(const char* name) {
     return std::string(value);
 }
 
-bool hasLanguages(const fs::path& folder) {
-    std::error_code ec;
-    return !folder.empty() && fs::is_directory(folder / "languages", ec);
+bool hasLanguages(const fs::path& folder, FileSystem& fileSystem) {
+    return !folder.empty() && fileSystem.kindOf(folder / "languages") == EntryKind::Folder;
 }
 
 }  // namespace
 
-fs::path languagesFolder(const fs::path& dataFolder, const fs::path& executableFolder) {
-    if (hasLanguages(dataFolder)) return dataFolder / "languages";
-    if (hasLanguages(executableFolder)) return executableFolder / "languages";
+fs::path languagesFolder(const fs::path& dataFolder, const fs::path& executableFolder,
+                         FileSystem& fileSystem) {
+    if (hasLanguages(dataFolder, fileSystem)) return dataFolder / "languages";
+    if (hasLanguages(executableFolder, fileSystem)) return executableFolder / "languages";
     return (executableFolder / ".." / "share" / "projcalc" / "languages").lexically_normal();
 }
 
-std::vector<ShippedLanguage> shippedLanguageFiles(const fs::path& folder) {
+std::vector<ShippedLanguage> shippedLanguageFiles(const fs::path& folder, FileSystem& fileSystem) {
     std::vector<ShippedLanguage> languages;
-    std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const fs::path file = it->path() / "Language.ini";
-        std::error_code fileError;
-        if (!fs::is_regular_file(file, fileError)) continue;
-        const std::string code = it->path().filename().string();
-        languages.push_back({code, code, file});
+    for (const std::string& code : fileSystem.folderEntries(folder)) {  // sorted
+        const fs::path file = folder / code / "Language.ini";
+        if (fileSystem.fileExists(file)) languages.push_back({code, code, file});
     }
-    std::sort(languages.begin(), languages.end(),
-              [](const ShippedLanguage& a, const ShippedLanguage& b) { return a.code < b.code; });
     return languages;
 }
 
@@ -58,7 +53,7 @@ std::vector<ShippedLanguage> languageNames(std::vector<ShippedLanguage> language
 }
 
 std::vector<ShippedLanguage> shippedLanguages(const fs::path& folder, FileSystem& fileSystem) {
-    return languageNames(shippedLanguageFiles(folder), fileSystem);
+    return languageNames(shippedLanguageFiles(folder, fileSystem), fileSystem);
 }
 
 LocaleVariables localeFromEnvironment() {

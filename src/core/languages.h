@@ -25,12 +25,13 @@ struct ShippedLanguage {
 // the program's own (beside the executable in a build, ../share/projcalc/languages when
 // installed). A catalogue replacement moves the data folder to the user's folder without them.
 [[nodiscard]] std::filesystem::path languagesFolder(const std::filesystem::path& dataFolder,
-                                                    const std::filesystem::path& executableFolder);
+                                                    const std::filesystem::path& executableFolder,
+                                                    FileSystem& fileSystem);
 
 // Every <code>/Language.ini of the folder, sorted by code, without reading them: each name is
 // its code until languageNames reads it.
-[[nodiscard]] std::vector<ShippedLanguage> shippedLanguageFiles(
-    const std::filesystem::path& folder);
+[[nodiscard]] std::vector<ShippedLanguage> shippedLanguageFiles(const std::filesystem::path& folder,
+                                                                FileSystem& fileSystem);
 
 // The languages with the names their files give; an unreadable file is left out.
 [[nodiscard]] std::vector<ShippedLanguage> languageNames(std::vector<ShippedLanguage> languages,

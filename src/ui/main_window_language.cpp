@@ -47,8 +47,10 @@ void MainWindow::setLanguagesFolder(std::filesystem::path folder) {
 
 std::optional<std::filesystem::path> MainWindow::startingLanguage(
     const std::filesystem::path& dataFolder) {
-    if (languagesFolder_.empty()) languagesFolder_ = languagesFolder(dataFolder, programFolder());
-    languages_ = shippedLanguageFiles(languagesFolder_);
+    FileSystem& files = calculator_.fileSystem();
+    if (languagesFolder_.empty())
+        languagesFolder_ = languagesFolder(dataFolder, programFolder(), files);
+    languages_ = shippedLanguageFiles(languagesFolder_, files);
     // The user's choice, then the locale's; else the data folder's own Language.ini.
     const QString chosen = userSettings().value(QLatin1String(kLanguageKey)).toString();
     if (const auto language = findLanguage(languages_, fromQt(chosen))) return language->file;

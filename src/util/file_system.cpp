@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -114,6 +115,23 @@ std::optional<AppError> LocalFileSystem::removeFile(const fs::path& path) {
 bool LocalFileSystem::fileExists(const fs::path& path) {
     std::error_code ec;
     return fs::is_regular_file(path, ec);
+}
+
+EntryKind LocalFileSystem::kindOf(const fs::path& path) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (fs::is_regular_file(status)) return EntryKind::File;
+    if (fs::is_directory(status)) return EntryKind::Folder;
+    return fs::exists(status) ? EntryKind::Other : EntryKind::Nothing;
+}
+
+std::vector<std::string> LocalFileSystem::folderEntries(const fs::path& folder) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        names.push_back(it->path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 std::optional<AppError> LocalFileSystem::createFolder(const fs::path& path) {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "util/errors.h"
 #include "util/folder_lock.h"
@@ -12,6 +13,9 @@
 namespace projcalc {
 
 struct PosixCalls;
+
+// What a path leads to.
+enum class EntryKind { Nothing, File, Folder, Other };
 
 // The few file operations the program performs, behind one seam so that tests can make any of
 // them fail. Every failure comes back as an error that names the file concerned.
@@ -40,6 +44,11 @@ class FileSystem {
     [[nodiscard]] virtual std::optional<AppError> removeFile(const std::filesystem::path& path) = 0;
     // True when a regular file exists at `path` (a folder is not a file).
     [[nodiscard]] virtual bool fileExists(const std::filesystem::path& path) = 0;
+    // What is at `path`, links followed.
+    [[nodiscard]] virtual EntryKind kindOf(const std::filesystem::path& path) = 0;
+    // The names of the entries of a folder, sorted; none when it cannot be read.
+    [[nodiscard]] virtual std::vector<std::string> folderEntries(
+        const std::filesystem::path& folder) = 0;
     // Creates a folder and the folders above it that are missing.
     [[nodiscard]] virtual std::optional<AppError> createFolder(
         const std::filesystem::path& path) = 0;
@@ -69,6 +78,8 @@ class LocalFileSystem final : public FileSystem {
                                        const std::filesystem::path& to) override;
     std::optional<AppError> removeFile(const std::filesystem::path& path) override;
     bool fileExists(const std::filesystem::path& path) override;
+    EntryKind kindOf(const std::filesystem::path& path) override;
+    std::vector<std::string> folderEntries(const std::filesystem::path& folder) override;
     std::optional<AppError> createFolder(const std::filesystem::path& path) override;
     std::optional<AppError> removeStaleTemporaryFiles(const std::filesystem::path& folder) override;
     Result<FolderLock> lockFolder(const std::filesystem::path& folder) override;

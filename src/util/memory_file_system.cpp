@@ -1,5 +1,7 @@
 #include "util/memory_file_system.h"
 
+#include <algorithm>
+
 #include "util/temporary_files.h"
 
 namespace projcalc {
@@ -50,6 +52,29 @@ std::optional<AppError> MemoryFileSystem::removeFile(const std::filesystem::path
 
 bool MemoryFileSystem::fileExists(const std::filesystem::path& path) {
     return files.count(path.string()) != 0;
+}
+
+// A folder is there while a file lies somewhere inside it.
+EntryKind MemoryFileSystem::kindOf(const std::filesystem::path& path) {
+    if (fileExists(path)) return EntryKind::File;
+    const std::string inside = (path / "").string();
+    const auto it = files.lower_bound(inside);
+    return it != files.end() && it->first.compare(0, inside.size(), inside) == 0
+               ? EntryKind::Folder
+               : EntryKind::Nothing;
+}
+
+std::vector<std::string> MemoryFileSystem::folderEntries(const std::filesystem::path& folder) {
+    const std::string inside = (folder / "").string();
+    std::vector<std::string> names;
+    for (auto it = files.lower_bound(inside);
+         it != files.end() && it->first.compare(0, inside.size(), inside) == 0; ++it) {
+        const std::string rest = it->first.substr(inside.size());
+        names.push_back(rest.substr(0, rest.find('/')));
+    }
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return names;
 }
 
 std::optional<AppError> MemoryFileSystem::createFolder(const std::filesystem::path& path) {

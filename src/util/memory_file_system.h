@@ -28,6 +28,8 @@ class MemoryFileSystem final : public FileSystem {
                                        const std::filesystem::path& to) override;
     std::optional<AppError> removeFile(const std::filesystem::path& path) override;
     bool fileExists(const std::filesystem::path& path) override;
+    EntryKind kindOf(const std::filesystem::path& path) override;
+    std::vector<std::string> folderEntries(const std::filesystem::path& folder) override;
     std::optional<AppError> createFolder(const std::filesystem::path& path) override;
     std::optional<AppError> removeStaleTemporaryFiles(const std::filesystem::path& folder) override;
     Result<FolderLock> lockFolder(const std::filesystem::path& folder) override;

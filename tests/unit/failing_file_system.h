@@ -43,6 +43,10 @@ class FailingFileSystem final : public FileSystem {
         return real_.removeFile(path);
     }
     bool fileExists(const std::filesystem::path& path) override { return real_.fileExists(path); }
+    EntryKind kindOf(const std::filesystem::path& path) override { return real_.kindOf(path); }
+    std::vector<std::string> folderEntries(const std::filesystem::path& folder) override {
+        return real_.folderEntries(folder);
+    }
     std::optional<AppError> createFolder(const std::filesystem::path& path) override {
         if (auto error = failure(Operation::CreateFolder, path)) return error;
         return real_.createFolder(path);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "test_support.h"
+#include "util/file_system.h"
+#include "util/memory_file_system.h"
 
 namespace projcalc {
 namespace {
@@ -35,24 +37,26 @@ class DataFolderTest : public ::testing::Test {
 };
 
 TEST_F(DataFolderTest, AnInstalledProgramUsesItsShareFolder) {
-    EXPECT_EQ(resolveDataFolder(inputs()), dir.path() / "opt" / "share" / "projcalc");
+    EXPECT_EQ(resolveDataFolder(inputs(), localFileSystem()),
+              dir.path() / "opt" / "share" / "projcalc");
 }
 
 TEST_F(DataFolderTest, ABuildUsesTheExecutablesFolderWhenItHoldsACatalogue) {
     putCatalogue(exe);
-    EXPECT_EQ(resolveDataFolder(inputs()), exe);
+    EXPECT_EQ(resolveDataFolder(inputs(), localFileSystem()), exe);
 }
 
 TEST_F(DataFolderTest, TheUsersOwnCatalogueWinsOverTheExecutablesFolder) {
     putCatalogue(exe);
     putCatalogue(xdg / "projcalc");
-    EXPECT_EQ(resolveDataFolder(inputs()), xdg / "projcalc");
+    EXPECT_EQ(resolveDataFolder(inputs(), localFileSystem()), xdg / "projcalc");
 }
 
 TEST_F(DataFolderTest, WithoutXdgDataHomeTheUsersFolderIsUnderHome) {
     putCatalogue(exe);
     putCatalogue(home / ".local" / "share" / "projcalc");
-    EXPECT_EQ(resolveDataFolder(inputs(false)), home / ".local" / "share" / "projcalc");
+    EXPECT_EQ(resolveDataFolder(inputs(false), localFileSystem()),
+              home / ".local" / "share" / "projcalc");
     DataFolderInputs relative = inputs();
     relative.xdgDataHome = "relative/path";  // not absolute: ignored, as the convention says
     EXPECT_EQ(userDataFolder(relative), home / ".local" / "share" / "projcalc");
@@ -63,14 +67,41 @@ TEST_F(DataFolderTest, TheCommandLineWinsOverEverything) {
     putCatalogue(xdg / "projcalc");
     DataFolderInputs in = inputs();
     in.commandLine = dir.path() / "elsewhere";
-    EXPECT_EQ(resolveDataFolder(in), dir.path() / "elsewhere");
+    EXPECT_EQ(resolveDataFolder(in, localFileSystem()), dir.path() / "elsewhere");
 }
 
 TEST_F(DataFolderTest, AFolderNamedModelInfoIsNotACatalogue) {
     fs::create_directories(xdg / "projcalc" / "ModelInfo.ini");
     putCatalogue(exe);
-    EXPECT_EQ(resolveDataFolder(inputs()), exe);
+    EXPECT_EQ(resolveDataFolder(inputs(), localFileSystem()), exe);
 }
 
 }  // namespace
+// What --data-dir is told about the folder it names, from the folder's contents.
+TEST(DataFolderProblem, NamesWhatIsWrongWithTheFolder) {
+    struct Case {
+        const char* folder;
+        const char* problem;  // nullptr: none
+    };
+    MemoryFileSystem files;
+    files.files["/data/ModelInfo.ini"] = "header\n";
+    files.files["/fallback/OLD.ini"] = "header\n";
+    files.files["/empty/Language.ini"] = "[Language]\n";
+    files.files["/plain.ini"] = "x";
+    const Case cases[] = {
+        {"/data", nullptr},
+        {"/fallback", nullptr},  // a start falls back to OLD.ini
+        {"/empty", "the data folder \"/empty\" holds no ModelInfo.ini"},
+        {"/plain.ini", "the data folder \"/plain.ini\" is not a folder"},
+        {"/nowhere", "the data folder \"/nowhere\" does not exist"},
+    };
+    for (const Case& c : cases) {
+        const auto problem = dataFolderProblem(c.folder, files);
+        EXPECT_EQ(problem, c.problem ? std::optional<std::string>(c.problem) : std::nullopt)
+            << c.folder;
+    }
+    EXPECT_EQ(files.folderEntries("/"),
+              (std::vector<std::string>{"data", "empty", "fallback", "plain.ini"}));
+}
+
 }  // namespace projcalc

@@ -60,7 +60,7 @@ TEST_F(LanguageFiles, AreListedByCodeWithTheirOwnNames) {
     writeLanguage("de", languageFileText("[Language]\nLanguageName=Deutsch\n"));
     writeLanguage("xx", languageFileText());  // no name of its own: its code stands for it
     fs::create_directories(dir.path() / "languages" / "empty");
-    const fs::path folder = languagesFolder(dir.path(), dir.path() / "nowhere");
+    const fs::path folder = languagesFolder(dir.path(), dir.path() / "nowhere", localFileSystem());
     EXPECT_EQ(folder, dir.path() / "languages");
     const auto shipped = shippedLanguages(folder, localFileSystem());
     ASSERT_EQ(shipped.size(), 3u);
@@ -72,7 +72,8 @@ TEST_F(LanguageFiles, AreListedByCodeWithTheirOwnNames) {
     EXPECT_EQ(shipped[2].name, "xx");
     // A data folder without languages/ (the user's, after a catalogue replacement) uses the
     // program's own.
-    EXPECT_EQ(languagesFolder(dir.path() / "user", dir.path()), dir.path() / "languages");
+    EXPECT_EQ(languagesFolder(dir.path() / "user", dir.path(), localFileSystem()),
+              dir.path() / "languages");
 }
 
 TEST_F(LanguageFiles, AnotherLanguageTakesEffectAtOnceAndABrokenOneChangesNothing) {
