@@ -48,6 +48,10 @@ class TempDir {
 
 // A well-formed model: throw ratio about 1.5 at WIDE and 2.0 at TELE, limits 30 to 300 inches
 // for every aspect group, two offsets, a 4:3 panel, every aspect offered.
+// The header line of the small catalogues the model reader's tests write.
+inline const std::string kShortCatalogueHeader =
+    "Name,min43W,max43W,min43T,max43T,slopeW,icptW,slopeT,icptT\n";
+
 inline ModelRecord sampleModel(const std::string& name = "Sample 100") {
     ModelRecord m;
     m.modelName = name;

@@ -56,55 +56,55 @@ TEST_P(ReadTypedValueTest, TakesOneNumberAndRefusesTheRest) {
     }
 }
 
-constexpr Quantity kWidth = Quantity::Width;
-constexpr Quantity kHeight = Quantity::Height;
-constexpr Quantity kDiagonal = Quantity::Diagonal;
-constexpr Quantity kDistance = Quantity::Distance;
+constexpr Quantity kWidthBox = Quantity::Width;
+constexpr Quantity kHeightBox = Quantity::Height;
+constexpr Quantity kDiagonalBox = Quantity::Diagonal;
+constexpr Quantity kDistanceBox = Quantity::Distance;
 constexpr Unit kInches = Unit::Inches;
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ReadTypedValueTest,
     ::testing::Values(
         // Read in full as before: blanks anywhere, a sign, an exponent, &H and &O, rounding up.
-        TypedCase{"120", kWidth, kInches, Outcome::Value, 120},
-        TypedCase{"  1 2 0\t", kWidth, kInches, Outcome::Value, 120},
-        TypedCase{"+99.2", kDistance, kInches, Outcome::Value, 100},
-        TypedCase{"1.5e2", kDiagonal, kInches, Outcome::Value, 150},
-        TypedCase{"3 e 2", kDiagonal, kInches, Outcome::Value, 300},
-        TypedCase{"&H64", kHeight, kInches, Outcome::Value, 100},
-        TypedCase{"&o17 ", kHeight, kInches, Outcome::Value, 15},
-        TypedCase{".5", kWidth, kInches, Outcome::Value, 1},
-        TypedCase{"5.", kWidth, kInches, Outcome::Value, 5},
-        TypedCase{"10", kDistance, Unit::Feet, Outcome::Value, 10},
-        TypedCase{"254", kDistance, Unit::Centimeters, Outcome::Value, 254},
+        TypedCase{"120", kWidthBox, kInches, Outcome::Value, 120},
+        TypedCase{"  1 2 0\t", kWidthBox, kInches, Outcome::Value, 120},
+        TypedCase{"+99.2", kDistanceBox, kInches, Outcome::Value, 100},
+        TypedCase{"1.5e2", kDiagonalBox, kInches, Outcome::Value, 150},
+        TypedCase{"3 e 2", kDiagonalBox, kInches, Outcome::Value, 300},
+        TypedCase{"&H64", kHeightBox, kInches, Outcome::Value, 100},
+        TypedCase{"&o17 ", kHeightBox, kInches, Outcome::Value, 15},
+        TypedCase{".5", kWidthBox, kInches, Outcome::Value, 1},
+        TypedCase{"5.", kWidthBox, kInches, Outcome::Value, 5},
+        TypedCase{"10", kDistanceBox, Unit::Feet, Outcome::Value, 10},
+        TypedCase{"254", kDistanceBox, Unit::Centimeters, Outcome::Value, 254},
         // A diagonal or distance below the limits is the limits' business.
-        TypedCase{"-120", kDistance, kInches, Outcome::Value, -120},
-        TypedCase{"0", kDiagonal, kInches, Outcome::Value, 0},
+        TypedCase{"-120", kDistanceBox, kInches, Outcome::Value, -120},
+        TypedCase{"0", kDiagonalBox, kInches, Outcome::Value, 0},
         // Not one number.
-        TypedCase{"150,7", kWidth, kInches, Outcome::NotANumber},
-        TypedCase{"120abc", kDiagonal, kInches, Outcome::NotANumber},
-        TypedCase{"abc", kWidth, kInches, Outcome::NotANumber},
-        TypedCase{"", kHeight, kInches, Outcome::NotANumber},
-        TypedCase{"   ", kHeight, kInches, Outcome::NotANumber},
-        TypedCase{"12.5.6", kDistance, kInches, Outcome::NotANumber},
-        TypedCase{"2e", kDistance, kInches, Outcome::NotANumber},
-        TypedCase{"&H", kDistance, kInches, Outcome::NotANumber},
-        TypedCase{"&HFG", kDistance, kInches, Outcome::NotANumber},
-        TypedCase{"-", kDistance, kInches, Outcome::NotANumber},
-        TypedCase{"120 cm", kDistance, kInches, Outcome::NotANumber},
-        TypedCase{"\r12", kDistance, kInches, Outcome::NotANumber},
-        TypedCase{"\xff\xfe", kDistance, kInches, Outcome::NotANumber},
+        TypedCase{"150,7", kWidthBox, kInches, Outcome::NotANumber},
+        TypedCase{"120abc", kDiagonalBox, kInches, Outcome::NotANumber},
+        TypedCase{"abc", kWidthBox, kInches, Outcome::NotANumber},
+        TypedCase{"", kHeightBox, kInches, Outcome::NotANumber},
+        TypedCase{"   ", kHeightBox, kInches, Outcome::NotANumber},
+        TypedCase{"12.5.6", kDistanceBox, kInches, Outcome::NotANumber},
+        TypedCase{"2e", kDistanceBox, kInches, Outcome::NotANumber},
+        TypedCase{"&H", kDistanceBox, kInches, Outcome::NotANumber},
+        TypedCase{"&HFG", kDistanceBox, kInches, Outcome::NotANumber},
+        TypedCase{"-", kDistanceBox, kInches, Outcome::NotANumber},
+        TypedCase{"120 cm", kDistanceBox, kInches, Outcome::NotANumber},
+        TypedCase{"\r12", kDistanceBox, kInches, Outcome::NotANumber},
+        TypedCase{"\xff\xfe", kDistanceBox, kInches, Outcome::NotANumber},
         // A width or height must be above 0 once rounded up.
-        TypedCase{"-120", kWidth, kInches, Outcome::NotAboveZero},
-        TypedCase{"0", kHeight, kInches, Outcome::NotAboveZero},
-        TypedCase{"-0.5", kHeight, kInches, Outcome::NotAboveZero},
-        TypedCase{"1e-400", kWidth, kInches, Outcome::NotAboveZero},
-        TypedCase{"0.001", kWidth, kInches, Outcome::Value, 1},
+        TypedCase{"-120", kWidthBox, kInches, Outcome::NotAboveZero},
+        TypedCase{"0", kHeightBox, kInches, Outcome::NotAboveZero},
+        TypedCase{"-0.5", kHeightBox, kInches, Outcome::NotAboveZero},
+        TypedCase{"1e-400", kWidthBox, kInches, Outcome::NotAboveZero},
+        TypedCase{"0.001", kWidthBox, kInches, Outcome::Value, 1},
         // Too large to work with, in the number or once in inches.
-        TypedCase{"1e400", kDiagonal, kInches, Outcome::Overflow},
-        TypedCase{"-1e999", kWidth, kInches, Outcome::Overflow},
-        TypedCase{"1e308", kDistance, Unit::Feet, Outcome::Overflow},
-        TypedCase{"-1e308", kDistance, Unit::Feet, Outcome::Overflow}));
+        TypedCase{"1e400", kDiagonalBox, kInches, Outcome::Overflow},
+        TypedCase{"-1e999", kWidthBox, kInches, Outcome::Overflow},
+        TypedCase{"1e308", kDistanceBox, Unit::Feet, Outcome::Overflow},
+        TypedCase{"-1e308", kDistanceBox, Unit::Feet, Outcome::Overflow}));
 
 // In a language that writes a decimal comma, one comma without a point is the decimal point; the
 // point keeps working, and a text that could mean either is refused as typed.
@@ -118,7 +118,7 @@ class DecimalCommaTest : public ::testing::TestWithParam<CommaCase> {};
 
 TEST_P(DecimalCommaTest, IsTheDecimalPointOnlyWhereTheLanguageWritesIt) {
     const CommaCase& c = GetParam();
-    const auto read = readTypedValue(kDistance, kInches, c.text, c.decimalComma);
+    const auto read = readTypedValue(kDistanceBox, kInches, c.text, c.decimalComma);
     if (c.shown == 0.0) {
         ASSERT_TRUE(std::holds_alternative<InputRefusal>(read)) << c.text;
         EXPECT_EQ(std::get<InputRefusal>(read).text, c.text);
@@ -138,14 +138,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RefusalMessage, NamesTheBoxAndQuotesTheTextAsTyped) {
     const InputMessages english;
-    EXPECT_EQ(refusalMessage(english, "Width", {kWidth, InputProblem::NotANumber, "150,7"}),
+    EXPECT_EQ(refusalMessage(english, "Width", {kWidthBox, InputProblem::NotANumber, "150,7"}),
               "Width: \u201c150,7\u201d is not a number. Use a point for decimals.");
-    EXPECT_EQ(refusalMessage(english, "Width", {kWidth, InputProblem::NotAboveZero, "-120"}),
+    EXPECT_EQ(refusalMessage(english, "Width", {kWidthBox, InputProblem::NotAboveZero, "-120"}),
               "Width: \u201c-120\u201d must be above 0.");
     // A long text is cut after 40 characters, never inside a character.
     const std::string longText = std::string(39, '9') + "\u00e9\u00e9x";
-    EXPECT_EQ(refusalMessage({"%2", "%2"}, "Height", {kHeight, InputProblem::NotANumber, longText}),
-              std::string(39, '9') + "\u00e9\u2026");
+    EXPECT_EQ(
+        refusalMessage({"%2", "%2"}, "Height", {kHeightBox, InputProblem::NotANumber, longText}),
+        std::string(39, '9') + "\u00e9\u2026");
 }
 
 TEST(FillPlaceholders, ReplacesBothInOnePass) {

@@ -17,7 +17,6 @@
 namespace projcalc {
 namespace {
 
-const std::string kHeader = "Name,min43W,max43W,min43T,max43T,slopeW,icptW,slopeT,icptT\n";
 // Every aspect at both zoom ends, 25 fields (one offset ratio, 4:3 WIDE A).
 const std::vector<std::string> kGoodFields = {
     "M", "40", "300", "30", "250", "1.0", "0",  "0.8", "0",  "0.5", "0.6", "0.1", "0.12",
@@ -49,7 +48,8 @@ TEST_P(CatalogueFieldTest, KeepsOrLeavesOutTheModelAndSaysWhy) {
         line += (line.empty() ? "" : ",") + field;
     const std::string good = "Good,40,300,30,250,1.0,0,0.8,0,0.5,0.6,0,0,0,3";
 
-    const CatalogueRead read = parseModelCatalogue(kHeader + line + "\n" + good, "ModelInfo.ini");
+    const CatalogueRead read =
+        parseModelCatalogue(kShortCatalogueHeader + line + "\n" + good, "ModelInfo.ini");
     const auto& [table, leftOut, unused, error] = read;
     ASSERT_FALSE(error);
     if (c.kept) {
@@ -124,7 +124,7 @@ TEST(CatalogueValues, EveryShippedModelIsKept) {
 
 TEST(CatalogueValues, ACatalogueOfUnusableModelsHoldsNone) {
     const CatalogueRead read =
-        parseModelCatalogue(kHeader + "A,abc,300,30,250,1,0,0.8,0,0,0,0,0,0,1\n" +
+        parseModelCatalogue(kShortCatalogueHeader + "A,abc,300,30,250,1,0,0.8,0,0,0,0,0,0,1\n" +
                                 "B,40,30,30,250,1,0,0.8,0,0,0,0,0,0,1\n",
                             "ModelInfo.ini");
     const auto& [table, leftOut, unused, error] = read;

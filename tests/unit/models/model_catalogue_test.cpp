@@ -11,8 +11,6 @@
 namespace projcalc {
 namespace {
 
-const std::string kHeader = "Name,min43W,max43W,min43T,max43T,slopeW,icptW,slopeT,icptT\n";
-
 // A model line with the given number of fields: the name, then 1, 2, 3, ... in the numeric
 // fields, so that every column can be recognised.
 std::string lineWithFields(const std::string& name, int fields) {
@@ -36,7 +34,8 @@ Loaded load(const std::string& text) {
 }
 
 TEST(Catalogue, EmptyFileAndHeaderOnlyLoadNoModel) {
-    for (const std::string& text : {std::string(), kHeader, std::string("Name,a,b")}) {
+    for (const std::string& text :
+         {std::string(), kShortCatalogueHeader, std::string("Name,a,b")}) {
         const Loaded l = load(text);
         EXPECT_FALSE(l.error.has_value());
         EXPECT_TRUE(l.table.empty());
@@ -44,7 +43,7 @@ TEST(Catalogue, EmptyFileAndHeaderOnlyLoadNoModel) {
 }
 
 TEST(Catalogue, ReadsEveryColumnIntoItsMember) {
-    const Loaded l = load(kHeader + lineWithFields("  Model X  ", 43) + "\n");
+    const Loaded l = load(kShortCatalogueHeader + lineWithFields("  Model X  ", 43) + "\n");
     ASSERT_FALSE(l.error.has_value()) << l.error->description;
     ASSERT_EQ(l.table.size(), 1u);
     const ModelRecord& m = l.table[0];
@@ -70,7 +69,7 @@ TEST(Catalogue, ReadsEveryColumnIntoItsMember) {
 }
 
 TEST(Catalogue, ThirteenFieldsLoadWithEveryRatioAbsent) {
-    const Loaded l = load(kHeader + lineWithFields("M", 13) + "\r\n");
+    const Loaded l = load(kShortCatalogueHeader + lineWithFields("M", 13) + "\r\n");
     ASSERT_FALSE(l.error.has_value());
     ASSERT_EQ(l.table.size(), 1u);
     EXPECT_EQ(l.table[0].teleOffsetCoefficientB, 12);
@@ -80,8 +79,8 @@ TEST(Catalogue, ThirteenFieldsLoadWithEveryRatioAbsent) {
 }
 
 TEST(Catalogue, AShortLineFailsTheLoadNamingFileLineAndFieldCount) {
-    const Loaded l = load(kHeader + lineWithFields("A", 13) + "\n\n" + lineWithFields("B", 12) +
-                          "\n" + lineWithFields("C", 13));
+    const Loaded l = load(kShortCatalogueHeader + lineWithFields("A", 13) + "\n\n" +
+                          lineWithFields("B", 12) + "\n" + lineWithFields("C", 13));
     ASSERT_TRUE(l.error.has_value());
     EXPECT_EQ(l.error->number(), 9);
     EXPECT_NE(l.error->description.find("the model \"B\" has 12 fields where a model needs at "
@@ -93,8 +92,8 @@ TEST(Catalogue, AShortLineFailsTheLoadNamingFileLineAndFieldCount) {
 }
 
 TEST(Catalogue, BlankAndCommaLinesAreSkippedWithoutTakingAnIndex) {
-    const Loaded l = load(kHeader + "\n   \n,comment line\n  ,x\n" + lineWithFields("A", 13) +
-                          "\n\n" + lineWithFields("B", 13));
+    const Loaded l = load(kShortCatalogueHeader + "\n   \n,comment line\n  ,x\n" +
+                          lineWithFields("A", 13) + "\n\n" + lineWithFields("B", 13));
     ASSERT_FALSE(l.error.has_value());
     ASSERT_EQ(l.table.size(), 2u);
     EXPECT_EQ(l.table[1].modelName, "B");
@@ -102,7 +101,7 @@ TEST(Catalogue, BlankAndCommaLinesAreSkippedWithoutTakingAnIndex) {
 
 TEST(Catalogue, BlankRatioFieldIsPresentWithZero) {
     std::string line = lineWithFields("M", 25) + ", ";  // column 25 is a single blank
-    const Loaded l = load(kHeader + line);
+    const Loaded l = load(kShortCatalogueHeader + line);
     ASSERT_FALSE(l.error.has_value());
     const OffsetRatios& r = l.table[0].ratios;
     EXPECT_EQ(r.wide.at(AspectGroup::Ratio43, OffsetKind::A), (OffsetRatio{0, true}));
@@ -112,7 +111,7 @@ TEST(Catalogue, BlankRatioFieldIsPresentWithZero) {
 
 TEST(Catalogue, ReadsNumbersLenientlyAndRoundsIntegerColumnsHalfToEven) {
     const std::string line = "M,1 0, 12.5 ,&H1E,abc,2.5e1,-1.5,,,,,,, 2.5 , 2.5 ";
-    const Loaded l = load(kHeader + line);
+    const Loaded l = load(kShortCatalogueHeader + line);
     ASSERT_FALSE(l.error.has_value());
     ASSERT_EQ(l.table.size(), 1u);
     const ModelRecord& m = l.table[0];
@@ -127,7 +126,7 @@ TEST(Catalogue, ReadsNumbersLenientlyAndRoundsIntegerColumnsHalfToEven) {
 }
 
 TEST(Catalogue, ANumberTooLargeForADoubleFailsTheLoad) {
-    const Loaded l = load(kHeader + "M,1e999,2,3,4,5,6,7,8,9,10,11,12");
+    const Loaded l = load(kShortCatalogueHeader + "M,1e999,2,3,4,5,6,7,8,9,10,11,12");
     ASSERT_TRUE(l.error.has_value());
     EXPECT_EQ(l.error->number(), 6);
     EXPECT_NE(l.error->description.find("column \"min43W\" (field 1)"), std::string::npos)
@@ -140,16 +139,17 @@ TEST(Catalogue, WholeNumberColumnsOutsideThirtyTwoBitsFailTheLoad) {
          {std::pair{"M,1,2,3,4,5,6,7,8,9,10,11,12,1e12", "field 13"},
           std::pair{"M,1,2,3,4,5,6,7,8,9,10,11,12,0,-3e9", "field 14"},
           std::pair{"M,1,2,3,4,5,6,7,8,9,10,11,12,0,15,1e300", "field 15"}}) {
-        const Loaded l = load(kHeader + line);
+        const Loaded l = load(kShortCatalogueHeader + line);
         ASSERT_TRUE(l.error.has_value()) << line;
         EXPECT_EQ(l.error->number(), 6);
         EXPECT_NE(l.error->description.find(field), std::string::npos) << l.error->description;
     }
-    EXPECT_FALSE(load(kHeader + "M,1,2,3,4,5,6,7,8,9,10,11,12,0,15,2.5").error.has_value());
+    EXPECT_FALSE(
+        load(kShortCatalogueHeader + "M,1,2,3,4,5,6,7,8,9,10,11,12,0,15,2.5").error.has_value());
 }
 
 TEST(Catalogue, HoldsAThousandModelsAndRefusesTheNext) {
-    std::string text = kHeader;
+    std::string text = kShortCatalogueHeader;
     for (int i = 0; i < 1000; ++i)
         text += lineWithFields("M" + std::to_string(i), 13) + "\n";
     EXPECT_FALSE(load(text).error.has_value());
@@ -165,10 +165,11 @@ TEST(Catalogue, HoldsAThousandModelsAndRefusesTheNext) {
 }
 
 TEST(Catalogue, ReadsWindows1252NamesAndSkipsAByteOrderMark) {
-    const Loaded bom = load("\xEF\xBB\xBF" + kHeader + lineWithFields("Caf\xC3\xA9", 13));
+    const Loaded bom =
+        load("\xEF\xBB\xBF" + kShortCatalogueHeader + lineWithFields("Caf\xC3\xA9", 13));
     ASSERT_EQ(bom.table.size(), 1u);
     EXPECT_EQ(bom.table[0].modelName, "Caf\xC3\xA9");
-    const Loaded legacy = load(kHeader + lineWithFields("Caf\xE9", 13));
+    const Loaded legacy = load(kShortCatalogueHeader + lineWithFields("Caf\xE9", 13));
     ASSERT_EQ(legacy.table.size(), 1u);
     EXPECT_EQ(legacy.table[0].modelName, "Caf\xC3\xA9");
 }
