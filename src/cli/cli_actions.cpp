@@ -22,20 +22,6 @@ namespace {
 // The value boxes by index: 0 distance, 1 diagonal, 2 width, 3 height.
 constexpr std::array<std::string_view, 4> kBoxNames = {"distance", "diagonal", "width", "height"};
 
-std::span<const ChoiceName> choicesOf(OptionGroup group) noexcept {
-    switch (group) {
-        case OptionGroup::Aspect:
-            return namesOf<Aspect>();
-        case OptionGroup::Zoom:
-            return namesOf<Zoom>();
-        case OptionGroup::Units:
-            return namesOf<Unit>();
-        case OptionGroup::Position:
-            return namesOf<Mount>();
-    }
-    return {};
-}
-
 // Lower-case ASCII without blanks: "16 : 9" and "16:9", "TELE" and "tele" are the same choice.
 std::string normalised(std::string_view text) {
     std::string result;
@@ -61,7 +47,7 @@ std::string inQuotes(std::string_view text) {
 
 // The option index that an argument names; throws UsageError when it names none.
 int optionIndex(OptionGroup group, std::string_view argument) {
-    const auto choices = choicesOf(group);
+    const auto choices = optionNames(group);
     const std::string wanted = normalised(argument);
     std::vector<std::string_view> accepted;
     for (std::size_t i = 0; i < choices.size(); ++i) {

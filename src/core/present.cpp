@@ -13,14 +13,6 @@
 namespace projcalc {
 namespace {
 
-// The caption of the choice at an index of a group, nothing outside the group.
-template <typename Choice>
-std::string_view captionAt(int index) noexcept {
-    const auto names = namesOf<Choice>();
-    if (index < 0 || static_cast<std::size_t>(index) >= names.size()) return {};
-    return names[static_cast<std::size_t>(index)].caption;
-}
-
 template <std::size_t N>
 void checkOnly(std::array<OptionButton, N>& buttons, int index) {
     for (std::size_t i = 0; i < N; ++i)
@@ -51,18 +43,24 @@ void presentLightAndScope(const Calculation& c, PlanningScreen& planning) {
 
 }  // namespace
 
-std::string_view optionName(OptionGroup group, int index) noexcept {
+std::span<const ChoiceName> optionNames(OptionGroup group) noexcept {
     switch (group) {
         case OptionGroup::Aspect:
-            return captionAt<Aspect>(index);
+            return namesOf<Aspect>();
         case OptionGroup::Zoom:
-            return captionAt<Zoom>(index);
+            return namesOf<Zoom>();
         case OptionGroup::Units:
-            return captionAt<Unit>(index);
+            return namesOf<Unit>();
         case OptionGroup::Position:
-            return captionAt<Mount>(index);
+            return namesOf<Mount>();
     }
     return {};
+}
+
+std::string_view optionName(OptionGroup group, int index) noexcept {
+    const auto names = optionNames(group);
+    if (index < 0 || static_cast<std::size_t>(index) >= names.size()) return {};
+    return names[static_cast<std::size_t>(index)].caption;
 }
 
 std::vector<OptionButton> OptionsScreen::group(OptionGroup g) const {

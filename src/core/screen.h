@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,9 @@ enum class OptionGroup { Aspect, Zoom, Units, Position };
 // "Feet", "Bottom of Screen", ... Empty for an index outside the group. The command line and
 // its report name the options by these.
 [[nodiscard]] std::string_view optionName(OptionGroup group, int index) noexcept;
+
+// The names of every option of a group, by index (calc/options.h).
+[[nodiscard]] std::span<const ChoiceName> optionNames(OptionGroup group) noexcept;
 
 // One thing a step tells the user: a message box with an OK button, or an error message box
 // ("Err : " + number + CR LF + description). A step may say several, in order.
