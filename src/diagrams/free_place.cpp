@@ -29,13 +29,68 @@ bool shareLength(const Interval& a, const Interval& b) noexcept {
     return std::min(a.high, b.high) - std::max(a.low, b.low) > 0.0;
 }
 
+// A convex shape made ready to be tested against many rectangles: its bounding box and, for
+// each edge's normal, the interval the shape covers along it. A shape of fewer than three
+// corners covers nothing.
+struct PreparedShape {
+    struct Axis {
+        double nx = 0.0;
+        double ny = 0.0;
+        Interval covered;
+    };
+    bool empty = true;
+    Rect box;
+    std::vector<Axis> axes;
+};
+
+PreparedShape prepareShape(std::span<const Point> convex) {
+    PreparedShape shape;
+    if (convex.size() < 3) return shape;
+    shape.empty = false;
+    const auto [left, right] = std::minmax_element(
+        convex.begin(), convex.end(), [](const Point& a, const Point& b) { return a.x < b.x; });
+    const auto [top, bottom] = std::minmax_element(
+        convex.begin(), convex.end(), [](const Point& a, const Point& b) { return a.y < b.y; });
+    shape.box = Rect{left->x, top->y, right->x - left->x, bottom->y - top->y};
+    shape.axes.reserve(convex.size());
+    for (std::size_t i = 0; i < convex.size(); ++i) {
+        const Point& from = convex[i];
+        const Point& to = convex[(i + 1) % convex.size()];
+        const double nx = -(to.y - from.y);
+        const double ny = to.x - from.x;
+        if (nx == 0.0 && ny == 0.0) continue;  // a repeated corner
+        shape.axes.push_back({nx, ny, projected(convex, nx, ny)});
+    }
+    return shape;
+}
+
+// Separating axes: the rectangle's two (the shape's bounding box) and each edge's normal.
+bool overlaps(const Rect& rect, const PreparedShape& shape) noexcept {
+    if (shape.empty || rect.width <= 0 || rect.height <= 0) return false;
+    if (!overlaps(rect, shape.box)) return false;
+    const Point corners[] = {{rect.left, rect.top},
+                             {rect.right(), rect.top},
+                             {rect.right(), rect.bottom()},
+                             {rect.left, rect.bottom()}};
+    return std::all_of(shape.axes.begin(), shape.axes.end(), [&](const PreparedShape::Axis& axis) {
+        return shareLength(projected(corners, axis.nx, axis.ny), axis.covered);
+    });
+}
+
+// What a block of controls keeps clear of, with its shapes prepared once for the whole search.
+struct PreparedKeepout {
+    const Keepout& keepout;
+    std::vector<PreparedShape> shapes;
+};
+
 // Whether a part covers something it must keep clear of.
-bool blocked(const Rect& part, const Keepout& keepout) noexcept {
+bool blocked(const Rect& part, const PreparedKeepout& prepared) noexcept {
+    const Keepout& keepout = prepared.keepout;
     if (!contains(keepout.bounds, part)) return true;
     for (const Rect& rect : keepout.rects) {
         if (overlaps(part, rect)) return true;
     }
-    for (const std::vector<Point>& shape : keepout.shapes) {
+    for (const PreparedShape& shape : prepared.shapes) {
         if (overlaps(part, shape)) return true;
     }
     return false;
@@ -44,18 +99,17 @@ bool blocked(const Rect& part, const Keepout& keepout) noexcept {
 // The cost of a free place: its distance from the wanted one plus its crossed lines; nothing
 // when a part is blocked.
 std::optional<double> costAt(Point at, Point wanted, std::span<const Rect> parts,
-                             const Keepout& keepout) noexcept {
+                             const PreparedKeepout& prepared) noexcept {
     const int dx = at.x - wanted.x;
     const int dy = at.y - wanted.y;
     for (const Rect& part : parts) {
-        if (blocked(part.moved(at.x, at.y), keepout)) return std::nullopt;
+        if (blocked(part.moved(at.x, at.y), prepared)) return std::nullopt;
     }
-    const bool crossing =
-        std::any_of(keepout.lines.begin(), keepout.lines.end(), [&](const Segment& line) {
-            return std::any_of(parts.begin(), parts.end(), [&](const Rect& part) {
-                return crosses(part.moved(at.x, at.y), line);
-            });
-        });
+    const std::vector<Segment>& lines = prepared.keepout.lines;
+    const bool crossing = std::any_of(lines.begin(), lines.end(), [&](const Segment& line) {
+        return std::any_of(parts.begin(), parts.end(),
+                           [&](const Rect& part) { return crosses(part.moved(at.x, at.y), line); });
+    });
     return std::hypot(dx, dy) + (crossing ? kLineCrossingCost : 0);
 }
 
@@ -71,28 +125,9 @@ bool contains(const Rect& outer, const Rect& inner) noexcept {
            inner.bottom() <= outer.bottom();
 }
 
-bool overlaps(const Rect& rect, std::span<const Point> convex) noexcept {
+bool overlaps(const Rect& rect, std::span<const Point> convex) {
     if (convex.size() < 3 || rect.width <= 0 || rect.height <= 0) return false;
-    // Separating axes: the rectangle's two (the polygon's bounding box) and each edge's normal.
-    const auto [left, right] = std::minmax_element(
-        convex.begin(), convex.end(), [](const Point& a, const Point& b) { return a.x < b.x; });
-    const auto [top, bottom] = std::minmax_element(
-        convex.begin(), convex.end(), [](const Point& a, const Point& b) { return a.y < b.y; });
-    if (!overlaps(rect, Rect{left->x, top->y, right->x - left->x, bottom->y - top->y}))
-        return false;
-    const Point corners[] = {{rect.left, rect.top},
-                             {rect.right(), rect.top},
-                             {rect.right(), rect.bottom()},
-                             {rect.left, rect.bottom()}};
-    for (std::size_t i = 0; i < convex.size(); ++i) {
-        const Point& from = convex[i];
-        const Point& to = convex[(i + 1) % convex.size()];
-        const double nx = -(to.y - from.y);
-        const double ny = to.x - from.x;
-        if (nx == 0.0 && ny == 0.0) continue;  // a repeated corner
-        if (!shareLength(projected(corners, nx, ny), projected(convex, nx, ny))) return false;
-    }
-    return true;
+    return overlaps(rect, prepareShape(convex));
 }
 
 bool crosses(const Rect& rect, const Segment& line) noexcept {
@@ -124,11 +159,15 @@ bool crosses(const Rect& rect, const Segment& line) noexcept {
 std::optional<Point> nearestFreePlace(Point wanted, std::span<const Rect> parts,
                                       const Keepout& keepout, int step) {
     step = std::max(step, 1);
+    PreparedKeepout prepared{keepout, {}};
+    prepared.shapes.reserve(keepout.shapes.size());
+    for (const std::vector<Point>& shape : keepout.shapes)
+        prepared.shapes.push_back(prepareShape(shape));
     std::optional<Point> best;
     double bestCost = std::numeric_limits<double>::infinity();
     const auto consider = [&](int x, int y) {
         const Point at{x, y};
-        if (const std::optional<double> cost = costAt(at, wanted, parts, keepout);
+        if (const std::optional<double> cost = costAt(at, wanted, parts, prepared);
             cost && *cost < bestCost) {
             bestCost = *cost;
             best = at;
