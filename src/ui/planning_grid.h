@@ -4,6 +4,8 @@
 #include <QString>
 #include <cstddef>
 
+#include "ui/selectable_label.h"
+
 // The planning panel's grid and its labels, shared by the files that build its rows.
 namespace projcalc::ui::planning_grid {
 
@@ -33,7 +35,7 @@ inline QLabel* label(QWidget* parent, const QString& name,
 // A value the user may select and copy.
 inline QLabel* valueLabel(QWidget* parent, const QString& name) {
     QLabel* value = label(parent, name, Qt::AlignRight);
-    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    makeSelectableByMouse(value);
     return value;
 }
 

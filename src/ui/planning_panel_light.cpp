@@ -21,7 +21,7 @@ namespace {
 QLabel* noteLabel(QWidget* parent, const QString& name) {
     QLabel* note = label(parent, name);
     note->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    note->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    makeSelectableByMouse(note);
     return note;
 }
 

@@ -206,6 +206,22 @@ class PlanningPanelTest : public QObject {
         QVERIFY(!again.findChild<QWidget*>(QStringLiteral("planningPanel"))->isHidden());
     }
 
+    // The figures can be selected with the mouse and copied, as soon as the mouse is on them.
+    void aFigureCanBeSelectedWithTheMouse() {
+        DataFolder data;
+        WindowHarness h;
+        QVERIFY(h.start(data));
+        for (const char* name :
+             {"lblPlanThrowValue_0", "lblPlanSeatValue_1", "lblPlanRatioValue_1"}) {
+            auto* figure = h.find<QLabel>(QString::fromLatin1(name));
+            QVERIFY(!figure->hasSelectedText());
+            QTest::mouseDClick(figure, Qt::LeftButton, Qt::NoModifier,
+                               QPoint(figure->width() - 4, figure->height() / 2));
+            QVERIFY2(figure->hasSelectedText(), name);
+            QVERIFY(figure->text().contains(figure->selectedText()));
+        }
+    }
+
     void captionsComeFromTheLanguageFile() {
         DataFolder data({kModelPlain}, languageText({{"mnuView", "&Ansicht"},
                                                      {"mnuViewPlanning", "&Planung"},
