@@ -6,6 +6,9 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config git
+  # The optimised program links the functions its start-up runs side by side with lld; valgrind
+  # lists them (bench/startup_functions.sh) and counts start-up's instructions.
+  lld valgrind
   clang clang-format clang-tidy libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # Header-only libraries: reading numbers (fast_float), writing them ({fmt}, used header-only so
