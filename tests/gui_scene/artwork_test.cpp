@@ -6,6 +6,7 @@
 #include <string>
 
 #include "diagrams/metrics.h"
+#include "ui/artwork_render.h"
 
 namespace projcalc::ui {
 namespace {
@@ -48,6 +49,24 @@ class ArtworkTest : public QObject {
         const QPixmap crisp = artworkPixmap(name, 2.0);
         QCOMPARE(crisp.size(), QSize(design.width, design.height) * 2);
         QCOMPARE(crisp.devicePixelRatio(), 2.0);
+    }
+
+    // The pictures the window starts with, rendered when the program was built, are the
+    // drawings rendered now: the same pixels, at the same size.
+    void startUpPicturesAreTheDrawings_data() {
+        QTest::addColumn<QString>("name");
+        for (const QString& name : artworkNames())
+            QTest::newRow(qPrintable(name)) << name;
+    }
+
+    void startUpPicturesAreTheDrawings() {
+        QFETCH(QString, name);
+        const QSize size = artworkSize(name);
+        QVERIFY(!size.isEmpty());
+        const QImage rendered = renderArtwork(name, size, 1.0);
+        const QImage shown = artworkPixmap(name, 1.0).toImage().convertToFormat(rendered.format());
+        QCOMPARE(shown.size(), size);
+        QCOMPARE(shown, rendered);
     }
 
     void enterPictureFitsItsButton() {
