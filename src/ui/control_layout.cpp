@@ -73,8 +73,10 @@ QRect designPixels(const ControlDesign& design) noexcept {
 }
 
 QLabel* placedCaption(QWidget* parent, std::string_view name, const QString& text) {
-    auto* label = placedByDesign(new QLabel(text, parent), name);
+    // Plain text before the text, which Qt would otherwise look through for rich text.
+    auto* label = placedByDesign(new QLabel(parent), name);
     label->setTextFormat(Qt::PlainText);
+    label->setText(text);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }

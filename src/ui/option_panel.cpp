@@ -87,8 +87,9 @@ OptionPanel::OptionPanel(QWidget* area) : QObject(area) {
             colours.setColor(QPalette::Window, Qt::white);
             aspectBox_->setPalette(colours);
             aspectBoxCentre_ = aspectBox_->x() + aspectBox_->width() / 2.0;
-            aspectCaption_ = placedByDesign(new QLabel(QStringLiteral("Label1"), box), "lblAspect");
+            aspectCaption_ = placedByDesign(new QLabel(box), "lblAspect");
             aspectCaption_->setTextFormat(Qt::PlainText);
+            aspectCaption_->setText(QStringLiteral("Label1"));
             aspectCaption_->setAlignment(Qt::AlignCenter);
         }
     }
