@@ -48,9 +48,7 @@ bool settle(Calculation& c, bool refitFront, const StepContext& context,
         return false;
     }
     if (refitFront) {
-        c.frontScale = frontScene(c.results, c.options, c.frontScale, context.metrics.front,
-                                  distancesOf(throwRangeFor(c.traits, c.options, c.results)))
-                           .scale;
+        c.frontScale = frontScale(c.results, c.frontScale, context.metrics.front);
     }
     return true;
 }

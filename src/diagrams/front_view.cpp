@@ -187,28 +187,21 @@ FrontClearance clearanceOf(const FrontFigure& f, const Rect& projector,
     return clearance;
 }
 
-}  // namespace
-
-FrontDrawing frontScene(const Solution& solution, const Options& /*options*/, double startScale,
-                        const FrontMetrics& metrics, const ZoomLengths& zoomRange,
-                        double scopeWidth) {
+// The figure at the scale that fits it, from `startScale` on, and that scale; nothing when it
+// cannot be drawn. The figure fits when its highest point, the screen's top-left corner, lies
+// inside the picture (the fit test reads its rounded y) and so does the projector picture. A
+// figure too large to be rounded to pixels is shrunk like one that only sticks out at the top.
+// Where the projector never fits (a picture box smaller than it), the first scale at which the
+// screen fits is kept.
+std::optional<std::pair<FrontFigure, double>> fittedFigure(const FrontFrame& frame,
+                                                           const Solution& solution,
+                                                           double startScale,
+                                                           const FrontMetrics& metrics) {
     const Size picture = metrics.picture;
-    FrontDrawing drawing{Scene{}, startScale};
-    Scene& scene = drawing.scene;
-    scene.width = picture.width;
-    scene.height = picture.height;
-
-    const FrontFrame frame = frontFrame(picture);
     if (picture.width <= 0 || picture.height <= 0 || frame.y2 <= 0 || !std::isfinite(startScale) ||
         !(startScale > 0.0)) {
-        return drawing;
+        return std::nullopt;
     }
-
-    // The figure fits when its highest point, the screen's top-left corner, lies inside the
-    // picture (the fit test reads its rounded y) and so does the projector picture. A figure
-    // too large to be rounded to pixels is shrunk like one that only sticks out at the top.
-    // Where the projector never fits (a picture box smaller than it), the first scale at which
-    // the screen fits is kept.
     const Rect inside{0, 0, picture.width, picture.height};
     std::optional<std::pair<FrontFigure, double>> screenFits;
     double scale = startScale;
@@ -226,6 +219,27 @@ FrontDrawing frontScene(const Solution& solution, const Options& /*options*/, do
         }
         scale /= kFitStep;
     }
+    return screenFits;
+}
+
+}  // namespace
+
+double frontScale(const Solution& solution, double startScale, const FrontMetrics& metrics) {
+    const auto fitted = fittedFigure(frontFrame(metrics.picture), solution, startScale, metrics);
+    return fitted ? fitted->second : startScale;
+}
+
+FrontDrawing frontScene(const Solution& solution, const Options& /*options*/, double startScale,
+                        const FrontMetrics& metrics, const ZoomLengths& zoomRange,
+                        double scopeWidth) {
+    const Size picture = metrics.picture;
+    FrontDrawing drawing{Scene{}, startScale};
+    Scene& scene = drawing.scene;
+    scene.width = picture.width;
+    scene.height = picture.height;
+
+    const FrontFrame frame = frontFrame(picture);
+    const auto screenFits = fittedFigure(frame, solution, startScale, metrics);
     if (!screenFits) return drawing;
     const auto& [figure, fitted] = *screenFits;
     const Rect projector = projectorPlace(figure, metrics.projector, kProjectorLens);

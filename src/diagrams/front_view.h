@@ -32,6 +32,11 @@ struct FrontDrawing {
 // With `scopeWidth` above 0 (inches), the outline of a scope screen that wide, as high as the
 // picture and centred on it, is drawn last, to the same scale: its four sides (pen ScopeOutline),
 // each clipped to the picture box. It takes no part in the fit either.
+// The scale frontScene() draws at, without laying out the drawing: what refitting the front view
+// needs.
+[[nodiscard]] double frontScale(const Solution& solution, double startScale,
+                                const FrontMetrics& metrics);
+
 [[nodiscard]] FrontDrawing frontScene(const Solution& solution, const Options& options,
                                       double startScale, const FrontMetrics& metrics,
                                       const ZoomLengths& zoomRange = {}, double scopeWidth = 0.0);

@@ -15,14 +15,19 @@
 namespace projcalc {
 namespace {
 
-// The front view of an image of the given width, height and distance, drawn from a scale.
+// The front view of an image of the given width, height and distance, drawn from a scale. Every
+// drawing checks that refitting alone (frontScale, what the commands use) finds its scale.
 FrontDrawing drawFront(double width, double height, double distance, double scale,
                        const FrontMetrics& metrics = designFrontMetrics()) {
     Solution s;
     s.width = width;
     s.height = height;
     s.distance = distance;
-    return frontScene(s, Options{}, scale, metrics);
+    FrontDrawing drawing = frontScene(s, Options{}, scale, metrics);
+    const double refit = frontScale(s, scale, metrics);
+    EXPECT_TRUE(refit == drawing.scale || (std::isnan(refit) && std::isnan(drawing.scale)))
+        << refit << " against " << drawing.scale;
+    return drawing;
 }
 
 // Design metrics with another picture size.
