@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QHash>
 #include <QLabel>
 #include <QMenu>
 #include <QSignalBlocker>
@@ -117,37 +118,35 @@ bool MainWindow::askToGoOn(const std::string& question) {
 }
 
 void MainWindow::useTexts(const InterfaceTexts& texts) {
-    for (const ControlCaption& item : texts.menuCaptions) {
-        const QString name = toQt(item.objectName);
-        if (auto* menu = findChild<QMenu*>(name)) {
-            menu->setTitle(toQtLines(item.text));
-        } else if (auto* action = findChild<QAction*>(name)) {
-            action->setText(toQtLines(item.text));
-        }
+    // The window's objects by name, found in one walk: the texts name about a hundred of them.
+    // A submenu's own action may bear its name; the texts go to the menu, which passes them on.
+    QHash<QString, QObject*> named;
+    for (QObject* object : findChildren<QObject*>()) {
+        if (auto* action = qobject_cast<QAction*>(object); action != nullptr && action->menu())
+            continue;
+        const QString name = object->objectName();
+        if (!name.isEmpty() && !named.contains(name)) named.insert(name, object);
     }
-    // Menu items of the optional texts, found by their key as object name.
-    for (const OptionalText& optional : optionalTexts()) {
-        if (!optional.key.starts_with("mnu")) continue;
-        const QString name = toQt(std::string(optional.key));
-        const QString text = toQtLines(texts.text(optional.key));
-        if (auto* menu = findChild<QMenu*>(name)) {
+    const auto setMenuText = [&named](const QString& name, const QString& text) {
+        QObject* object = named.value(name);
+        if (auto* menu = qobject_cast<QMenu*>(object)) {
             menu->setTitle(text);
-        } else if (auto* action = findChild<QAction*>(name)) {
+        } else if (auto* action = qobject_cast<QAction*>(object)) {
             action->setText(text);
         }
+    };
+    for (const ControlCaption& item : texts.menuCaptions)
+        setMenuText(toQt(item.objectName), toQtLines(item.text));
+    // Menu items of the optional texts, found by their key as object name.
+    for (const OptionalText& optional : optionalTexts()) {
+        if (optional.key.starts_with("mnu"))
+            setMenuText(toQt(std::string(optional.key)), toQtLines(texts.text(optional.key)));
     }
-    for (const ControlCaption& item : texts.editing.menuCaptions) {
-        const QString name = toQt(item.objectName);
-        if (auto* menu = findChild<QMenu*>(name)) {
-            menu->setTitle(toQtLines(item.text));
-        } else if (auto* action = findChild<QAction*>(name)) {
-            action->setText(toQtLines(item.text));
-        }
-    }
-    if (auto* help = findChild<QMenu*>(QStringLiteral("mnuHelp")))
-        help->setTitle(toQtLines(texts.text("mnuHelp")));
+    for (const ControlCaption& item : texts.editing.menuCaptions)
+        setMenuText(toQt(item.objectName), toQtLines(item.text));
+    setMenuText(QStringLiteral("mnuHelp"), toQtLines(texts.text("mnuHelp")));
     for (const std::string& name : fontControlNames()) {
-        QWidget* widget = findChild<QWidget*>(toQt(name));
+        auto* widget = qobject_cast<QWidget*>(named.value(toQt(name)));
         if (widget == nullptr) continue;
         // A control lying on a drawing has its font at the drawing's design scale.
         auto* drawing = qobject_cast<SceneView*>(widget->parentWidget());
@@ -161,7 +160,7 @@ void MainWindow::useTexts(const InterfaceTexts& texts) {
         }
     }
     for (const ControlCaption& item : texts.controlCaptions) {
-        QWidget* widget = findChild<QWidget*>(toQt(item.objectName));
+        QObject* widget = named.value(toQt(item.objectName));
         const QString text = toQtLines(item.text);
         if (auto* label = qobject_cast<QLabel*>(widget)) {
             label->setText(text);
@@ -172,7 +171,7 @@ void MainWindow::useTexts(const InterfaceTexts& texts) {
         }
     }
     // Screen readers name each box by its caption and each option by its text and frame.
-    if (auto* caption = findChild<QLabel*>(QStringLiteral("lblModel")))
+    if (auto* caption = qobject_cast<QLabel*>(named.value(QStringLiteral("lblModel"))))
         modelList_->setAccessibleName(withoutLineBreaks(caption->text()));
     valuePanel_->useTexts(texts);
     optionPanel_->useTexts(texts);
