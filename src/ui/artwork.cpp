@@ -36,7 +36,8 @@ QPixmap artworkPixmap(const QString& name, QSize size, qreal devicePixelRatio) {
     if (const BakedArtwork* baked = bakedOf(name);
         baked != nullptr && devicePixelRatio == 1.0 && size == QSize(baked->width, baked->height)) {
         return QPixmap::fromImage(QImage(baked->pixels, baked->width, baked->height,
-                                         baked->width * 4, QImage::Format_ARGB32_Premultiplied));
+                                         qsizetype{4} * baked->width,
+                                         QImage::Format_ARGB32_Premultiplied));
     }
     return QPixmap::fromImage(renderArtwork(name, size, devicePixelRatio));
 }

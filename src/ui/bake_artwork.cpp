@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
         const QImage image = renderer != nullptr
                                  ? projcalc::ui::renderArtwork(name, renderer->defaultSize(), 1.0)
                                  : QImage();
-        if (image.isNull() || image.bytesPerLine() != image.width() * 4) {
+        if (image.isNull() || image.bytesPerLine() != qsizetype{4} * image.width()) {
             std::fprintf(stderr, "projcalc_bake_artwork: cannot render %s\n", qPrintable(name));
             return 1;
         }
