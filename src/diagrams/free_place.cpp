@@ -1,6 +1,7 @@
 #include "diagrams/free_place.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -29,6 +30,38 @@ bool shareLength(const Interval& a, const Interval& b) noexcept {
     return std::min(a.high, b.high) - std::max(a.low, b.low) > 0.0;
 }
 
+// The box around a convex shape's corners.
+Rect boundingBox(std::span<const Point> convex) noexcept {
+    const auto [left, right] = std::minmax_element(
+        convex.begin(), convex.end(), [](const Point& a, const Point& b) { return a.x < b.x; });
+    const auto [top, bottom] = std::minmax_element(
+        convex.begin(), convex.end(), [](const Point& a, const Point& b) { return a.y < b.y; });
+    return Rect{left->x, top->y, right->x - left->x, bottom->y - top->y};
+}
+
+// Calls `axis(nx, ny)` with the normal of each edge of a convex shape (a repeated corner makes
+// none), while it returns true; false when a call did.
+template <typename Axis>
+bool everyEdgeNormal(std::span<const Point> convex, Axis axis) {
+    for (std::size_t i = 0; i < convex.size(); ++i) {
+        const Point& from = convex[i];
+        const Point& to = convex[(i + 1) % convex.size()];
+        const double nx = -(to.y - from.y);
+        const double ny = to.x - from.x;
+        if (nx == 0.0 && ny == 0.0) continue;
+        if (!axis(nx, ny)) return false;
+    }
+    return true;
+}
+
+// The corners of a rectangle, for its projections.
+std::array<Point, 4> cornersOf(const Rect& rect) noexcept {
+    return {{{rect.left, rect.top},
+             {rect.right(), rect.top},
+             {rect.right(), rect.bottom()},
+             {rect.left, rect.bottom()}}};
+}
+
 // A convex shape made ready to be tested against many rectangles: its bounding box and, for
 // each edge's normal, the interval the shape covers along it. A shape of fewer than three
 // corners covers nothing.
@@ -47,20 +80,12 @@ PreparedShape prepareShape(std::span<const Point> convex) {
     PreparedShape shape;
     if (convex.size() < 3) return shape;
     shape.empty = false;
-    const auto [left, right] = std::minmax_element(
-        convex.begin(), convex.end(), [](const Point& a, const Point& b) { return a.x < b.x; });
-    const auto [top, bottom] = std::minmax_element(
-        convex.begin(), convex.end(), [](const Point& a, const Point& b) { return a.y < b.y; });
-    shape.box = Rect{left->x, top->y, right->x - left->x, bottom->y - top->y};
+    shape.box = boundingBox(convex);
     shape.axes.reserve(convex.size());
-    for (std::size_t i = 0; i < convex.size(); ++i) {
-        const Point& from = convex[i];
-        const Point& to = convex[(i + 1) % convex.size()];
-        const double nx = -(to.y - from.y);
-        const double ny = to.x - from.x;
-        if (nx == 0.0 && ny == 0.0) continue;  // a repeated corner
+    everyEdgeNormal(convex, [&](double nx, double ny) {
         shape.axes.push_back({nx, ny, projected(convex, nx, ny)});
-    }
+        return true;
+    });
     return shape;
 }
 
@@ -68,10 +93,7 @@ PreparedShape prepareShape(std::span<const Point> convex) {
 bool overlaps(const Rect& rect, const PreparedShape& shape) noexcept {
     if (shape.empty || rect.width <= 0 || rect.height <= 0) return false;
     if (!overlaps(rect, shape.box)) return false;
-    const Point corners[] = {{rect.left, rect.top},
-                             {rect.right(), rect.top},
-                             {rect.right(), rect.bottom()},
-                             {rect.left, rect.bottom()}};
+    const std::array<Point, 4> corners = cornersOf(rect);
     return std::all_of(shape.axes.begin(), shape.axes.end(), [&](const PreparedShape::Axis& axis) {
         return shareLength(projected(corners, axis.nx, axis.ny), axis.covered);
     });
@@ -125,9 +147,14 @@ bool contains(const Rect& outer, const Rect& inner) noexcept {
            inner.bottom() <= outer.bottom();
 }
 
-bool overlaps(const Rect& rect, std::span<const Point> convex) {
+bool overlaps(const Rect& rect, std::span<const Point> convex) noexcept {
+    // One rectangle: the shape's projections are worked out as they are needed, not kept.
     if (convex.size() < 3 || rect.width <= 0 || rect.height <= 0) return false;
-    return overlaps(rect, prepareShape(convex));
+    if (!overlaps(rect, boundingBox(convex))) return false;
+    const std::array<Point, 4> corners = cornersOf(rect);
+    return everyEdgeNormal(convex, [&](double nx, double ny) {
+        return shareLength(projected(corners, nx, ny), projected(convex, nx, ny));
+    });
 }
 
 bool crosses(const Rect& rect, const Segment& line) noexcept {

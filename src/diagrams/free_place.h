@@ -44,7 +44,7 @@ struct Segment {
 [[nodiscard]] bool contains(const Rect& outer, const Rect& inner) noexcept;
 // Whether a rectangle shares some area with a convex polygon, given by its corners in either
 // turning direction (the first corner may be repeated at the end).
-[[nodiscard]] bool overlaps(const Rect& rect, std::span<const Point> convex);
+[[nodiscard]] bool overlaps(const Rect& rect, std::span<const Point> convex) noexcept;
 // Whether a line passes through the rectangle or touches it.
 [[nodiscard]] bool crosses(const Rect& rect, const Segment& line) noexcept;
 
