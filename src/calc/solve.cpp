@@ -59,7 +59,7 @@ std::variant<Solution, AppError> imageFor(const ModelTraits& model, const Option
         case Quantity::Distance:
             s.distance = known.inches;
             s.diagonal = diagonalFromDistance(record, s.distance, options.zoom, options.aspect);
-            s.height = heightFromDiagonal(s.diagonal, ratio);
+            s.height = heightFromDiagonal(s.diagonal, options.aspect);
             s.width = widthFromHeight(s.height, ratio);
             break;
         case Quantity::Width:
@@ -76,7 +76,7 @@ std::variant<Solution, AppError> imageFor(const ModelTraits& model, const Option
             break;
         case Quantity::Diagonal:
             s.diagonal = known.inches;
-            s.height = heightFromDiagonal(s.diagonal, ratio);
+            s.height = heightFromDiagonal(s.diagonal, options.aspect);
             s.width = widthFromHeight(s.height, ratio);
             s.distance = distanceOf(s.diagonal);
             break;

@@ -77,7 +77,7 @@ std::vector<ThrowRow> throwTable(const ModelTraits& model, Aspect aspect, Mount 
     for (const double diagonal : diagonals) {
         ThrowRow row;
         row.diagonal = diagonal;
-        row.height = heightFromDiagonal(diagonal, ratio);
+        row.height = heightFromDiagonal(diagonal, aspect);
         row.width = widthFromHeight(row.height, ratio);
         row.ends = solveBothEnds(model, aspect, mount, {Quantity::Diagonal, diagonal});
         const EndFootLamberts lit = footLambertsOfEnds(model, light, row.width, row.height);

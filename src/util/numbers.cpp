@@ -3,7 +3,9 @@
 #include <fast_float/fast_float.h>
 #include <fmt/format.h>
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -204,6 +206,18 @@ ShortestDigits shortestDigits(double value) {
     return out;
 }
 
+// 10 to the power of decimals. The powers up to 10^22 are whole doubles, so the table holds the
+// very numbers std::pow gives; a start formats dozens of numbers and need not load pow's code
+// and tables for them.
+double powerOfTen(int decimals) {
+    static constexpr std::array<double, 23> kPowers = {
+        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (decimals >= 0 && static_cast<std::size_t>(decimals) < kPowers.size())
+        return kPowers[static_cast<std::size_t>(decimals)];
+    return std::pow(10.0, decimals);
+}
+
 }  // namespace
 
 DecimalValue readDecimal(std::string_view text) noexcept {
@@ -337,7 +351,7 @@ std::string formatGeneral(double value) {
 
 std::string formatFixed(double value, int decimals) {
     if (!std::isfinite(value)) return "0";
-    const double scale = decimals == 0 ? 1.0 : std::pow(10.0, decimals);
+    const double scale = powerOfTen(decimals);
     double rounded = std::round(value * scale) / scale;  // halves away from zero
     if (!std::isfinite(rounded)) rounded = value;
     if (rounded == 0.0) rounded = 0.0;  // no negative zero
@@ -345,7 +359,13 @@ std::string formatFixed(double value, int decimals) {
 }
 
 double roundHalfEven(double value) noexcept {
-    const double r = std::nearbyint(value);  // the default rounding mode rounds halves to even
+    // Below 2^52 a double has a fraction; adding 2^52 pushes it out of the number, rounded the
+    // default way (halves to even), and taking 2^52 away again leaves the whole number:
+    // std::nearbyint's result without its library call. From 2^52 up every double is whole.
+    constexpr double kTwoTo52 = 0x1p52;
+    double r = value;
+    if (std::fabs(value) < kTwoTo52)
+        r = value < 0 ? (value - kTwoTo52) + kTwoTo52 : (value + kTwoTo52) - kTwoTo52;
     return r == 0.0 ? 0.0 : r;
 }
 

@@ -87,6 +87,17 @@ TEST(AspectGeometry, SidesFollowTheRatio) {
     EXPECT_DOUBLE_EQ(heightFromDiagonal(100, 4.0 / 3.0), 60);
 }
 
+// The written-out height of each aspect is the one sin(atan(1 / ratio)) gives, to the last bit.
+TEST(AspectGeometry, EachAspectsHeightIsTheRatiosHeight) {
+    for (const Aspect aspect : {Aspect::R4x3, Aspect::R5x4, Aspect::R16x9, Aspect::R16x10}) {
+        for (const double diagonal : {1.0, 33.3, 100.0, 119.99999999999999, 1234.5678, 1e300}) {
+            EXPECT_EQ(heightFromDiagonal(diagonal, aspect),
+                      heightFromDiagonal(diagonal, ratioOf(aspect)))
+                << nameOf(aspect).word << " " << diagonal;
+        }
+    }
+}
+
 // A copy of a model on another panel.
 ModelRecord onPanel(ModelRecord m, int panel) {
     m.panelAspect = panel;

@@ -6,12 +6,14 @@
 #include <clocale>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <optional>
 #include <ostream>
 #include <random>
 #include <string>
+#include <vector>
 #include <version>
 
 namespace projcalc {
@@ -307,6 +309,45 @@ TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbour) {
     EXPECT_EQ(roundHalfEven(9.5), 10);
     EXPECT_EQ(roundHalfEven(10.5), 10);
     EXPECT_EQ(roundHalfEven(2.6), 3);
+}
+
+// The library's rounding of halves to even is the reference, at every size of number.
+TEST(RoundHalfEven, GivesWhatTheLibraryGives) {
+    const double big = 0x1p52;
+    std::vector<double> values = {
+        0.0,       -0.0,      0.49999999999999994, 0.5,       -0.5,    1.5,        -1.5,  2.5,
+        big - 0.5, big - 1.5, -(big - 0.5),        big,       big + 1, 0x1p53 + 2, 1e300, -1e300,
+        4.9e-324,  -4.9e-324, 1e15 + 0.5,          1e15 + 1.5};
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> anywhere(-1e6, 1e6);
+    for (int i = 0; i < 10000; ++i) {
+        const double value = anywhere(random);
+        values.push_back(value);
+        values.push_back(std::floor(value) + 0.5);  // halves
+    }
+    for (const double value : values) {
+        const double expected = std::nearbyint(value);
+        ASSERT_EQ(roundHalfEven(value), expected == 0.0 ? 0.0 : expected) << value;
+        ASSERT_FALSE(std::signbit(roundHalfEven(value)) && roundHalfEven(value) == 0.0) << value;
+    }
+    EXPECT_TRUE(std::isnan(roundHalfEven(std::numeric_limits<double>::quiet_NaN())));
+    EXPECT_EQ(roundHalfEven(std::numeric_limits<double>::infinity()),
+              std::numeric_limits<double>::infinity());
+}
+
+// Each count of decimals scales by the power of ten the library gives.
+TEST(FixedFormat, ScalesByTheLibrarysPowersOfTen) {
+    for (const double value : {0.125, 2.675, 1.0 / 3.0, 123456.789, -0.0049999}) {
+        for (int decimals = 0; decimals <= 25; ++decimals) {
+            const double scale = std::pow(10.0, decimals);
+            double expected = std::round(value * scale) / scale;
+            if (!std::isfinite(expected)) expected = value;
+            if (expected == 0.0) expected = 0.0;
+            char text[400];
+            std::snprintf(text, sizeof text, "%.*f", decimals, expected);
+            EXPECT_EQ(formatFixed(value, decimals), text) << value << " " << decimals;
+        }
+    }
 }
 
 TEST(MaxOf, EqualValuesGiveTheSecond) {
