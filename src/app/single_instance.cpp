@@ -44,8 +44,14 @@ SingleInstance::Result SingleInstance::acquire() {
         struct stat named {};
         if (::fstat(fd, &locked) == 0 && ::lstat(encodedPath_.constData(), &named) == 0 &&
             locked.st_dev == named.st_dev && locked.st_ino == named.st_ino) {
+            // The number over what a crashed copy left, then cut to its length. Emptied first,
+            // the file would be written out to disk when it is closed (ext4's guard for files
+            // rewritten in place), which here is when it is removed at the end: a disk write and
+            // a discard on every run, for a file that lives as long as the window.
             const std::string pid = std::to_string(::getpid()) + "\n";
-            if (::ftruncate(fd, 0) == 0) (void)!::write(fd, pid.data(), pid.size());
+            const auto length = static_cast<off_t>(pid.size());
+            const bool written = ::pwrite(fd, pid.data(), pid.size(), 0) == length;
+            (void)!::ftruncate(fd, written ? length : 0);
             fd_ = fd;
             return Result::Acquired;
         }

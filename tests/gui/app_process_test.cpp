@@ -94,6 +94,24 @@ class AppProcessTest : public QObject {
         QVERIFY(next.painted());
     }
 
+    // The lock file names the copy that holds it, and nothing of what a crashed one left.
+    void theLockFileNamesTheRunningCopyOnly() {
+        QTemporaryDir runtime;
+        DataFolder data;
+        QFile stale(runtime.filePath("projcalc.lock"));
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.write("4194303\nprojcalc\nsome-other-host\n");
+        stale.close();
+        Program running(runtime.path(), data, false);
+        QVERIFY(running.process().waitForStarted(kTimeoutMs));
+        const QByteArray expected = QByteArray::number(running.process().processId()) + "\n";
+        const auto lockText = [&] {
+            QFile lock(runtime.filePath("projcalc.lock"));
+            return lock.open(QIODevice::ReadOnly) ? lock.readAll() : QByteArray();
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(lockText(), expected, kTimeoutMs);
+    }
+
     void copiesOfDifferentUsersDoNotMeet() {
         QTemporaryDir runtimeA;
         QTemporaryDir runtimeB;
