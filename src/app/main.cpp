@@ -34,6 +34,7 @@
 #include "app/single_instance.h"
 #include "app/termination_signals.h"
 #include "app/title_report.h"
+#include "app/window_picture.h"
 #include "app/window_requests.h"
 #include "core/data_folder.h"
 #include "ui/main_window.h"
@@ -304,6 +305,7 @@ int main(int argc, char** argv) {
     if (projcalc::app::FirstPaintExit::requested())
         exitAfterPaint = std::make_unique<projcalc::app::FirstPaintExit>(&window);
     window.show();
+    projcalc::app::populatePictureOnFirstExpose(window);
     if (!file.empty()) (void)window.openFile(file.string());
     requests->start();
     // Later starts reach this copy through a socket beside the lock. It is made a moment after
